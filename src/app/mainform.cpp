@@ -1,0 +1,112 @@
+#include "app/mainform.h"
+
+#include "core/controls.h"
+#include "core/dispatch.h"
+#include "core/pathshorten.h"
+#include "core/uiservices.h"
+
+#include <QHash>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString withOneTrailingSlash(QString dir)
+{
+    while (dir.endsWith(u'/'))
+        dir.chop(1);
+    return dir + u'/';
+}
+
+} // namespace
+
+MainForm::MainForm(Controls& controls, UiServices& ui, const QString& executableDir)
+    : c_(controls), ui_(ui), appDir_(withOneTrailingSlash(executableDir)),
+      iniFile_(appDir_ + QString::fromUtf16(SettingsFileName))
+{
+    book_.reset();
+}
+
+bool MainForm::dirty() const
+{
+    return c_.enabled(u"LBL_KOUSIN"_s);
+}
+
+void MainForm::setDirty(bool on)
+{
+    c_.setEnabled(u"LBL_KOUSIN"_s, on);
+    c_.setEnabled(u"SPD_SAVE"_s, on);
+}
+
+void MainForm::setCaptionPath(const QString& path)
+{
+    const QString shown =
+        ShortenPathToWidth(path, 350, [this](const QString& text) { return ui_.textWidth(text); });
+    c_.setText(u"F_MAIN"_s, QString::fromUtf16(ApplicationTitle) + u" - "_s + shown);
+}
+
+void MainForm::showProductCount()
+{
+    c_.setText(u"LBL_KEN"_s, QString::number(c_.items(u"CBO_SYOMEI"_s).size()) + u"件"_s);
+}
+
+void MainForm::click(const QString& controlName)
+{
+    using Handler = void (*)(MainForm&, const QString& sender);
+    static const QHash<QString, Handler> handlers = [] {
+        QHash<QString, Handler> h{
+            {u"MN_NEW"_s, [](MainForm& f, const QString&) { f.MN_NEWClick(true); }},
+            {u"MN_OPEN"_s, [](MainForm& f, const QString&) { f.MN_OPENClick(); }},
+            {u"MN_SAVE"_s, [](MainForm& f, const QString&) { f.MN_SAVEClick(); }},
+            {u"SPD_SAVE"_s, [](MainForm& f, const QString&) { f.SPD_SAVEClick(); }},
+            {u"MN_BETU_SAVE"_s, [](MainForm& f, const QString&) { f.MN_BETU_SAVEClick(); }},
+            {u"MN_EXIT"_s,
+             [](MainForm& f, const QString&) {
+                 if (f.requestClose)
+                     f.requestClose();
+             }},
+            {u"CBO_SYOMEI"_s, [](MainForm& f, const QString&) { f.CBO_SYOMEIClick(); }},
+            {u"BTN_CLR"_s, [](MainForm& f, const QString&) { f.BTN_CLRClick(); }},
+            {u"SPD_MEMO_DEL"_s, [](MainForm& f, const QString&) { f.SPD_MEMO_DELClick(); }},
+            {u"POP_COPY"_s, [](MainForm& f, const QString&) { f.POP_COPYClick(); }},
+            {u"MN_ADD_OPTION"_s, [](MainForm& f, const QString&) { f.MN_ADD_OPTIONClick(); }},
+            {u"BTN_ADD"_s, [](MainForm& f, const QString&) { f.BTN_ADDClick(); }},
+            {u"BTN_KOUSIN"_s, [](MainForm& f, const QString&) { f.BTN_KOUSINClick(); }},
+            {u"SPD_SAKUJYO"_s, [](MainForm& f, const QString&) { f.SPD_SAKUJYOClick(); }},
+            {u"SPD_SAGAKU"_s, [](MainForm& f, const QString&) { f.SPD_SAGAKUClick(); }},
+            {u"MN_SYOMEI_SYU"_s, [](MainForm& f, const QString&) { f.MN_SYOMEI_SYUClick(); }},
+            {u"MN_TENMEI"_s, [](MainForm& f, const QString&) { f.MN_TENMEIClick(); }},
+            {u"MN_TEN_BACK"_s, [](MainForm& f, const QString&) { f.MN_TEN_BACKClick(); }},
+            {u"MN_TEN_IM"_s, [](MainForm& f, const QString&) { f.MN_TEN_IMClick(); }},
+        };
+        for (int j = 1; j <= 5; ++j) {
+            h.insert(u"BTN_%1_TODAY"_s.arg(j), [](MainForm& f, const QString& sender) { f.BTN_1_TODAYClick(sender); });
+            h.insert(u"BTN_DEL"_s + QString::number(j),
+                     [](MainForm& f, const QString& sender) { f.BTN_DELClick(sender.right(1).toInt()); });
+        }
+        return h;
+    }();
+    const auto it = handlers.find(controlName);
+    if (it == handlers.end())
+        return;
+    const Handler handler = *it;
+    dispatch(ui_, [&] { handler(*this, controlName); });
+}
+
+bool MainForm::keyPress(const QString& controlName, QChar key)
+{
+    static const QStringList nameKeys{u"EDT_SYOMEI"_s, u"EDT_TEIKA"_s};
+    bool consumed = false;
+    if (nameKeys.contains(controlName)) {
+        dispatch(ui_, [&] { consumed = EDT_SYOMEIKeyPress(controlName, key); });
+        return consumed;
+    }
+    for (int j = 1; j <= 5; ++j) {
+        const QString n = QString::number(j);
+        if (controlName == u"EDT_"_s + n || controlName == u"DTP_"_s + n || controlName == u"CBO_MISE"_s + n) {
+            dispatch(ui_, [&] { consumed = EDT_1KeyPress(controlName, key); });
+            return consumed;
+        }
+    }
+    return false;
+}

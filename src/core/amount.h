@@ -1,0 +1,23 @@
+// Amounts: signed fixed-point numbers with four decimal places, held as a 64-bit count of
+// ten-thousandths. Parsing and the two text forms (storage "0", display "#,##0").
+#pragma once
+
+#include <QString>
+#include <optional>
+
+using Amount = qint64; // ten-thousandths
+
+// The amount a text denotes, or nothing. Spaces around it, a sign, digits with an optional "."
+// part, an optional exponent; the value rounded half-to-even to ten-thousandths must fit 64 bits.
+std::optional<Amount> ParseAmount(const QString& text);
+
+// Whole-number forms, rounding a half to the even neighbour.
+QString formatStorage(Amount value); // "0": 1980, -1500
+QString formatDisplay(Amount value); // "#,##0": 1,980, -1,500
+
+// The display form of a stored price text; empty when it is empty or not an amount.
+QString FormatPriceText(const QString& stored);
+
+// The amount check of a price field: the text the field is rewritten to (storage form; an empty
+// field stays empty), or nothing when the text is refused. Commas are dropped wherever they stand.
+std::optional<QString> checkAmountText(const QString& fieldText);

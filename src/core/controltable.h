@@ -1,0 +1,70 @@
+// The description of a window's controls: name, kind, text, geometry, tab order and limits.
+// Both the widgets and the plain test controls are built from these tables, so a misspelt name
+// fails in a test as it would in the window.
+#pragma once
+
+#include <QString>
+#include <span>
+
+enum class ControlKind {
+    Label,
+    Edit,        // single-line edit
+    Memo,        // multi-line edit
+    DropList,    // combo box whose text is one of its items
+    EditCombo,   // combo box with a free text field
+    DatePicker,
+    Button,
+    ImageButton, // never takes the focus
+    ListBox,
+    Form,        // the window itself: its text is the caption
+    MultiListBox,
+    CheckListBox,
+    MenuItem,
+};
+
+enum class ImeMode { Default, Off, Hiragana };
+
+// What pressing a dialog button does besides running its handler.
+enum class CloseRole { None, Ok, Cancel };
+
+struct ControlSpec {
+    const char16_t* name;
+    ControlKind kind;
+    const char16_t* text = u"";
+    int x = 0, y = 0, w = 0, h = 0;
+    int tab = -1;          // place in the tab order, -1 for none
+    bool tabStop = false;  // reached by the Tab key
+    int maxLength = 0;     // characters the user may type, 0 for no limit
+    int fontPx = 0;        // 0: the window's font size
+    ImeMode ime = ImeMode::Default;
+    const char16_t* hint = u"";
+    bool enabled = true;
+    int dropRows = 0;      // rows shown when a combo box drops down
+    const char16_t* parent = u""; // menu items: the menu they belong to
+    CloseRole closes = CloseRole::None;
+    bool defaultButton = false; // pressed by Enter
+    bool cancelButton = false;  // pressed by Esc
+    bool rightAligned = false;
+    int itemHeight = 0;
+};
+
+struct WindowSpec {
+    const char16_t* name;
+    const char16_t* caption;
+    int clientWidth;
+    int clientHeight;
+    int fontPx; // 0: the desktop's own font; otherwise the Japanese P Gothic at this pixel size
+    std::span<const ControlSpec> controls;
+};
+
+// The main window F_MAIN: every control and menu item.
+const WindowSpec& mainWindowSpec();
+// The dialog windows: shop-name management, products not updated for a year, products by shop,
+// deleting entries of the file history.
+const WindowSpec& tenmeiWindowSpec();
+const WindowSpec& oldSiboWindowSpec();
+const WindowSpec& miseSiboWindowSpec();
+const WindowSpec& rirekiWindowSpec();
+
+// Looks a control up by name; nullptr when the window has none of that name.
+const ControlSpec* findControl(const WindowSpec& window, const QString& name);

@@ -1,0 +1,12 @@
+// Product names: equality ignores letter case only; the selector's order is the Japanese
+// collation ignoring case, made total by the case-insensitive compare and then code units.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+bool sameProductName(const QString& a, const QString& b);
+bool productNameLess(const QString& a, const QString& b);
+// Where `name` goes in a list already in productNameLess order (after equal ones).
+qsizetype sortedInsertPosition(const QStringList& sorted, const QString& name);
+void sortProductNames(QStringList& names);

@@ -1,0 +1,16 @@
+// Shortens a path from the left, folder by folder, until it fits a width in pixels.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+struct PathRules {
+    QChar delimiter = u'/';
+    bool drives = false; // "C:" at the front is a drive, kept until the last cuts
+};
+
+inline constexpr PathRules LinuxPaths{u'/', false};
+inline constexpr PathRules WindowsPaths{u'\\', true};
+
+QString ShortenPathToWidth(const QString& path, int width, const std::function<int(const QString&)>& textWidth,
+                           PathRules rules = LinuxPaths);

@@ -1,0 +1,59 @@
+// Reading and writing every text file of the program: notebooks, the shop list, the settings file.
+// Reading honours a UTF-8 or UTF-16 byte-order mark and otherwise decodes code page 932; lines split
+// at CR LF, CR or LF; a NUL ends the text. Writing puts CR LF after every line, in code page 932
+// when every character encodes and in UTF-8 with a mark otherwise, and replaces the file whole.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class QIODevice;
+
+enum class TextEncoding {
+    Cp932,      // no byte-order mark
+    Utf8Bom,
+    Utf16LeBom,
+    Utf16BeBom,
+};
+
+struct DecodedText {
+    QStringList lines;
+    TextEncoding encoding = TextEncoding::Cp932; // what the bytes were read as
+};
+
+namespace textfile {
+
+// Code page 932 as Windows converts it: every single byte and every valid pair survives a round
+// trip; an invalid or unassigned pair and a lone last lead byte become "・".
+QString decodeCp932(QByteArrayView bytes);
+// The bytes, or an empty optional-like result: ok is false when a character has no code.
+QByteArray encodeCp932(QStringView text, bool* ok);
+
+DecodedText decode(QByteArrayView bytes);
+
+// The bytes of a file holding the lines. `preferred` is Cp932 for a file without a mark (falling
+// back to Utf8Bom when a character does not encode) or the marked encoding to keep.
+QByteArray encode(const QStringList& lines, TextEncoding preferred, TextEncoding* used = nullptr);
+
+// A line holding CR, LF or NUL would split into several when read again; writers refuse it.
+bool hasLineBreakOrNul(QStringView line);
+// The system text of the refusal: "改行を含む行は書き込めません".
+QString lineBreakRefusalText();
+
+// Reads a whole file. Throws errors::fileOpen when it cannot be opened or read.
+DecodedText readFile(const QString& path);
+// Reads the raw bytes of a file. Throws errors::fileOpen.
+QByteArray readBytes(const QString& path);
+
+// Replaces the file whole (temporary file, then rename; in place only where the folder refuses the
+// temporary file). Throws errors::fileCreate and leaves the old file as it was on any failure,
+// also when a line holds a line break or NUL.
+void writeFile(const QString& path, const QStringList& lines, TextEncoding preferred = TextEncoding::Cp932);
+// Writes bytes the same way.
+void writeBytes(const QString& path, const QByteArray& bytes);
+// The writing step on an open device, for tests with a failing device. Throws errors::fileCreate
+// naming `path`.
+void writeTo(QIODevice& device, const QString& path, const QByteArray& bytes);
+
+} // namespace textfile

@@ -1,0 +1,83 @@
+// Copying the shop list to a folder of the user's choice, and replacing it by another file.
+#include "app/mainform.h"
+#include "core/apperror.h"
+#include "core/controls.h"
+#include "core/textfile.h"
+#include "core/uiservices.h"
+#include "shops/shoplist.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <cerrno>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A folder's path with links, "." and ".." resolved, so two spellings of one folder compare equal.
+QString canonicalFolder(const QString& path) {
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(QDir(path).absolutePath()) : canonical;
+}
+
+bool sameFolder(const QString& a, const QString& b) {
+#ifdef Q_OS_WIN
+    const Qt::CaseSensitivity cs = Qt::CaseInsensitive;
+#else
+    const Qt::CaseSensitivity cs = Qt::CaseSensitive;
+#endif
+    return canonicalFolder(a).compare(canonicalFolder(b), cs) == 0;
+}
+
+} // namespace
+
+void MainForm::MN_TEN_BACKClick() {
+    const Button answer =
+        ui_.messageBox(MsgKind::Confirmation,
+                       u"登録した店名を指定されたフォルダにバックアップします。\r\n\r\n"
+                       u"ファイル名は　zorvan_店.txt　です。\r\n\r\n"
+                       u"なお、バックアップ先のフォルダは次の画面で指定して下さい。\r\n\r\n続行しますか？"_s,
+                       Ok | Cancel, Ok);
+    if (answer != Ok)
+        return;
+    const std::optional<QString> folder = ui_.pickFolder(u"バックアップ先のフォルダを選択して下さい。"_s);
+    if (!folder)
+        return;
+    if (sameFolder(*folder, appDir_)) {
+        ui_.messageBox(MsgKind::Warning,
+                       u"バックアップ\"先\"は、当ソフトとは\r\n\r\n別のフォルダ　を選択して下さい！"_s, Ok,
+                       Ok);
+        return;
+    }
+    BusyCursor busy(ui_);
+    // Read whole, then replace the copy whole: a failing disk leaves no half-written backup.
+    const QByteArray bytes = textfile::readBytes(shopListFile());
+    textfile::writeBytes(*folder + QString::fromUtf16(ShopListFileName), bytes);
+    ui_.messageBox(MsgKind::Information, u"指定されたフォルダにバックアップされました"_s, Ok, Ok);
+}
+
+void MainForm::MN_TEN_IMClick() {
+    const Button answer = ui_.messageBox(
+        MsgKind::Confirmation,
+        u"店名の取り込みを実行しますか？\r\n\r\nファイル名　zorvan_店.txt　を指定して下さい\r\n\r\n"
+        u"実行すると今の店名に上書きされ元には戻せません\r\n\r\n\r\n"
+        u"※間違って違うファイルを取り込んだ場合は再度、別のファイルを取り込むか、"
+        u"[店名管理]で再登録して下さい\r\n\r\n"
+        u"※旧バージョンでのファイル名は　zorvantm.txt　です"_s,
+        Yes | No, No);
+    if (answer != Yes)
+        return;
+    const std::optional<QString> chosen = ui_.openFileDialog(FileDialogRequest{});
+    if (!chosen)
+        return;
+    if (!QFileInfo(*chosen).fileName().startsWith(u"zorvan"_s, Qt::CaseSensitive)) {
+        ui_.messageBox(MsgKind::Information, u"店名のファイルではありません"_s, Ok, Ok);
+        return;
+    }
+    // Only the program's own list counts as empty when missing; a chosen file has to be there.
+    if (!QFileInfo::exists(*chosen))
+        throw errors::fileOpen(*chosen, errors::systemText(ENOENT));
+    RefillShopSelectors(*chosen);
+    SaveShopList(shopListFile(), c_.items(u"CBO_MISE1"_s));
+    ui_.messageBox(MsgKind::Information, u"店名を取り込みました"_s, Ok, Ok);
+}

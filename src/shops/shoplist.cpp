@@ -1,0 +1,32 @@
+#include "shops/shoplist.h"
+
+#include "app/mainform.h"
+#include "core/controls.h"
+#include "core/textfile.h"
+
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+QStringList LoadShopList(const QString& path)
+{
+    return textfile::readFile(path).lines;
+}
+
+void SaveShopList(const QString& path, const QStringList& names)
+{
+    textfile::writeFile(path, names);
+}
+
+void MainForm::RefillShopSelectors(const QString& path)
+{
+    // The program's own list may not exist yet: that is an empty list until the user saves one.
+    const bool ownMissing = path == shopListFile() && !QFileInfo::exists(path);
+    const QStringList names = ownMissing ? QStringList() : LoadShopList(path);
+    for (int j = 1; j <= 5; ++j) {
+        const QString name = u"CBO_MISE"_s + QString::number(j);
+        const QString shown = c_.text(name);
+        c_.setItems(name, names);
+        c_.setText(name, shown);
+    }
+}

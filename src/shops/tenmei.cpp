@@ -1,0 +1,227 @@
+// The shop-name management dialog F_TENMEI and the menu command that opens it.
+#include "shops/tenmei.h"
+
+#include "app/mainform.h"
+#include "core/controls.h"
+#include "core/controltable.h"
+#include "core/dispatch.h"
+#include "core/uiservices.h"
+#include "shops/shoplist.h"
+
+#include <QFileInfo>
+#include <QHash>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString List = u"ListBox1"_s;
+const QString Input = u"TXT_MOJI_EDIT"_s;
+const QString Banme = u"LB_BANME"_s;
+
+QString positionText(int index) {
+    return QString::number(index + 1) + u" 番目"_s;
+}
+
+QString chooseEntryText() {
+    return u"リストの項目を選択して下さい"_s;
+}
+
+// The input box's text as one shop name. A line break would split the name into two lines of the
+// file and a NUL would end the file's text there, so only the first line counts and NULs are dropped.
+QString inputName(const Controls& c) {
+    const QString text = c.text(Input);
+    QString name;
+    name.reserve(text.size());
+    for (const QChar ch : text) {
+        if (ch == u'\r' || ch == u'\n')
+            break;
+        if (ch != QChar(u'\0'))
+            name += ch;
+    }
+    return name;
+}
+
+// Makes an entry current and leaves the selection as it was: a list control with extended
+// selection would otherwise select the entry it makes current.
+void makeCurrent(Controls& c, int index) {
+    const int count = int(c.items(List).size());
+    QList<bool> selected(count, false);
+    for (const int i : c.selectedIndexes(List))
+        selected[i] = true;
+    c.setItemIndex(List, index);
+    for (int i = 0; i < count; ++i)
+        c.setItemSelected(List, i, selected[i]);
+}
+
+} // namespace
+
+TenmeiForm::TenmeiForm(UiServices& ui, QString shopListPath) : ui_(ui), path_(std::move(shopListPath)) {}
+
+void TenmeiForm::FormCreate(Controls& c, const QStringList& names) {
+    c.setItems(List, names);
+    c.setText(Input, QString());
+    c.setText(Banme, u"\u3000\u3000"_s);
+    c.setFocus(Input);
+}
+
+void TenmeiForm::click(Controls& c, const QString& control) {
+    using Handler = void (TenmeiForm::*)(Controls&);
+    static const QHash<QString, Handler> handlers{
+        {List, &TenmeiForm::ListBox1Click},
+        {u"BTN_TSUIKA"_s, &TenmeiForm::BTN_TSUIKAClick},
+        {u"BTN_KOUSIN"_s, &TenmeiForm::BTN_KOUSINClick},
+        {u"BTN_SAKUJYO"_s, &TenmeiForm::BTN_SAKUJYOClick},
+        {u"BTN_JYUNBAN"_s, &TenmeiForm::BTN_JYUNBANClick},
+        {u"SPD_L_UP"_s, &TenmeiForm::SPD_L_UPClick},
+        {u"SPD_L_DOWN"_s, &TenmeiForm::SPD_L_DOWNClick},
+    };
+    const auto it = handlers.find(control);
+    if (it == handlers.end())
+        return;
+    const Handler handler = *it;
+    dispatch(ui_, [&] { (this->*handler)(c); });
+}
+
+void TenmeiForm::warn(const QString& text) {
+    ui_.messageBox(MsgKind::Warning, text, Ok, Ok);
+}
+
+void TenmeiForm::save(const Controls& c) {
+    SaveShopList(path_, c.items(List));
+}
+
+void TenmeiForm::ListBox1Click(Controls& c) {
+    const int current = c.itemIndex(List);
+    if (current < 0)
+        return;
+    c.setText(Input, c.items(List)[current]);
+    c.setText(Banme, positionText(current));
+}
+
+void TenmeiForm::BTN_TSUIKAClick(Controls& c) {
+    const QStringList names = c.items(List);
+    if (names.size() >= MaxShops) {
+        warn(QString::number(MaxShops) + u"個までです"_s);
+        return;
+    }
+    const QString name = inputName(c);
+    if (name.isEmpty()) {
+        warn(u"未入力です"_s);
+        c.setFocus(Input);
+        return;
+    }
+    // Exact comparison: a name differing only in case, width or spaces is another shop.
+    if (names.contains(name, Qt::CaseSensitive)) {
+        warn(name + u" は既に登録済みです"_s);
+        c.setFocus(Input);
+        return;
+    }
+    const int added = int(names.size());
+    c.insertItem(List, added, name);
+    makeCurrent(c, added);
+    save(c);
+    c.setText(Input, QString());
+    c.setFocus(Input);
+}
+
+void TenmeiForm::BTN_KOUSINClick(Controls& c) {
+    const QString name = inputName(c);
+    if (name.isEmpty()) {
+        warn(u"未選択です"_s);
+        c.setFocus(Input);
+        return;
+    }
+    if (c.items(List).isEmpty())
+        return;
+    const QList<int> selected = c.selectedIndexes(List);
+    if (selected.size() != 1) {
+        warn(chooseEntryText());
+        return;
+    }
+    // Putting a new entry in the old one's place leaves it unselected, so a second 更新 asks for a
+    // selection again instead of overwriting the same entry unnoticed.
+    const int index = selected.front();
+    const int current = c.itemIndex(List);
+    c.removeItem(List, index);
+    c.insertItem(List, index, name);
+    if (current >= 0)
+        makeCurrent(c, current);
+    save(c);
+    c.setFocus(List);
+}
+
+void TenmeiForm::BTN_SAKUJYOClick(Controls& c) {
+    const QList<int> selected = c.selectedIndexes(List);
+    if (selected.isEmpty()) {
+        warn(chooseEntryText());
+        return;
+    }
+    const QString question = selected.size() == 1 ? c.items(List)[selected.front()] + u"　を削除しますか？"_s
+                                                  : u"選択しているすべての項目を削除しますか？"_s;
+    if (ui_.messageBox(MsgKind::Information, question, Yes | No, Yes) != Yes)
+        return;
+    for (auto it = selected.crbegin(); it != selected.crend(); ++it)
+        c.removeItem(List, *it);
+    save(c);
+    c.setText(Input, QString());
+    c.setFocus(Input);
+}
+
+void TenmeiForm::BTN_JYUNBANClick(Controls& c) {
+    save(c);
+}
+
+void TenmeiForm::SPD_L_UPClick(Controls& c) {
+    moveCurrent(c, -1);
+}
+
+void TenmeiForm::SPD_L_DOWNClick(Controls& c) {
+    moveCurrent(c, +1);
+}
+
+void TenmeiForm::moveCurrent(Controls& c, int step) {
+    if (c.selectedIndexes(List).isEmpty())
+        return;
+    const int from = c.itemIndex(List);
+    if (from < 0) {
+        warn(chooseEntryText());
+        return;
+    }
+    const QStringList names = c.items(List);
+    const int to = from + step;
+    if (to < 0 || to >= names.size())
+        return;
+    // Taking the entry out and putting it back one place on leaves its neighbour's selection as it was.
+    c.removeItem(List, from);
+    c.insertItem(List, to, names[from]);
+    // The moved entry stays current, so pressing again moves the same shop on, and the position
+    // label shows where it is now.
+    makeCurrent(c, to);
+    c.setItemSelected(List, to, true);
+    c.setText(Banme, positionText(to));
+}
+
+void MainForm::MN_TENMEIClick() {
+    if (c_.items(u"CBO_MISE1"_s).size() > MaxShops) {
+        ui_.messageBox(MsgKind::Information,
+                       u"店名が５００件を超えています。[店名の取り込み]で取り込み\r\n\r\n"
+                       u"し直すか、店名ファイルを直接開いて件数を減らして下さい。"_s,
+                       Ok, Ok);
+        return;
+    }
+    const QString path = shopListFile();
+    // Before the first save there is no file: a first-time user starts with an empty list.
+    const QStringList names = QFileInfo::exists(path) ? LoadShopList(path) : QStringList();
+
+    TenmeiForm form(ui_, path);
+    DialogRun run;
+    run.window = &tenmeiWindowSpec();
+    run.onStart = [&](Controls& c) { form.FormCreate(c, names); };
+    run.onEvent = [&](Controls& c, const QString& control, const std::function<void(bool)>&) {
+        form.click(c, control);
+    };
+    // However the dialog closes, the selectors show what the file holds now.
+    ui_.runDialog(run);
+    RefillShopSelectors(path);
+}

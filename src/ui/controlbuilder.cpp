@@ -1,0 +1,116 @@
+#include "ui/controlbuilder.h"
+
+#include "ui/inputwidgets.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <algorithm>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+QFont programFont(int pixelSize)
+{
+    QFont font;
+    font.setFamilies({u"ＭＳ Ｐゴシック"_s, u"IPAPGothic"_s, u"Noto Sans CJK JP"_s});
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+namespace {
+
+QWidget* createControl(const ControlSpec& c, QWidget& surface)
+{
+    const QString text = QString::fromUtf16(c.text);
+    switch (c.kind) {
+    case ControlKind::Label: {
+        auto* label = new QLabel(text, &surface);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
+    case ControlKind::Edit: {
+        auto* edit = new GuardedLineEdit(c.maxLength, &surface);
+        edit->setInputMethodOff(c.ime == ImeMode::Off);
+        return edit;
+    }
+    case ControlKind::Memo:
+        return new MemoEdit(c.maxLength, &surface);
+    case ControlKind::DropList: {
+        auto* combo = new QComboBox(&surface);
+        if (c.dropRows > 0)
+            combo->setMaxVisibleItems(c.dropRows);
+        return combo;
+    }
+    case ControlKind::EditCombo: {
+        auto* combo = new QComboBox(&surface);
+        auto* edit = new GuardedLineEdit(c.maxLength);
+        edit->setInputMethodOff(c.ime == ImeMode::Off);
+        combo->setLineEdit(edit);
+        // Typed text never becomes an item.
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        if (c.dropRows > 0)
+            combo->setMaxVisibleItems(c.dropRows);
+        return combo;
+    }
+    case ControlKind::DatePicker: {
+        auto* picker = new DatePicker(&surface);
+        picker->setInputMethodOff(c.ime == ImeMode::Off);
+        return picker;
+    }
+    case ControlKind::Button:
+        return new QPushButton(text, &surface);
+    case ControlKind::ImageButton: {
+        auto* button = new QToolButton(&surface);
+        button->setText(text);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        return button;
+    }
+    case ControlKind::ListBox:
+    case ControlKind::MultiListBox:
+    case ControlKind::CheckListBox: {
+        auto* list = new QListWidget(&surface);
+        list->setSelectionMode(c.kind == ControlKind::MultiListBox ? QAbstractItemView::ExtendedSelection
+                                                                  : QAbstractItemView::SingleSelection);
+        return list;
+    }
+    case ControlKind::Form:
+    case ControlKind::MenuItem:
+        break;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void buildControls(QWidget& surface, const WindowSpec& window)
+{
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    for (const ControlSpec& c : window.controls) {
+        QWidget* w = createControl(c, surface);
+        if (!w)
+            continue;
+        w->setObjectName(QString::fromUtf16(c.name));
+        w->setGeometry(c.x, c.y, c.w, c.h);
+        if (c.fontPx > 0 && c.fontPx != window.fontPx)
+            w->setFont(programFont(c.fontPx));
+        if (*c.hint)
+            w->setToolTip(QString::fromUtf16(c.hint));
+        w->setEnabled(c.enabled);
+        if (c.tab >= 0) {
+            // Off the Tab key's path, such a control still takes the focus from a click.
+            w->setFocusPolicy(c.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+            tabOrder.emplace_back(c.tab, w);
+        } else {
+            w->setFocusPolicy(Qt::NoFocus);
+        }
+    }
+    std::stable_sort(tabOrder.begin(), tabOrder.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (size_t i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+}

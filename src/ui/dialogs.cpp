@@ -1,0 +1,147 @@
+#include "ui/dialogs.h"
+
+#include "ui/inputwidgets.h"
+
+#include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QKeyEvent>
+#include <QFileSystemModel>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+void centreOnScreen(QWidget& dialog)
+{
+    const QWidget* owner = dialog.parentWidget() ? dialog.parentWidget()->window() : &dialog;
+    const QScreen* screen = owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    dialog.move(area.center() - QPoint(dialog.width() / 2, dialog.height() / 2));
+}
+
+void CentredMessageBox::showEvent(QShowEvent* event)
+{
+    QMessageBox::showEvent(event);
+    centreOnScreen(*this);
+}
+
+void CentredMessageBox::closeEvent(QCloseEvent* event)
+{
+    if (!closable_) {
+        event->ignore();
+        return;
+    }
+    QMessageBox::closeEvent(event);
+}
+
+void CentredMessageBox::keyPressEvent(QKeyEvent* event)
+{
+    if (!closable_ && event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QMessageBox::keyPressEvent(event);
+}
+
+InputBox::InputBox(const QString& caption, const QString& prompt, const QString& initial, QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(caption);
+    auto* layout = new QVBoxLayout(this);
+    auto* label = new QLabel(prompt, this);
+    label->setTextFormat(Qt::PlainText);
+    layout->addWidget(label);
+
+    auto* edit = new GuardedLineEdit(255, this);
+    // The preloaded text is kept whole even when longer than what may be typed.
+    edit->setProgramText(initial);
+    edit->selectAll();
+    edit->setMinimumWidth(320);
+    label->setBuddy(edit);
+    edit_ = edit;
+    layout->addWidget(edit);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(u"OK"_s, QDialogButtonBox::AcceptRole);
+    buttons->addButton(u"キャンセル"_s, QDialogButtonBox::RejectRole);
+    ok->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QString InputBox::text() const
+{
+    return edit_->text();
+}
+
+void InputBox::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    centreOnScreen(*this);
+}
+
+FolderPicker::FolderPicker(const QString& title, QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(u"フォルダーの参照"_s);
+    auto* layout = new QVBoxLayout(this);
+    auto* label = new QLabel(title, this);
+    label->setTextFormat(Qt::PlainText);
+    layout->addWidget(label);
+
+    model_ = new QFileSystemModel(this);
+    model_->setFilter(QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot);
+    model_->setRootPath(u"/"_s);
+    tree_ = new QTreeView(this);
+    tree_->setModel(model_);
+    tree_->setHeaderHidden(true);
+    for (int column = 1; column < model_->columnCount(); ++column)
+        tree_->hideColumn(column);
+    tree_->setSelectionMode(QAbstractItemView::SingleSelection);
+    tree_->expand(model_->index(u"/"_s));
+    tree_->setMinimumSize(320, 320);
+    layout->addWidget(tree_);
+
+    status_ = new QLabel(this);
+    status_->setTextFormat(Qt::PlainText);
+    layout->addWidget(status_);
+
+    auto* buttons = new QDialogButtonBox(this);
+    ok_ = buttons->addButton(u"OK"_s, QDialogButtonBox::AcceptRole);
+    buttons->addButton(u"キャンセル"_s, QDialogButtonBox::RejectRole);
+    ok_->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    connect(tree_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &FolderPicker::showCurrent);
+    showCurrent();
+}
+
+QString FolderPicker::folder() const
+{
+    // Only a folder the user selected counts; the view's current item without a selection does not.
+    const QModelIndexList rows = tree_->selectionModel()->selectedRows();
+    return rows.isEmpty() ? QString() : model_->filePath(rows.front());
+}
+
+void FolderPicker::showCurrent()
+{
+    const QString path = folder();
+    status_->setText(path);
+    ok_->setEnabled(!path.isEmpty());
+}
+
+void FolderPicker::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    centreOnScreen(*this);
+}

@@ -1,0 +1,205 @@
+#include "ui/inputwidgets.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QRegularExpression>
+#include <QValidator>
+
+#include <algorithm>
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Cuts `text` to at most `length` code units without leaving half a surrogate pair.
+QString leftWhole(const QString& text, qsizetype length)
+{
+    if (length >= text.size())
+        return text;
+    if (length > 0 && text[length - 1].isHighSurrogate())
+        --length;
+    return text.left(std::max<qsizetype>(length, 0));
+}
+
+// Judges each change the user makes against the text before it. QLineEdit runs the validator for
+// setText too, so text the program sets is let through while `programText` is on.
+class InputRule : public QValidator {
+public:
+    InputRule(int maxLength, QLineEdit* edit) : QValidator(edit), maxLength_(maxLength)
+    {
+        connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { before_ = text; });
+    }
+
+    bool programText = false;
+
+    State validate(QString& input, int& pos) const override
+    {
+        if (programText)
+            return Acceptable;
+        // The change as one replaced stretch: input = prefix + inserted + suffix.
+        const qsizetype common = std::min(before_.size(), input.size());
+        qsizetype prefix = 0;
+        while (prefix < common && before_[prefix] == input[prefix])
+            ++prefix;
+        if (prefix > 0 && input[prefix - 1].isHighSurrogate())
+            --prefix;
+        qsizetype suffix = 0;
+        while (suffix < common - prefix && before_[before_.size() - 1 - suffix] == input[input.size() - 1 - suffix])
+            ++suffix;
+        if (suffix > 0 && input[input.size() - suffix].isLowSurrogate())
+            --suffix;
+        const QString inserted = input.mid(prefix, input.size() - prefix - suffix);
+
+        QString kept = inserted;
+        const qsizetype lineEnd = kept.indexOf(QRegularExpression(u"[\\r\\n]"_s));
+        if (lineEnd >= 0)
+            kept.truncate(lineEnd);
+        kept.remove(QChar(0));
+        if (maxLength_ > 0)
+            kept = leftWhole(kept, maxLength_ - (input.size() - inserted.size()));
+        if (kept == inserted)
+            return Acceptable;
+        // Nothing of it fits: refuse the whole change, as a full edit refuses a keystroke.
+        if (kept.isEmpty())
+            return Invalid;
+        input = input.left(prefix) + kept + input.right(suffix);
+        pos = int(prefix + kept.size());
+        return Acceptable;
+    }
+
+private:
+    int maxLength_;
+    QString before_;
+};
+
+} // namespace
+
+GuardedLineEdit::GuardedLineEdit(int maxLength, QWidget* parent) : QLineEdit(parent)
+{
+    // QLineEdit's own limit also cuts setText; ours binds the user only.
+    setMaxLength(std::numeric_limits<int>::max());
+    setValidator(new InputRule(maxLength, this));
+}
+
+void GuardedLineEdit::setProgramText(const QString& text)
+{
+    auto* rule = static_cast<InputRule*>(const_cast<QValidator*>(validator()));
+    rule->programText = true;
+    setText(text);
+    rule->programText = false;
+}
+
+void GuardedLineEdit::setInputMethodOff(bool off)
+{
+    inputMethodOff_ = off;
+    setAttribute(Qt::WA_InputMethodEnabled, !off);
+}
+
+QVariant GuardedLineEdit::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    if (inputMethodOff_ && query == Qt::ImEnabled)
+        return false;
+    return QLineEdit::inputMethodQuery(query);
+}
+
+MemoEdit::MemoEdit(int maxLength, QWidget* parent) : QPlainTextEdit(parent), maxLength_(maxLength)
+{
+    setTabChangesFocus(true);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+QString MemoEdit::text() const
+{
+    // toPlainText() would turn no-break spaces into spaces; the raw text keeps them and marks the
+    // end of each paragraph with U+2029.
+    QString raw = document()->toRawText();
+    return raw.replace(QChar::ParagraphSeparator, u"\r\n"_s);
+}
+
+void MemoEdit::setText(const QString& text)
+{
+    setPlainText(text);
+}
+
+QString MemoEdit::fitting(const QString& added) const
+{
+    QString lines = added;
+    lines.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n').replace(QChar::ParagraphSeparator, u'\n');
+    lines.remove(QChar(0));
+    if (maxLength_ <= 0)
+        return lines;
+    const QString selected = textCursor().selectedText(); // paragraph ends as U+2029
+    const qsizetype selectedLength = selected.size() + selected.count(QChar::ParagraphSeparator);
+    qsizetype room = maxLength_ - (text().size() - selectedLength);
+    qsizetype cut = 0;
+    for (; cut < lines.size(); ++cut) {
+        room -= lines[cut] == u'\n' ? 2 : 1;
+        if (room < 0)
+            break;
+    }
+    return leftWhole(lines, cut);
+}
+
+void MemoEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->ignore();
+        return;
+    }
+    const QString typed = event->text();
+    if (!typed.isEmpty() && typed.front().isPrint() && !event->matches(QKeySequence::Paste) &&
+        fitting(typed) != typed) {
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void MemoEdit::inputMethodEvent(QInputMethodEvent* event)
+{
+    const QString commit = event->commitString();
+    const QString kept = fitting(commit);
+    if (kept == commit) {
+        QPlainTextEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent cut(event->preeditString(), event->attributes());
+    cut.setCommitString(kept, event->replacementStart(), event->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&cut);
+}
+
+void MemoEdit::insertFromMimeData(const QMimeData* source)
+{
+    if (!source->hasText())
+        return;
+    const QString kept = fitting(source->text());
+    if (!kept.isEmpty() || textCursor().hasSelection())
+        insertPlainText(kept);
+}
+
+DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent)
+{
+    // Qt's default minimum (1752-09-14) would move older dates silently.
+    setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
+    setDisplayFormat(u"yyyy/MM/dd"_s);
+    setCalendarPopup(true);
+}
+
+void DatePicker::setInputMethodOff(bool off)
+{
+    inputMethodOff_ = off;
+    setAttribute(Qt::WA_InputMethodEnabled, !off);
+}
+
+QVariant DatePicker::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    if (inputMethodOff_ && query == Qt::ImEnabled)
+        return false;
+    return QDateEdit::inputMethodQuery(query);
+}
+
+bool DatePicker::focusNextPrevChild(bool next)
+{
+    return QWidget::focusNextPrevChild(next);
+}

@@ -1,0 +1,65 @@
+// The entry widgets with this program's input rules: limits and line rules bind what the user types,
+// pastes or drops, never text the program sets; the input method can be switched off.
+#pragma once
+
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+// A single-line edit: user input keeps its first line, loses NULs and stops at maxLength characters
+// (0: no limit). Text set with setProgramText is kept whole.
+class GuardedLineEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit GuardedLineEdit(int maxLength = 0, QWidget* parent = nullptr);
+
+    void setProgramText(const QString& text);
+    // The input method stays off: the widget answers Qt::ImEnabled with false.
+    void setInputMethodOff(bool off);
+
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
+private:
+    bool inputMethodOff_ = false;
+};
+
+// The memo: at most maxLength characters from the user (a line break counts as CR LF), Enter inserts
+// nothing, Tab moves on. text() keeps every character as stored (no-break spaces, U+2028).
+class MemoEdit : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit MemoEdit(int maxLength = 0, QWidget* parent = nullptr);
+
+    // The text with a line break as CR LF.
+    QString text() const;
+    void setText(const QString& text);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    // What of `added` fits in place of the selection; line breaks come back as LF.
+    QString fitting(const QString& added) const;
+
+    int maxLength_;
+};
+
+// A date picker: yyyy/MM/dd with a drop-down calendar over years 100 to 9999; the input method can be
+// switched off.
+class DatePicker : public QDateEdit {
+    Q_OBJECT
+public:
+    explicit DatePicker(QWidget* parent = nullptr);
+
+    void setInputMethodOff(bool off);
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
+protected:
+    // Tab leaves the picker at once instead of walking its year, month and day first.
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    bool inputMethodOff_ = false;
+};

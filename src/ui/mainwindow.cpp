@@ -1,0 +1,250 @@
+#include "ui/mainwindow.h"
+
+#include "core/controltable.h"
+#include "core/dispatch.h"
+#include "ui/controlbuilder.h"
+#include "ui/qtcontrols.h"
+#include "ui/qtuiservices.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHash>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
+
+#include <stdexcept>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString PopupMenuName = u"PopupMenu1"_s;
+
+// The key rules of the entry panel: which handler each field's key presses go to.
+enum class KeyRule { None, ProductName, Observation };
+
+KeyRule keyRuleOf(const QString& name)
+{
+    if (name == u"EDT_SYOMEI" || name == u"EDT_TEIKA")
+        return KeyRule::ProductName;
+    for (const QString& prefix : {u"EDT_"_s, u"DTP_"_s, u"CBO_MISE"_s}) {
+        if (name.size() == prefix.size() + 1 && name.startsWith(prefix) && name.back() >= u'1' && name.back() <= u'5')
+            return KeyRule::Observation;
+    }
+    return KeyRule::None;
+}
+
+QIcon buttonImage(const QString& picture)
+{
+    QIcon icon;
+    icon.addFile(u":/images/%1.png"_s.arg(picture), QSize(16, 16), QIcon::Normal);
+    icon.addFile(u":/images/%1_disabled.png"_s.arg(picture), QSize(16, 16), QIcon::Disabled);
+    return icon;
+}
+
+} // namespace
+
+MainWindow::MainWindow(const QString& programDir)
+{
+    // The images live in a static library: this keeps the linker from dropping them.
+    Q_INIT_RESOURCE(resources);
+    const WindowSpec& spec = mainWindowSpec();
+    // Fixed border with the system menu and minimise only.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFont(programFont(spec.fontPx));
+    // The menu stays inside the window, where the layout leaves room for it.
+    menuBar()->setNativeMenuBar(false);
+
+    auto* surface = new QWidget(this);
+    surface->setObjectName(u"F_MAIN_client"_s);
+    setCentralWidget(surface);
+    buildControls(*surface, spec);
+    buildMenus();
+    decorate();
+
+    controls_ = std::make_unique<QtControls>(*this, spec);
+    ui_ = std::make_unique<QtUiServices>(*this);
+    form_ = std::make_unique<MainForm>(*controls_, *ui_, programDir);
+    form_->requestClose = [this] { close(); };
+    wire();
+
+    WindowBounds bounds;
+    dispatch(*ui_, [&] { bounds = form_->FormCreate(); });
+    applyBounds(bounds);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus()
+{
+    QHash<QString, QMenu*> menus;
+    const QFont menuFont = programFont(mainWindowSpec().fontPx);
+    for (const ControlSpec& c : mainWindowSpec().controls) {
+        if (c.kind != ControlKind::MenuItem)
+            continue;
+        const QString name = QString::fromUtf16(c.name);
+        const QString caption = QString::fromUtf16(c.text);
+        const QString parent = QString::fromUtf16(c.parent);
+        if (parent.isEmpty()) {
+            QMenu* menu = name == PopupMenuName ? new QMenu(this) : menuBar()->addMenu(caption);
+            menu->setObjectName(name);
+            menu->menuAction()->setObjectName(name);
+            menu->setFont(menuFont);
+            menus.insert(name, menu);
+            continue;
+        }
+        QMenu* menu = menus.value(parent);
+        if (!menu)
+            throw std::logic_error("menu item before its menu: " + name.toStdString());
+        QAction* action = caption == u"-" ? menu->addSeparator() : menu->addAction(caption);
+        action->setObjectName(name);
+    }
+    popupMenu_ = menus.value(PopupMenuName);
+
+    auto* addOption = findChild<QAction*>(u"MN_ADD_OPTION"_s);
+    addOption->setCheckable(true);
+    addOption->setChecked(true);
+}
+
+void MainWindow::decorate()
+{
+    const struct {
+        const char16_t* name;
+        const char16_t* picture;
+        Qt::ToolButtonStyle style;
+    } imageButtons[] = {
+        {u"SPD_SAGAKU", u"calculator", Qt::ToolButtonTextBesideIcon},
+        {u"SPD_SAVE", u"floppy", Qt::ToolButtonTextUnderIcon},
+        {u"SPD_SAKUJYO", u"wastebin", Qt::ToolButtonTextUnderIcon},
+    };
+    for (const auto& b : imageButtons) {
+        auto* button = findChild<QToolButton*>(QString::fromUtf16(b.name));
+        button->setIcon(buttonImage(QString::fromUtf16(b.picture)));
+        button->setIconSize(QSize(16, 16));
+        button->setToolButtonStyle(b.style);
+    }
+
+    QPalette silver = findChild<QLabel*>(u"Label9"_s)->palette();
+    silver.setColor(QPalette::WindowText, QColor::fromRgb(colors::Silver));
+    findChild<QLabel*>(u"Label9"_s)->setPalette(silver);
+
+    // Names a screen reader reads: the label beside a field, or the field's role and row.
+    const struct {
+        const char16_t* label;
+        const char16_t* field;
+    } buddies[] = {{u"Label1", u"EDT_SYOMEI"}, {u"Label2", u"EDT_TEIKA"}, {u"Label4", u"CBO_SYOMEI"}, {u"Label6", u"Memo1"}};
+    for (const auto& b : buddies) {
+        auto* label = findChild<QLabel*>(QString::fromUtf16(b.label));
+        auto* field = findChild<QWidget*>(QString::fromUtf16(b.field));
+        label->setBuddy(field);
+        field->setAccessibleName(label->text());
+    }
+    for (int n = 1; n <= 5; ++n) {
+        const QString row = QString::number(n);
+        findChild<QWidget*>(u"CBO_MISE"_s + row)->setAccessibleName(u"店名 "_s + row);
+        findChild<QWidget*>(u"EDT_"_s + row)->setAccessibleName(u"時価 "_s + row);
+        findChild<QWidget*>(u"DTP_"_s + row)->setAccessibleName(u"記録日 "_s + row);
+        findChild<QWidget*>(u"BTN_DEL"_s + row)->setAccessibleName(u"消 "_s + row);
+        findChild<QWidget*>(u"BTN_"_s + row + u"_TODAY"_s)->setAccessibleName(u"今日 "_s + row);
+    }
+}
+
+void MainWindow::wire()
+{
+    for (const ControlSpec& c : mainWindowSpec().controls) {
+        const QString name = QString::fromUtf16(c.name);
+        if (c.kind == ControlKind::Button || c.kind == ControlKind::ImageButton) {
+            connect(findChild<QAbstractButton*>(name), &QAbstractButton::clicked, this,
+                    [this, name] { form_->click(name); });
+        }
+        if (keyRuleOf(name) != KeyRule::None)
+            findChild<QWidget*>(name)->installEventFilter(this);
+    }
+
+    for (QMenu* menu : findChildren<QMenu*>())
+        connect(menu, &QMenu::triggered, this, &MainWindow::menuItemChosen);
+    // Opening the File menu rebuilds its history entries.
+    connect(findChild<QMenu*>(u"MN_FILE"_s), &QMenu::aboutToShow, this, [this] { form_->click(u"MN_FILE"_s); });
+
+    auto* products = findChild<QComboBox*>(u"CBO_SYOMEI"_s);
+    // `activated` comes only from the user's pick, never from the program's own changes.
+    connect(products, &QComboBox::activated, this, [this] { form_->click(u"CBO_SYOMEI"_s); });
+    products->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(products, &QWidget::customContextMenuRequested, this,
+            [this, products](const QPoint& at) { popupMenu_->popup(products->mapToGlobal(at)); });
+}
+
+void MainWindow::menuItemChosen(QAction* action)
+{
+    // The handler of a check-mark item sets the mark itself; undo Qt's own toggle first.
+    if (action->isCheckable())
+        action->setChecked(!action->isChecked());
+    if (!action->objectName().isEmpty())
+        form_->click(action->objectName());
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    QChar typed;
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+        typed = QChar(13);
+    else if (!key->text().isEmpty())
+        typed = key->text().front();
+    else
+        return false;
+
+    const QString name = watched->objectName();
+    bool consumed = false;
+    dispatch(*ui_, [&] {
+        consumed = keyRuleOf(name) == KeyRule::ProductName ? form_->EDT_SYOMEIKeyPress(name, typed)
+                                                           : form_->EDT_1KeyPress(name, typed);
+    });
+    return consumed;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    bool allow = false;
+    dispatch(*ui_, [&] { allow = form_->FormCloseQuery(frameGeometry().x(), frameGeometry().y()); });
+    if (allow)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::applyBounds(const WindowBounds& bounds)
+{
+    bounds_ = bounds;
+    frameMargins_ = QSize(-1, -1);
+    move(bounds.left, bounds.top);
+    fitFrame();
+}
+
+void MainWindow::fitFrame()
+{
+    const QSize margins = frameGeometry().size() - geometry().size();
+    if (margins == frameMargins_)
+        return;
+    frameMargins_ = margins;
+    setFixedSize(bounds_.width - margins.width(), bounds_.height - margins.height());
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    fitFrame();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    fitFrame();
+}

@@ -1,0 +1,475 @@
+#include "ui/qtcontrols.h"
+
+#include "ui/inputwidgets.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+
+#include <algorithm>
+#include <stdexcept>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+[[noreturn]] void fail(const char* what, const QString& name)
+{
+    throw std::logic_error(std::string(what) + ": " + name.toStdString());
+}
+
+bool isCombo(ControlKind kind)
+{
+    return kind == ControlKind::DropList || kind == ControlKind::EditCombo;
+}
+
+bool isList(ControlKind kind)
+{
+    return kind == ControlKind::ListBox || kind == ControlKind::MultiListBox || kind == ControlKind::CheckListBox;
+}
+
+GuardedLineEdit& comboEdit(QComboBox& combo)
+{
+    return *static_cast<GuardedLineEdit*>(combo.lineEdit());
+}
+
+QPalette::ColorRole foregroundRole(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Label:
+    case ControlKind::Form:
+        return QPalette::WindowText;
+    case ControlKind::Button:
+    case ControlKind::ImageButton:
+        return QPalette::ButtonText;
+    default:
+        return QPalette::Text;
+    }
+}
+
+void checkIndex(int index, int count, const QString& name)
+{
+    if (index < 0 || index >= count)
+        fail("item index out of range", name);
+}
+
+} // namespace
+
+QtControls::QtControls(QWidget& window, const WindowSpec& spec) : window_(window), spec_(spec)
+{
+    for (const ControlSpec& c : spec.controls) {
+        const QString name = QString::fromUtf16(c.name);
+        QObject* object = nullptr;
+        if (c.kind == ControlKind::Form)
+            object = &window;
+        else if (c.kind == ControlKind::MenuItem)
+            object = window.findChild<QAction*>(name);
+        else
+            object = window.findChild<QWidget*>(name);
+        if (!object)
+            fail("the window has no control", name);
+        entries_.insert(name, Entry{&c, object});
+    }
+}
+
+const QtControls::Entry& QtControls::at(const QString& name) const
+{
+    const auto it = entries_.constFind(name);
+    if (it == entries_.cend())
+        fail("no control named", name);
+    return *it;
+}
+
+template <class T>
+T* QtControls::as(const QString& name) const
+{
+    T* object = qobject_cast<T*>(at(name).object);
+    if (!object)
+        fail("operation not supported by control", name);
+    return object;
+}
+
+QWidget* QtControls::widget(const QString& name) const
+{
+    return as<QWidget>(name);
+}
+
+QMenu* QtControls::historyMenu(const QString& name) const
+{
+    const Entry& e = at(name);
+    if (e.spec->kind != ControlKind::MenuItem)
+        return nullptr;
+    QMenu* menu = static_cast<QAction*>(e.object)->menu<QMenu*>();
+    if (!menu || name != u"MN_FILE")
+        fail("menu item has no item list", name);
+    return menu;
+}
+
+void QtControls::renameHistory(QMenu& menu) const
+{
+    const QList<QAction*> actions = menu.actions();
+    for (qsizetype i = FileMenuFixedEntries; i < actions.size(); ++i)
+        actions[i]->setObjectName(QString::fromUtf16(HistoryItemPrefix) + QString::number(i - FileMenuFixedEntries));
+}
+
+QString QtControls::text(const QString& name) const
+{
+    const Entry& e = at(name);
+    switch (e.spec->kind) {
+    case ControlKind::Form:
+        return window_.windowTitle();
+    case ControlKind::Label:
+        return as<QLabel>(name)->text();
+    case ControlKind::Edit:
+        return as<QLineEdit>(name)->text();
+    case ControlKind::Memo:
+        return as<MemoEdit>(name)->text();
+    case ControlKind::DropList:
+    case ControlKind::EditCombo:
+        return as<QComboBox>(name)->currentText();
+    case ControlKind::DatePicker:
+        return as<QDateEdit>(name)->text();
+    case ControlKind::Button:
+    case ControlKind::ImageButton:
+        return as<QAbstractButton>(name)->text();
+    case ControlKind::ListBox:
+    case ControlKind::MultiListBox:
+    case ControlKind::CheckListBox: {
+        const QListWidgetItem* item = as<QListWidget>(name)->currentItem();
+        return item ? item->text() : QString();
+    }
+    case ControlKind::MenuItem:
+        return as<QAction>(name)->text();
+    }
+    return {};
+}
+
+void QtControls::setText(const QString& name, const QString& text)
+{
+    const Entry& e = at(name);
+    switch (e.spec->kind) {
+    case ControlKind::Form:
+        window_.setWindowTitle(text);
+        return;
+    case ControlKind::Label:
+        as<QLabel>(name)->setText(text);
+        return;
+    case ControlKind::Edit:
+        as<GuardedLineEdit>(name)->setProgramText(text);
+        return;
+    case ControlKind::Memo:
+        as<MemoEdit>(name)->setText(text);
+        return;
+    case ControlKind::DropList: {
+        auto* combo = as<QComboBox>(name);
+        combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+        return;
+    }
+    case ControlKind::EditCombo:
+        comboEdit(*as<QComboBox>(name)).setProgramText(text);
+        return;
+    case ControlKind::Button:
+    case ControlKind::ImageButton:
+        as<QAbstractButton>(name)->setText(text);
+        return;
+    case ControlKind::MenuItem:
+        as<QAction>(name)->setText(text);
+        return;
+    case ControlKind::DatePicker:
+    case ControlKind::ListBox:
+    case ControlKind::MultiListBox:
+    case ControlKind::CheckListBox:
+        break;
+    }
+    fail("text cannot be set on control", name);
+}
+
+bool QtControls::enabled(const QString& name) const
+{
+    const Entry& e = at(name);
+    if (e.spec->kind == ControlKind::MenuItem)
+        return as<QAction>(name)->isEnabled();
+    if (e.spec->kind == ControlKind::Form)
+        return window_.isEnabled();
+    return widget(name)->isEnabledTo(&window_);
+}
+
+void QtControls::setEnabled(const QString& name, bool on)
+{
+    if (at(name).spec->kind == ControlKind::MenuItem)
+        as<QAction>(name)->setEnabled(on);
+    else
+        widget(name)->setEnabled(on);
+}
+
+bool QtControls::checked(const QString& name) const
+{
+    return as<QAction>(name)->isChecked();
+}
+
+void QtControls::setChecked(const QString& name, bool on)
+{
+    as<QAction>(name)->setChecked(on);
+}
+
+QStringList QtControls::items(const QString& name) const
+{
+    QStringList out;
+    const ControlKind kind = at(name).spec->kind;
+    if (QMenu* menu = historyMenu(name)) {
+        const QList<QAction*> actions = menu->actions();
+        for (qsizetype i = FileMenuFixedEntries; i < actions.size(); ++i)
+            out << actions[i]->text();
+    } else if (isCombo(kind)) {
+        const QComboBox* combo = as<QComboBox>(name);
+        for (int i = 0; i < combo->count(); ++i)
+            out << combo->itemText(i);
+    } else if (isList(kind)) {
+        const QListWidget* list = as<QListWidget>(name);
+        for (int i = 0; i < list->count(); ++i)
+            out << list->item(i)->text();
+    } else {
+        fail("control has no item list", name);
+    }
+    return out;
+}
+
+void QtControls::setItems(const QString& name, const QStringList& items)
+{
+    const ControlKind kind = at(name).spec->kind;
+    if (QMenu* menu = historyMenu(name)) {
+        const QList<QAction*> actions = menu->actions();
+        for (qsizetype i = FileMenuFixedEntries; i < actions.size(); ++i) {
+            menu->removeAction(actions[i]);
+            delete actions[i];
+        }
+        for (const QString& caption : items)
+            menu->addAction(caption);
+        renameHistory(*menu);
+    } else if (isCombo(kind)) {
+        auto* combo = as<QComboBox>(name);
+        const QString typed = combo->currentText();
+        combo->clear();
+        combo->addItems(items);
+        // Filling selects the first item; the list is to start with none.
+        combo->setCurrentIndex(-1);
+        if (kind == ControlKind::EditCombo)
+            comboEdit(*combo).setProgramText(typed);
+    } else if (isList(kind)) {
+        auto* list = as<QListWidget>(name);
+        list->clear();
+        list->addItems(items);
+        if (kind == ControlKind::CheckListBox) {
+            for (int i = 0; i < list->count(); ++i) {
+                list->item(i)->setFlags(list->item(i)->flags() | Qt::ItemIsUserCheckable);
+                list->item(i)->setCheckState(Qt::Unchecked);
+            }
+        }
+        list->setCurrentRow(-1);
+    } else {
+        fail("control has no item list", name);
+    }
+}
+
+void QtControls::insertItem(const QString& name, int index, const QString& item)
+{
+    const ControlKind kind = at(name).spec->kind;
+    if (QMenu* menu = historyMenu(name)) {
+        const QList<QAction*> actions = menu->actions();
+        if (index < 0 || index > actions.size() - FileMenuFixedEntries)
+            fail("item index out of range", name);
+        auto* action = new QAction(item, menu);
+        menu->insertAction(FileMenuFixedEntries + index < actions.size() ? actions[FileMenuFixedEntries + index]
+                                                                         : nullptr,
+                           action);
+        renameHistory(*menu);
+    } else if (isCombo(kind)) {
+        auto* combo = as<QComboBox>(name);
+        if (index < 0 || index > combo->count())
+            fail("item index out of range", name);
+        const int current = combo->currentIndex();
+        const QString typed = combo->currentText();
+        combo->insertItem(index, item);
+        // An item put into an empty list becomes the current one; keep the state as it was.
+        if (current < 0) {
+            combo->setCurrentIndex(-1);
+            if (kind == ControlKind::EditCombo)
+                comboEdit(*combo).setProgramText(typed);
+        }
+    } else if (isList(kind)) {
+        auto* list = as<QListWidget>(name);
+        if (index < 0 || index > list->count())
+            fail("item index out of range", name);
+        list->insertItem(index, item);
+        if (kind == ControlKind::CheckListBox) {
+            list->item(index)->setFlags(list->item(index)->flags() | Qt::ItemIsUserCheckable);
+            list->item(index)->setCheckState(Qt::Unchecked);
+        }
+    } else {
+        fail("control has no item list", name);
+    }
+}
+
+void QtControls::removeItem(const QString& name, int index)
+{
+    const ControlKind kind = at(name).spec->kind;
+    if (QMenu* menu = historyMenu(name)) {
+        const QList<QAction*> actions = menu->actions();
+        checkIndex(index, int(actions.size()) - FileMenuFixedEntries, name);
+        QAction* action = actions[FileMenuFixedEntries + index];
+        menu->removeAction(action);
+        delete action;
+        renameHistory(*menu);
+    } else if (isCombo(kind)) {
+        auto* combo = as<QComboBox>(name);
+        checkIndex(index, combo->count(), name);
+        const bool wasCurrent = combo->currentIndex() == index;
+        const QString typed = combo->currentText();
+        combo->removeItem(index);
+        // Qt moves the selection to a neighbour; removing the selected item leaves none.
+        if (wasCurrent) {
+            combo->setCurrentIndex(-1);
+            if (kind == ControlKind::EditCombo)
+                comboEdit(*combo).setProgramText(typed);
+        }
+    } else if (isList(kind)) {
+        auto* list = as<QListWidget>(name);
+        checkIndex(index, list->count(), name);
+        delete list->takeItem(index);
+    } else {
+        fail("control has no item list", name);
+    }
+}
+
+int QtControls::itemIndex(const QString& name) const
+{
+    const ControlKind kind = at(name).spec->kind;
+    if (isCombo(kind))
+        return as<QComboBox>(name)->currentIndex();
+    if (isList(kind))
+        return as<QListWidget>(name)->currentRow();
+    fail("control has no item list", name);
+}
+
+void QtControls::setItemIndex(const QString& name, int index)
+{
+    const ControlKind kind = at(name).spec->kind;
+    // setCurrentIndex never emits `activated`, so the click handler does not run.
+    if (isCombo(kind)) {
+        auto* combo = as<QComboBox>(name);
+        if (index >= combo->count())
+            fail("item index out of range", name);
+        combo->setCurrentIndex(std::max(index, -1));
+    } else if (isList(kind)) {
+        auto* list = as<QListWidget>(name);
+        if (index >= list->count())
+            fail("item index out of range", name);
+        list->setCurrentRow(std::max(index, -1));
+    } else {
+        fail("control has no item list", name);
+    }
+}
+
+QList<int> QtControls::selectedIndexes(const QString& name) const
+{
+    const auto* list = as<QListWidget>(name);
+    QList<int> out;
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->item(i)->isSelected())
+            out << i;
+    }
+    return out;
+}
+
+void QtControls::setItemSelected(const QString& name, int index, bool on)
+{
+    auto* list = as<QListWidget>(name);
+    checkIndex(index, list->count(), name);
+    list->item(index)->setSelected(on);
+}
+
+bool QtControls::itemChecked(const QString& name, int index) const
+{
+    const auto* list = as<QListWidget>(name);
+    checkIndex(index, list->count(), name);
+    return list->item(index)->checkState() == Qt::Checked;
+}
+
+void QtControls::setItemChecked(const QString& name, int index, bool on)
+{
+    auto* list = as<QListWidget>(name);
+    checkIndex(index, list->count(), name);
+    list->item(index)->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+}
+
+QDate QtControls::date(const QString& name) const
+{
+    return as<QDateEdit>(name)->date();
+}
+
+void QtControls::setDate(const QString& name, const QDate& date)
+{
+    auto* picker = as<QDateEdit>(name);
+    // The picker would silently move a date outside its range to the nearest end.
+    if (!date.isValid() || date < picker->minimumDate() || date > picker->maximumDate())
+        fail("date outside the picker's range", name);
+    picker->setDate(date);
+}
+
+Rgb QtControls::fontColor(const QString& name) const
+{
+    const QWidget* w = at(name).spec->kind == ControlKind::Form ? &window_ : widget(name);
+    return w->palette().color(QPalette::Active, foregroundRole(at(name).spec->kind)).rgb() & 0xFFFFFFu;
+}
+
+void QtControls::setFontColor(const QString& name, Rgb color)
+{
+    QWidget* w = at(name).spec->kind == ControlKind::Form ? &window_ : widget(name);
+    QPalette palette = w->palette();
+    // The disabled group keeps its grey, so a disabled label still looks disabled.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(group, role, QColor::fromRgb(color));
+    }
+    w->setPalette(palette);
+}
+
+void QtControls::setFocus(const QString& name)
+{
+    widget(name)->setFocus(Qt::OtherFocusReason);
+}
+
+void QtControls::focusNext(const QString& fromName)
+{
+    const ControlSpec* from = fromName.isEmpty() ? nullptr : at(fromName).spec;
+    // The next tab stop after `from` in tab order that can take the focus, wrapping around.
+    std::vector<std::pair<const ControlSpec*, QWidget*>> stops;
+    for (const ControlSpec& c : spec_.controls) {
+        if (!c.tabStop || c.tab < 0)
+            continue;
+        QWidget* w = widget(QString::fromUtf16(c.name));
+        if (w->isEnabled() && w->isVisibleTo(&window_))
+            stops.emplace_back(&c, w);
+    }
+    if (stops.empty())
+        return;
+    std::stable_sort(stops.begin(), stops.end(), [](const auto& a, const auto& b) { return a.first->tab < b.first->tab; });
+    const auto next = std::find_if(stops.begin(), stops.end(),
+                                   [&](const auto& s) { return from && s.first->tab > from->tab; });
+    (next == stops.end() ? stops.front() : *next).second->setFocus(Qt::TabFocusReason);
+}
+
+QString QtControls::focused() const
+{
+    // The window's focus widget may be a part of a control (a combo box's edit field): name the control.
+    for (QWidget* w = window_.focusWidget(); w && w != &window_; w = w->parentWidget()) {
+        const auto it = entries_.constFind(w->objectName());
+        if (it != entries_.cend() && it->object == w)
+            return it.key();
+    }
+    return {};
+}

@@ -1,0 +1,176 @@
+#include "ui/qtuiservices.h"
+
+#include "core/dispatch.h"
+#include "ui/dialogs.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <utility>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+std::pair<QMessageBox::Icon, QString> boxLook(MsgKind kind)
+{
+    switch (kind) {
+    case MsgKind::Warning:
+        return {QMessageBox::Warning, u"警告"_s};
+    case MsgKind::Error:
+        return {QMessageBox::Critical, u"エラー"_s};
+    case MsgKind::Information:
+        return {QMessageBox::Information, u"情報"_s};
+    case MsgKind::Confirmation:
+        return {QMessageBox::Question, u"確認"_s};
+    case MsgKind::Stop:
+        break;
+    }
+    return {QMessageBox::Critical, QString::fromUtf16(ApplicationTitle)};
+}
+
+std::optional<QString> runFileDialog(QWidget& owner, const FileDialogRequest& request, bool save)
+{
+    QFileDialog dialog(&owner, save ? u"名前を付けて保存"_s : u"開く"_s);
+    dialog.setNameFilter(u"テキストファイル (*.txt)"_s);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // Opening accepts the name of a file that does not exist; loading then reports it.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (save)
+        dialog.setDefaultSuffix(u"txt"_s);
+    if (!request.folder.isEmpty())
+        dialog.setDirectory(request.folder);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().front();
+}
+
+} // namespace
+
+QtUiServices::QtUiServices(QWidget& mainWindow) : window_(mainWindow) {}
+
+Button QtUiServices::messageBox(MsgKind kind, const QString& text, Buttons buttons, Button defaultButton)
+{
+    const auto [icon, title] = boxLook(kind);
+    CentredMessageBox box(icon, title, text, QMessageBox::NoButton, &window_);
+    box.setTextFormat(Qt::PlainText);
+
+    struct Choice {
+        Button button;
+        QString text;
+        QMessageBox::ButtonRole role;
+    };
+    const Choice choices[] = {
+        {Ok, u"OK"_s, QMessageBox::AcceptRole},
+        {Yes, u"はい(&Y)"_s, QMessageBox::YesRole},
+        {No, u"いいえ(&N)"_s, QMessageBox::NoRole},
+        {Cancel, u"キャンセル"_s, QMessageBox::RejectRole},
+    };
+    std::vector<std::pair<QAbstractButton*, Button>> shown;
+    for (const Choice& choice : choices) {
+        if (!(buttons & choice.button))
+            continue;
+        QPushButton* push = box.addButton(choice.text, choice.role);
+        shown.emplace_back(push, choice.button);
+        if (choice.button == defaultButton)
+            box.setDefaultButton(push);
+        if (choice.button == Cancel)
+            box.setEscapeButton(push);
+    }
+    // Closing counts as Cancel where Cancel is offered and as the only button of a one-button box;
+    // a Yes/No question must be answered.
+    box.setClosable((buttons & Cancel) || shown.size() == 1);
+    box.exec();
+
+    for (const auto& [push, button] : shown) {
+        if (box.clickedButton() == push)
+            return button;
+    }
+    return (buttons & Cancel) ? Cancel : defaultButton;
+}
+
+std::optional<QString> QtUiServices::inputBox(const QString& caption, const QString& prompt, const QString& initial)
+{
+    InputBox box(caption, prompt, initial, &window_);
+    if (box.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return box.text();
+}
+
+std::optional<QString> QtUiServices::openFileDialog(const FileDialogRequest& request)
+{
+    return runFileDialog(window_, request, false);
+}
+
+std::optional<QString> QtUiServices::saveFileDialog(const FileDialogRequest& request)
+{
+    return runFileDialog(window_, request, true);
+}
+
+std::optional<QString> QtUiServices::pickFolder(const QString& title)
+{
+    FolderPicker picker(title, &window_);
+    if (picker.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QFileInfo folder(picker.folder());
+    if (picker.folder().isEmpty() || !folder.isDir())
+        return std::nullopt;
+    QString path = folder.absoluteFilePath();
+    if (!path.endsWith(u'/'))
+        path += u'/';
+    return path;
+}
+
+bool QtUiServices::runDialog(const DialogRun&)
+{
+    return false;
+}
+
+void QtUiServices::setClipboardText(const QString& text)
+{
+    QGuiApplication::clipboard()->setText(text);
+}
+
+bool QtUiServices::openWithProgram(const QString& path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+QDate QtUiServices::today()
+{
+    return QDate::currentDate();
+}
+
+QString QtUiServices::documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QDir::currentPath();
+}
+
+int QtUiServices::textWidth(const QString& text)
+{
+    return QFontMetrics(window_.font()).horizontalAdvance(text);
+}
+
+void QtUiServices::setBusyCursor()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void QtUiServices::restoreCursor()
+{
+    QApplication::restoreOverrideCursor();
+}

@@ -1,0 +1,78 @@
+// Product names: case-only equality and the selector's total order.
+#include "core/names.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+TEST(ProductNames, EqualityIgnoresCaseOnly) {
+    const struct {
+        QString a;
+        QString b;
+        bool same;
+    } cases[] = {
+        {u"milk"_s, u"MILK"_s, true},      {u"Äpfel"_s, u"äpfel"_s, true},
+        {u"ａｂｃ"_s, u"ＡＢＣ"_s, true},  {u"ミルク"_s, u"ﾐﾙｸ"_s, false},
+        {u"ミルク"_s, u"みるく"_s, false}, {u"ABC"_s, u"ＡＢＣ"_s, false},
+        {u"apple"_s, u"apple "_s, false},  {u""_s, u""_s, true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(sameProductName(c.a, c.b), c.same) << c.a.toStdString() << " / " << c.b.toStdString();
+}
+
+TEST(ProductNames, SortIgnoringCaseInJapaneseOrder) {
+    const struct {
+        QStringList names;
+        QStringList sorted;
+    } cases[] = {
+        {{u"Banana"_s, u"apple"_s, u"Cherry"_s}, {u"apple"_s, u"Banana"_s, u"Cherry"_s}},
+        // kana in syllabary order whatever the script, not in code-unit order
+        {{u"りんご"_s, u"バナナ"_s, u"あんず"_s}, {u"あんず"_s, u"バナナ"_s, u"りんご"_s}},
+        {{u"milk"_s, u"MILK"_s, u"Milk"_s}, {u"MILK"_s, u"Milk"_s, u"milk"_s}},
+    };
+    for (auto c : cases) {
+        sortProductNames(c.names);
+        EXPECT_EQ(c.names, c.sorted);
+    }
+}
+
+TEST(ProductNames, OrderIsStrictAndTotal) {
+    // Pairs the collator alone calls equal must still come out in one fixed order.
+    const QStringList names = {u"milk"_s,     u"Milk"_s,     u"ミルク"_s, u"ﾐﾙｸ"_s, u"みるく"_s,
+                               u"ＭＩＬＫ"_s, u"ｍｉｌｋ"_s, u"apple"_s,  u""_s};
+    for (const QString& a : names) {
+        EXPECT_FALSE(productNameLess(a, a)) << a.toStdString();
+        for (const QString& b : names) {
+            if (a != b) {
+                EXPECT_NE(productNameLess(a, b), productNameLess(b, a))
+                    << a.toStdString() << " / " << b.toStdString();
+            }
+        }
+    }
+    QStringList reference = names;
+    sortProductNames(reference);
+    for (qsizetype shift = 1; shift < names.size(); ++shift) {
+        QStringList rotated = names.mid(shift) + names.first(shift);
+        sortProductNames(rotated);
+        EXPECT_EQ(rotated, reference);
+    }
+}
+
+TEST(ProductNames, InsertPositionKeepsTheListSorted) {
+    const QStringList sorted = {u"apple"_s, u"Banana"_s, u"Cherry"_s};
+    EXPECT_EQ(sortedInsertPosition(sorted, u""_s), 0);
+    EXPECT_EQ(sortedInsertPosition(sorted, u"Apricot"_s), 1);
+    EXPECT_EQ(sortedInsertPosition(sorted, u"banana"_s), 2);
+    EXPECT_EQ(sortedInsertPosition(sorted, u"BANANA"_s), 1);
+    EXPECT_EQ(sortedInsertPosition(sorted, u"Banana"_s), 2);
+    EXPECT_EQ(sortedInsertPosition(sorted, u"りんご"_s), 3);
+
+    const QStringList added = {u"Cherry"_s, u"ﾐﾙｸ"_s,    u"apple"_s, u"ミルク"_s,
+                               u"milk"_s,   u"Banana"_s, u"Milk"_s};
+    QStringList built;
+    for (const QString& name : added)
+        built.insert(sortedInsertPosition(built, name), name);
+    QStringList expected = added;
+    sortProductNames(expected);
+    EXPECT_EQ(built, expected);
+}

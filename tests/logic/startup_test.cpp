@@ -1,0 +1,186 @@
+// Start-up, closing and the recent-file history in the settings file.
+#include "support/formfixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class Startup : public ::testing::Test, public FormFixture {
+protected:
+    void writeSettings(const QByteArray& text) { dir.write(u"prog/zorvan.ini"_s, text); }
+    // The value of a key as the settings file holds it, via a fresh read.
+    QString history(int key) const
+    {
+        const QString prefix = QString::number(key) + u'=';
+        for (const QString& line : settingsText().split(u"\r\n"_s)) {
+            if (line.startsWith(prefix))
+                return line.mid(prefix.size());
+        }
+        return {};
+    }
+};
+
+TEST_F(Startup, FirstRunShowsAnUntitledNotebookWithDefaults)
+{
+    const WindowBounds b = form->FormCreate();
+    EXPECT_EQ(b.left, 24);
+    EXPECT_EQ(b.top, 24);
+    EXPECT_EQ(b.width, 660);
+    EXPECT_EQ(b.height, 450);
+    EXPECT_TRUE(ui.messages.isEmpty());
+    EXPECT_EQ(form->appDir(), programDir() + u'/');
+    EXPECT_EQ(form->iniFile(), programDir() + u"/zorvan.ini"_s);
+    EXPECT_EQ(controls.text(u"F_MAIN"_s), u"Pricotta - 無題"_s);
+    EXPECT_TRUE(controls.checked(u"MN_ADD_OPTION"_s));
+    EXPECT_FALSE(controls.enabled(u"SPD_SAVE"_s));
+    EXPECT_FALSE(controls.enabled(u"LBL_KOUSIN"_s));
+    EXPECT_EQ(controls.text(u"LBL_KEN"_s), QString());
+    EXPECT_TRUE(controls.focused().isEmpty()); // start-up moves no focus
+    for (int j = 1; j <= 5; ++j) {
+        EXPECT_EQ(controls.date(u"DTP_"_s + QString::number(j)), ui.todayDate);
+        EXPECT_EQ(controls.text(u"LBL_SA_"_s + QString::number(j)), u"*"_s);
+        EXPECT_TRUE(controls.items(u"CBO_MISE"_s + QString::number(j)).isEmpty());
+    }
+    EXPECT_FALSE(dir.exists(u"prog/zorvan.ini"_s));
+    EXPECT_FALSE(dir.exists(u"prog/zorvan_店.txt"_s)); // a missing shop list is an empty one
+
+    EXPECT_TRUE(form->FormCloseQuery(100, 200));
+    const QString text = settingsText();
+    EXPECT_TRUE(text.contains(u"[Form]\r\nLEFT=100\r\nTOP=200\r\n"_s)) << text.toStdString();
+    EXPECT_TRUE(text.contains(u"[ADD_OPT]\r\n0=1\r\n"_s));
+    EXPECT_FALSE(text.contains(u"WIDTH"_s));
+}
+
+TEST_F(Startup, ReadsTheWindowAndTheAddOptionFromTheSettingsFile)
+{
+    struct Case {
+        QByteArray ini;
+        int width, height, left;
+        bool addOption;
+    };
+    const QList<Case> cases{
+        {"[Form]\r\nWIDTH=800\r\nHEIGHT=600\r\n", 800, 600, 24, true},
+        {"[form]\r\nleft=-30\r\n[ADD_OPT]\r\n0=0\r\n", 660, 450, -30, false},
+        {"[ADD_OPT]\r\n0=abc\r\n[Form]\r\nLEFT=x\r\n", 660, 450, 24, true},
+        {"[ADD_OPT]\r\n0=7\r\n", 660, 450, 24, true},
+    };
+    for (const Case& c : cases) {
+        writeSettings(c.ini);
+        const WindowBounds b = form->FormCreate();
+        EXPECT_EQ(b.width, c.width) << c.ini.constData();
+        EXPECT_EQ(b.height, c.height);
+        EXPECT_EQ(b.left, c.left);
+        EXPECT_EQ(controls.checked(u"MN_ADD_OPTION"_s), c.addOption);
+    }
+}
+
+TEST_F(Startup, ClosingNeverRewritesTheSizeAndKeepsOtherValues)
+{
+    writeSettings("[Form]\r\nWIDTH=800\r\nHEIGHT=600\r\n; a comment\r\n[F_RIREKI]\r\n0=/a.txt\r\n");
+    start();
+    controls.setChecked(u"MN_ADD_OPTION"_s, false);
+    EXPECT_TRUE(form->FormCloseQuery(5, 6));
+    const QString text = settingsText();
+    EXPECT_TRUE(text.contains(u"WIDTH=800\r\nHEIGHT=600\r\n"_s));
+    EXPECT_TRUE(text.contains(u"LEFT=5\r\nTOP=6\r\n"_s));
+    EXPECT_TRUE(text.contains(u"[ADD_OPT]\r\n0=0\r\n"_s));
+    EXPECT_TRUE(text.contains(u"0=/a.txt"_s));
+}
+
+TEST_F(Startup, ClosingWithUnsavedChangesFollowsTheAnswer)
+{
+    struct Case {
+        Button answer;
+        bool closes;
+    };
+    // Yes on an untitled book opens the save dialog, which the fake cancels.
+    for (const Case& c : {Case{Cancel, false}, Case{Yes, false}, Case{No, true}}) {
+        start();
+        form->setDirty(true);
+        QFile::remove(settingsPath());
+        ui.buttons.enqueue(c.answer);
+        EXPECT_EQ(form->FormCloseQuery(1, 2), c.closes);
+        ASSERT_EQ(ui.messages.size(), 1);
+        EXPECT_EQ(ui.messages[0].text, u"無題 の変更を保存しますか？"_s);
+        EXPECT_TRUE(settingsText().contains(u"LEFT=1"_s)); // written on every attempt
+        EXPECT_TRUE(form->dirty()); // nothing was saved
+    }
+}
+
+TEST_F(Startup, ASaveThatFailsOnCloseKeepsTheWindowOpenAndTheSettingsUntouched)
+{
+    start();
+    dir.write(u"plain"_s, "x");
+    ui.buttons.enqueue(Yes);
+    ui.fileAnswers.enqueue(dir.file(u"plain/a.txt"_s));
+    form->setDirty(true);
+    EXPECT_FALSE(form->FormCloseQuery(1, 2));
+    ASSERT_EQ(ui.messages.size(), 2);
+    EXPECT_EQ(ui.messages[1].kind, MsgKind::Stop);
+    EXPECT_FALSE(dir.exists(u"prog/zorvan.ini"_s));
+}
+
+TEST_F(Startup, AnUnusableSettingsFileIsReportedAndNeverBlocksTheClose)
+{
+    QDir().mkpath(settingsPath()); // cannot be read nor written
+    const WindowBounds b = form->FormCreate();
+    EXPECT_EQ(ui.messages.size(), 1);
+    EXPECT_EQ(b.width, 660);
+    EXPECT_EQ(controls.text(u"F_MAIN"_s), u"Pricotta - 無題"_s);
+
+    ui.messages.clear();
+    form->setDirty(true);
+    ui.buttons.enqueue(No);
+    EXPECT_TRUE(form->FormCloseQuery(1, 2));
+    ASSERT_EQ(ui.messages.size(), 2);
+    EXPECT_EQ(ui.messages[1].kind, MsgKind::Stop);
+}
+
+TEST_F(Startup, RecentFilesMoveToTheTopAndTheEleventhDropsTheOldest)
+{
+    start();
+    QStringList paths;
+    for (int i = 0; i < 11; ++i)
+        paths << dir.write(u"f%1.txt"_s.arg(i), "zorvandata\r\n");
+    for (int i = 0; i < 10; ++i) {
+        ui.fileAnswers.enqueue(paths[i]);
+        form->click(u"MN_OPEN"_s);
+    }
+    for (int k = 0; k < 10; ++k)
+        EXPECT_EQ(history(k), paths[9 - k]);
+
+    // Reopening the entry under key 5 moves it up; keys 6 to 9 stay.
+    ui.fileAnswers.enqueue(paths[4]);
+    form->click(u"MN_OPEN"_s);
+    const QStringList expected{paths[4], paths[9], paths[8], paths[7], paths[6],
+                               paths[5], paths[3], paths[2], paths[1], paths[0]};
+    for (int k = 0; k < 10; ++k)
+        EXPECT_EQ(history(k), expected[k]) << k;
+
+    // Saving the newest again changes nothing; a new file drops the oldest.
+    form->click(u"MN_SAVE"_s);
+    EXPECT_EQ(history(0), paths[4]);
+    EXPECT_EQ(history(1), paths[9]);
+    ui.fileAnswers.enqueue(paths[10]);
+    form->click(u"MN_OPEN"_s);
+    EXPECT_EQ(history(0), paths[10]);
+    EXPECT_EQ(history(9), paths[1]);
+    EXPECT_TRUE(ui.messages.isEmpty());
+}
+
+TEST_F(Startup, HistoryEntriesDifferingInCaseAreSeparate)
+{
+    start();
+    const QString lower = dir.write(u"a.txt"_s, "zorvandata\r\n");
+    const QString upper = dir.write(u"A.txt"_s, "zorvandata\r\n");
+    form->LoadPriceBook(lower);
+    form->LoadPriceBook(upper);
+    EXPECT_EQ(history(0), upper);
+    EXPECT_EQ(history(1), lower);
+}
+
+} // namespace

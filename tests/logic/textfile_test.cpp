@@ -1,0 +1,303 @@
+#include "core/apperror.h"
+#include "core/textfile.h"
+#include "support/testfiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QIODevice>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+std::string hex(QByteArrayView bytes) {
+    return bytes.toByteArray().toHex(' ').toStdString();
+}
+
+std::string codes(const QString& text) {
+    QStringList out;
+    for (const QChar c : text)
+        out.append(u"U+"_s + QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
+    return out.join(u' ').toStdString();
+}
+
+std::string shown(const QStringList& lines) {
+    QStringList out;
+    for (const QString& line : lines)
+        out.append(QString::fromStdString(codes(line)));
+    return out.join(u" | ").toStdString();
+}
+
+template <typename F> QString errorOf(F&& action) {
+    try {
+        action();
+    } catch (const AppError& e) {
+        return e.message();
+    }
+    return u"(no error)"_s;
+}
+
+// Takes `capacity` bytes, then fails like a full disk.
+class FailingDevice : public QIODevice {
+  public:
+    explicit FailingDevice(qint64 capacity) : capacity_(capacity) { open(QIODevice::WriteOnly); }
+    QByteArray written;
+
+  protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override {
+        const qint64 room = capacity_ - written.size();
+        if (room <= 0) {
+            setErrorString(u"ディスクがいっぱいです。"_s);
+            return -1;
+        }
+        const qint64 n = qMin(room, size);
+        written.append(data, n);
+        return n;
+    }
+
+  private:
+    qint64 capacity_;
+};
+
+} // namespace
+
+TEST(Cp932, EverySingleByteDecodesAsWindowsAndRoundTrips) {
+    for (int b = 0; b < 256; ++b) {
+        SCOPED_TRACE(b);
+        const char byte = char(b);
+        const QString text = textfile::decodeCp932(QByteArrayView(&byte, 1));
+        const bool lead = (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+        char16_t expected = char16_t(b); // ASCII and 80 keep their codes
+        if (lead)
+            expected = u'・';
+        else if (b == 0xA0)
+            expected = 0xF8F0;
+        else if (b >= 0xA1 && b <= 0xDF)
+            expected = char16_t(0xFF61 + b - 0xA1);
+        else if (b >= 0xFD)
+            expected = char16_t(0xF8F1 + b - 0xFD);
+        ASSERT_EQ(codes(text), codes(QString(QChar(expected))));
+        if (lead)
+            continue;
+        bool ok = false;
+        EXPECT_EQ(hex(textfile::encodeCp932(text, &ok)), hex(QByteArrayView(&byte, 1)));
+        EXPECT_TRUE(ok);
+    }
+}
+
+TEST(Cp932, PairsConvertBothWaysAsWindowsDoes) {
+    struct Case {
+        QByteArray bytes;
+        char16_t character;
+    };
+    // The wave dash and the other Windows-only readings, NEC row 13, IBM rows, the user-defined area.
+    const Case cases[] = {
+        {"\x81\x60", 0xFF5E}, {"\x81\x5F", 0xFF3C}, {"\x81\x7C", 0xFF0D}, {"\x81\x91", 0xFFE0},
+        {"\x81\xCA", 0xFFE2}, {"\x82\xA0", u'あ'},  {"\x88\x9F", u'亜'},  {"\x87\x40", 0x2460},
+        {"\xFA\x40", 0x2170}, {"\xF0\x40", 0xE000}, {"\xF9\xFC", 0xE757},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(hex(c.bytes));
+        const QString text = textfile::decodeCp932(c.bytes);
+        EXPECT_EQ(codes(text), codes(QString(QChar(c.character))));
+        bool ok = false;
+        EXPECT_EQ(hex(textfile::encodeCp932(text, &ok)), hex(c.bytes));
+        EXPECT_TRUE(ok);
+    }
+}
+
+TEST(Cp932, EveryAssignedPairSurvivesALoadAndASave) {
+    int assigned = 0;
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+        if (lead >= 0xA0 && lead < 0xE0)
+            continue;
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            if (trail == 0x7F)
+                continue;
+            const char pair[2] = {char(lead), char(trail)};
+            const QString text = textfile::decodeCp932(QByteArrayView(pair, 2));
+            ASSERT_EQ(text.size(), 1);
+            if (text == u"・"_s && !(lead == 0x81 && trail == 0x45))
+                continue;
+            ++assigned;
+            bool ok = false;
+            const QByteArray again = textfile::encodeCp932(text, &ok);
+            ASSERT_TRUE(ok) << hex(QByteArrayView(pair, 2));
+            // NEC and IBM rows repeat characters; those come back as the pair Windows writes.
+            const bool repeatingRow = lead == 0x87 || lead == 0xED || lead == 0xEE || lead >= 0xFA;
+            if (!repeatingRow) {
+                EXPECT_EQ(hex(again), hex(QByteArrayView(pair, 2)));
+            }
+            EXPECT_EQ(textfile::decodeCp932(again), text);
+        }
+    }
+    EXPECT_EQ(assigned, 9604); // the pairs Windows defines in code page 932, user-defined area included
+}
+
+TEST(Cp932, RepeatedCharactersAreWrittenAsWindowsWritesThem) {
+    // NEC-selected IBM rows go to the IBM rows, NEC row 13 to the JIS rows, IBM rows to NEC row 13.
+    const std::pair<QByteArray, QByteArray> cases[] = {
+        {"\xEE\xEF", "\xFA\x40"}, {"\xED\x40", "\xFA\x5C"}, {"\x87\x90", "\x81\xE0"},
+        {"\xFA\x4A", "\x87\x54"}, {"\xEE\xF9", "\x81\xCA"}, {"\xFA\x54", "\x81\xCA"},
+    };
+    for (const auto& [read, written] : cases)
+        EXPECT_EQ(hex(textfile::encodeCp932(textfile::decodeCp932(read), nullptr)), hex(written))
+            << hex(read);
+}
+
+TEST(Cp932, BrokenBytesBecomeMiddleDots) {
+    const std::pair<QByteArray, QString> cases[] = {
+        {"\x81\x20", u"・"_s},       // invalid pair
+        {"\x85\x40", u"・"_s},       // unassigned pair
+        {"A\x81", u"A・"_s},         // lone lead byte at the end
+        {"\x81\r\nB", u"・\r\nB"_s}, // the line break after a lone lead byte stays
+        {QByteArray("\x81\0B", 3), QStringView(u"・\0B", 3).toString()},
+    };
+    for (const auto& [bytes, text] : cases)
+        EXPECT_EQ(codes(textfile::decodeCp932(bytes)), codes(text)) << hex(bytes);
+    bool ok = false;
+    EXPECT_EQ(hex(textfile::encodeCp932(u"・", &ok)), hex("\x81\x45"));
+}
+
+TEST(Cp932, CharactersWithoutCodeAreRefused) {
+    for (const QString& text : {u"é"_s, u"a−b"_s, u"😀"_s, QString(QChar(0xD800)), QString(QChar(0xF86F))}) {
+        bool ok = true;
+        EXPECT_TRUE(textfile::encodeCp932(text, &ok).isEmpty()) << codes(text);
+        EXPECT_FALSE(ok) << codes(text);
+    }
+}
+
+TEST(TextFile, SplitsLinesAtCrLfCrAndLf) {
+    struct Case {
+        QByteArray bytes;
+        QStringList lines;
+        TextEncoding encoding;
+    };
+    const Case cases[] = {
+        {"a\r\nb\rc\nd", {u"a"_s, u"b"_s, u"c"_s, u"d"_s}, TextEncoding::Cp932},
+        {"a\r\n", {u"a"_s}, TextEncoding::Cp932},
+        {"a\r\n\r\n", {u"a"_s, u""_s}, TextEncoding::Cp932},
+        {"\r", {u""_s}, TextEncoding::Cp932},
+        {"\n\r", {u""_s, u""_s}, TextEncoding::Cp932},
+        {"", {}, TextEncoding::Cp932},
+        {"\x82\xa0\r\n\xb1", {u"あ"_s, u"ｱ"_s}, TextEncoding::Cp932},
+        {QByteArray("a\r\nb\0c\r\nd", 9), {u"a"_s, u"b"_s}, TextEncoding::Cp932},
+        {QByteArray("\0a", 2), {}, TextEncoding::Cp932},
+        {"\xEF\xBB\xBF", {}, TextEncoding::Utf8Bom},
+        {"\xEF\xBB\xBF\xE3\x81\x82\nb\n", {u"あ"_s, u"b"_s}, TextEncoding::Utf8Bom},
+        {"\xEF\xBB\xBF\xEF\xBB\xBFx", {u"\uFEFFx"_s}, TextEncoding::Utf8Bom},
+        {QByteArray("\xFF\xFE\x42\x30\r\0\n\0b\0", 10), {u"あ"_s, u"b"_s}, TextEncoding::Utf16LeBom},
+        {QByteArray("\xFE\xFF\x30\x42\0\r\0b", 8), {u"あ"_s, u"b"_s}, TextEncoding::Utf16BeBom},
+        {QByteArray("\xFF\xFE\x61\0\0\0b\0", 8), {u"a"_s}, TextEncoding::Utf16LeBom},
+        {"\xFF\xFE", {}, TextEncoding::Utf16LeBom},
+        {"\xFE\xFF", {}, TextEncoding::Utf16BeBom},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(hex(c.bytes));
+        const DecodedText text = textfile::decode(c.bytes);
+        EXPECT_EQ(shown(text.lines), shown(c.lines));
+        EXPECT_EQ(text.encoding, c.encoding);
+    }
+}
+
+TEST(TextFile, EncodesWithCrLfAfterEveryLine) {
+    struct Case {
+        QStringList lines;
+        TextEncoding preferred;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {{u"a"_s, u"あ"_s, u""_s}, TextEncoding::Cp932, "a\r\n\x82\xa0\r\n\r\n"},
+        {{}, TextEncoding::Cp932, ""},
+        {{}, TextEncoding::Utf8Bom, "\xEF\xBB\xBF"},
+        {{u"a"_s}, TextEncoding::Utf8Bom, "\xEF\xBB\xBF\x61\r\n"},
+        {{u"あ"_s}, TextEncoding::Utf16LeBom, QByteArray("\xFF\xFE\x42\x30\r\0\n\0", 8)},
+        {{u"あ"_s}, TextEncoding::Utf16BeBom, QByteArray("\xFE\xFF\x30\x42\0\r\0\n", 8)},
+    };
+    for (const Case& c : cases) {
+        TextEncoding used = TextEncoding::Utf16BeBom;
+        const QByteArray bytes = textfile::encode(c.lines, c.preferred, &used);
+        EXPECT_EQ(hex(bytes), hex(c.bytes));
+        EXPECT_EQ(used, c.preferred);
+        const DecodedText back = textfile::decode(bytes);
+        EXPECT_EQ(shown(back.lines), shown(c.lines));
+        EXPECT_EQ(back.encoding, c.preferred);
+    }
+}
+
+TEST(TextFile, FallsBackToUtf8WithMarkWhenACharacterHasNoCode) {
+    for (const QString& odd : {u"café"_s, u"−5"_s, u"😀"_s}) {
+        const QStringList lines{u"牛乳"_s, odd};
+        TextEncoding used = TextEncoding::Cp932;
+        const QByteArray bytes = textfile::encode(lines, TextEncoding::Cp932, &used);
+        EXPECT_EQ(used, TextEncoding::Utf8Bom);
+        EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+        const DecodedText back = textfile::decode(bytes);
+        EXPECT_EQ(shown(back.lines), shown(lines));
+        EXPECT_EQ(back.encoding, TextEncoding::Utf8Bom);
+    }
+}
+
+TEST(TextFile, WritesAndReadsFilesWhole) {
+    TestDir dir;
+    const QString path = dir.file(u"zorvan_店.txt"_s);
+    textfile::writeFile(path, {u"A店"_s, u"ｽｰﾊﾟｰ"_s});
+    EXPECT_EQ(hex(dir.read(u"zorvan_店.txt"_s)), hex("A\x93\x58\r\n\xBD\xB0\xCA\xDF\xB0\r\n"));
+    textfile::writeFile(path, {u"B"_s}, TextEncoding::Utf16LeBom);
+    EXPECT_EQ(hex(dir.read(u"zorvan_店.txt"_s)), hex(QByteArray("\xFF\xFE\x42\0\r\0\n\0", 8)));
+    const DecodedText back = textfile::readFile(path);
+    EXPECT_EQ(back.lines, QStringList{u"B"_s});
+    EXPECT_EQ(back.encoding, TextEncoding::Utf16LeBom);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"zorvan_店.txt"_s}); // no temporary left
+}
+
+TEST(TextFile, RefusesALineWithABreakOrNulAndKeepsTheOldFile) {
+    TestDir dir;
+    const QString path = dir.write(u"book.txt"_s, "old\r\n");
+    for (const QString& bad : {u"a\rb"_s, u"a\nb"_s, QStringView(u"a\0b", 3).toString()}) {
+        EXPECT_EQ(errorOf([&] {
+                      textfile::writeFile(path, {u"ok"_s, bad});
+                  }),
+                  u"ファイル \"%1\" を作成できません。改行を含む行は書き込めません"_s.arg(path));
+        EXPECT_EQ(dir.read(u"book.txt"_s), "old\r\n");
+    }
+}
+
+TEST(TextFile, ReportsADeviceThatFailsPartWay) {
+    const QByteArray bytes(100, 'x');
+    for (const qint64 capacity : {0, 1, 64, 99}) {
+        FailingDevice device(capacity);
+        EXPECT_EQ(errorOf([&] { textfile::writeTo(device, u"/data/book.txt"_s, bytes); }),
+                  u"ファイル \"/data/book.txt\" を作成できません。ディスクがいっぱいです。"_s)
+            << capacity;
+    }
+    FailingDevice roomy(100);
+    textfile::writeTo(roomy, u"/data/book.txt"_s, bytes);
+    EXPECT_EQ(roomy.written, bytes);
+}
+
+TEST(TextFile, ReportsATargetThatCannotBeCreated) {
+    TestDir dir;
+    dir.write(u"plain"_s, "x");
+    const QString inFile = dir.file(u"plain/book.txt"_s);
+    EXPECT_EQ(errorOf([&] { textfile::writeFile(inFile, {u"a"_s}); }),
+              u"ファイル \"%1\" を作成できません。指定されたパスが見つかりません。"_s.arg(inFile));
+
+    QDir(dir.path()).mkdir(u"folder"_s);
+    const QString folder = dir.file(u"folder"_s);
+    EXPECT_EQ(errorOf([&] { textfile::writeBytes(folder, "a\r\n"); }),
+              u"ファイル \"%1\" を作成できません。フォルダーはファイルとして開けません。"_s.arg(folder));
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    EXPECT_EQ(dir.read(u"plain"_s), "x");
+}
+
+TEST(TextFile, ReportsAFileThatCannotBeRead) {
+    TestDir dir;
+    const QString missing = dir.file(u"missing.txt"_s);
+    EXPECT_EQ(errorOf([&] { textfile::readFile(missing); }),
+              u"ファイル %1 は開けません。 指定されたファイルが見つかりません。 "_s.arg(missing));
+    EXPECT_EQ(errorOf([&] { textfile::readBytes(dir.path()); }),
+              u"ファイル %1 は開けません。 フォルダーはファイルとして開けません。 "_s.arg(dir.path()));
+}
