@@ -8,8 +8,7 @@
 
 using namespace Qt::StringLiterals;
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // The application title; the display name stays unset, as Qt would append it to every caption.
     QApplication::setApplicationName(u"Pricotta"_s);

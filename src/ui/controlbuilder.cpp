@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QToolButton>
 
 #include <algorithm>
@@ -13,8 +14,7 @@
 
 using namespace Qt::StringLiterals;
 
-QFont programFont(int pixelSize)
-{
+QFont programFont(int pixelSize) {
     QFont font;
     font.setFamilies({u"ＭＳ Ｐゴシック"_s, u"IPAPGothic"_s, u"Noto Sans CJK JP"_s});
     font.setPixelSize(pixelSize);
@@ -23,14 +23,25 @@ QFont programFont(int pixelSize)
 
 namespace {
 
-QWidget* createControl(const ControlSpec& c, QWidget& surface)
-{
+// Entries of one fixed height, as a list box with a set item height draws them.
+class FixedHeightItems : public QStyledItemDelegate {
+  public:
+    FixedHeightItems(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), height_};
+    }
+
+  private:
+    int height_;
+};
+
+QWidget* createControl(const ControlSpec& c, QWidget& surface) {
     const QString text = QString::fromUtf16(c.text);
     switch (c.kind) {
     case ControlKind::Label: {
         auto* label = new QLabel(text, &surface);
         label->setTextFormat(Qt::PlainText);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setAlignment((c.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
         return label;
     }
     case ControlKind::Edit: {
@@ -73,9 +84,11 @@ QWidget* createControl(const ControlSpec& c, QWidget& surface)
     case ControlKind::ListBox:
     case ControlKind::MultiListBox:
     case ControlKind::CheckListBox: {
-        auto* list = new QListWidget(&surface);
+        auto* list = new ListBox(&surface);
         list->setSelectionMode(c.kind == ControlKind::MultiListBox ? QAbstractItemView::ExtendedSelection
-                                                                  : QAbstractItemView::SingleSelection);
+                                                                   : QAbstractItemView::SingleSelection);
+        if (c.itemHeight > 0)
+            list->setItemDelegate(new FixedHeightItems(c.itemHeight, list));
         return list;
     }
     case ControlKind::Form:
@@ -87,8 +100,7 @@ QWidget* createControl(const ControlSpec& c, QWidget& surface)
 
 } // namespace
 
-void buildControls(QWidget& surface, const WindowSpec& window)
-{
+void buildControls(QWidget& surface, const WindowSpec& window) {
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const ControlSpec& c : window.controls) {
         QWidget* w = createControl(c, surface);

@@ -4,10 +4,10 @@
 
 #include <QCloseEvent>
 #include <QDialogButtonBox>
-#include <QKeyEvent>
 #include <QFileSystemModel>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -16,8 +16,7 @@
 
 using namespace Qt::StringLiterals;
 
-void centreOnScreen(QWidget& dialog)
-{
+void centreOnScreen(QWidget& dialog) {
     const QWidget* owner = dialog.parentWidget() ? dialog.parentWidget()->window() : &dialog;
     const QScreen* screen = owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
     if (!screen)
@@ -26,14 +25,12 @@ void centreOnScreen(QWidget& dialog)
     dialog.move(area.center() - QPoint(dialog.width() / 2, dialog.height() / 2));
 }
 
-void CentredMessageBox::showEvent(QShowEvent* event)
-{
+void CentredMessageBox::showEvent(QShowEvent* event) {
     QMessageBox::showEvent(event);
     centreOnScreen(*this);
 }
 
-void CentredMessageBox::closeEvent(QCloseEvent* event)
-{
+void CentredMessageBox::closeEvent(QCloseEvent* event) {
     if (!closable_) {
         event->ignore();
         return;
@@ -41,8 +38,7 @@ void CentredMessageBox::closeEvent(QCloseEvent* event)
     QMessageBox::closeEvent(event);
 }
 
-void CentredMessageBox::keyPressEvent(QKeyEvent* event)
-{
+void CentredMessageBox::keyPressEvent(QKeyEvent* event) {
     if (!closable_ && event->matches(QKeySequence::Cancel)) {
         event->accept();
         return;
@@ -51,8 +47,7 @@ void CentredMessageBox::keyPressEvent(QKeyEvent* event)
 }
 
 InputBox::InputBox(const QString& caption, const QString& prompt, const QString& initial, QWidget* parent)
-    : QDialog(parent)
-{
+    : QDialog(parent) {
     setWindowTitle(caption);
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel(prompt, this);
@@ -78,19 +73,16 @@ InputBox::InputBox(const QString& caption, const QString& prompt, const QString&
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QString InputBox::text() const
-{
+QString InputBox::text() const {
     return edit_->text();
 }
 
-void InputBox::showEvent(QShowEvent* event)
-{
+void InputBox::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     centreOnScreen(*this);
 }
 
-FolderPicker::FolderPicker(const QString& title, QWidget* parent) : QDialog(parent)
-{
+FolderPicker::FolderPicker(const QString& title, QWidget* parent) : QDialog(parent) {
     setWindowTitle(u"フォルダーの参照"_s);
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel(title, this);
@@ -122,26 +114,24 @@ FolderPicker::FolderPicker(const QString& title, QWidget* parent) : QDialog(pare
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 
-    connect(tree_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &FolderPicker::showCurrent);
+    connect(tree_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &FolderPicker::showCurrent);
     showCurrent();
 }
 
-QString FolderPicker::folder() const
-{
+QString FolderPicker::folder() const {
     // Only a folder the user selected counts; the view's current item without a selection does not.
     const QModelIndexList rows = tree_->selectionModel()->selectedRows();
     return rows.isEmpty() ? QString() : model_->filePath(rows.front());
 }
 
-void FolderPicker::showCurrent()
-{
+void FolderPicker::showCurrent() {
     const QString path = folder();
     status_->setText(path);
     ok_->setEnabled(!path.isEmpty());
 }
 
-void FolderPicker::showEvent(QShowEvent* event)
-{
+void FolderPicker::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     centreOnScreen(*this);
 }

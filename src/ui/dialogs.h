@@ -16,31 +16,31 @@ void centreOnScreen(QWidget& dialog);
 
 class CentredMessageBox : public QMessageBox {
     Q_OBJECT
-public:
+  public:
     using QMessageBox::QMessageBox;
     // A box without a button that may stand for closing (Yes and No) ignores Esc and the title bar.
     void setClosable(bool closable) { closable_ = closable; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     bool closable_ = true;
 };
 
 // A caption, a prompt and one line of text (at most 255 characters typed), OK and キャンセル.
 class InputBox : public QDialog {
     Q_OBJECT
-public:
+  public:
     InputBox(const QString& caption, const QString& prompt, const QString& initial, QWidget* parent);
     QString text() const;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     QLineEdit* edit_;
 };
 
@@ -48,15 +48,15 @@ private:
 // with the path of the current folder; no box to type a path into.
 class FolderPicker : public QDialog {
     Q_OBJECT
-public:
+  public:
     FolderPicker(const QString& title, QWidget* parent);
     // The chosen folder's absolute path, empty when none is chosen.
     QString folder() const;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void showCurrent();
 
     QFileSystemModel* model_;

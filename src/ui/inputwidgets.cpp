@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QRegularExpression>
 #include <QValidator>
 
@@ -13,8 +14,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Cuts `text` to at most `length` code units without leaving half a surrogate pair.
-QString leftWhole(const QString& text, qsizetype length)
-{
+QString leftWhole(const QString& text, qsizetype length) {
     if (length >= text.size())
         return text;
     if (length > 0 && text[length - 1].isHighSurrogate())
@@ -25,16 +25,14 @@ QString leftWhole(const QString& text, qsizetype length)
 // Judges each change the user makes against the text before it. QLineEdit runs the validator for
 // setText too, so text the program sets is let through while `programText` is on.
 class InputRule : public QValidator {
-public:
-    InputRule(int maxLength, QLineEdit* edit) : QValidator(edit), maxLength_(maxLength)
-    {
+  public:
+    InputRule(int maxLength, QLineEdit* edit) : QValidator(edit), maxLength_(maxLength) {
         connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { before_ = text; });
     }
 
     bool programText = false;
 
-    State validate(QString& input, int& pos) const override
-    {
+    State validate(QString& input, int& pos) const override {
         if (programText)
             return Acceptable;
         // The change as one replaced stretch: input = prefix + inserted + suffix.
@@ -45,7 +43,8 @@ public:
         if (prefix > 0 && input[prefix - 1].isHighSurrogate())
             --prefix;
         qsizetype suffix = 0;
-        while (suffix < common - prefix && before_[before_.size() - 1 - suffix] == input[input.size() - 1 - suffix])
+        while (suffix < common - prefix &&
+               before_[before_.size() - 1 - suffix] == input[input.size() - 1 - suffix])
             ++suffix;
         if (suffix > 0 && input[input.size() - suffix].isLowSurrogate())
             --suffix;
@@ -60,7 +59,7 @@ public:
             kept = leftWhole(kept, maxLength_ - (input.size() - inserted.size()));
         if (kept == inserted)
             return Acceptable;
-        // Nothing of it fits: refuse the whole change, as a full edit refuses a keystroke.
+        // Nothing of it is kept: refuse the whole change, as a full edit refuses a keystroke.
         if (kept.isEmpty())
             return Invalid;
         input = input.left(prefix) + kept + input.right(suffix);
@@ -68,62 +67,54 @@ public:
         return Acceptable;
     }
 
-private:
+  private:
     int maxLength_;
     QString before_;
 };
 
 } // namespace
 
-GuardedLineEdit::GuardedLineEdit(int maxLength, QWidget* parent) : QLineEdit(parent)
-{
+GuardedLineEdit::GuardedLineEdit(int maxLength, QWidget* parent) : QLineEdit(parent) {
     // QLineEdit's own limit also cuts setText; ours binds the user only.
     setMaxLength(std::numeric_limits<int>::max());
     setValidator(new InputRule(maxLength, this));
 }
 
-void GuardedLineEdit::setProgramText(const QString& text)
-{
+void GuardedLineEdit::setProgramText(const QString& text) {
     auto* rule = static_cast<InputRule*>(const_cast<QValidator*>(validator()));
     rule->programText = true;
     setText(text);
     rule->programText = false;
 }
 
-void GuardedLineEdit::setInputMethodOff(bool off)
-{
+void GuardedLineEdit::setInputMethodOff(bool off) {
     inputMethodOff_ = off;
     setAttribute(Qt::WA_InputMethodEnabled, !off);
 }
 
-QVariant GuardedLineEdit::inputMethodQuery(Qt::InputMethodQuery query) const
-{
+QVariant GuardedLineEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
     if (inputMethodOff_ && query == Qt::ImEnabled)
         return false;
     return QLineEdit::inputMethodQuery(query);
 }
 
-MemoEdit::MemoEdit(int maxLength, QWidget* parent) : QPlainTextEdit(parent), maxLength_(maxLength)
-{
+MemoEdit::MemoEdit(int maxLength, QWidget* parent) : QPlainTextEdit(parent), maxLength_(maxLength) {
     setTabChangesFocus(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
-QString MemoEdit::text() const
-{
+QString MemoEdit::text() const {
     // toPlainText() would turn no-break spaces into spaces; the raw text keeps them and marks the
     // end of each paragraph with U+2029.
     QString raw = document()->toRawText();
     return raw.replace(QChar::ParagraphSeparator, u"\r\n"_s);
 }
 
-void MemoEdit::setText(const QString& text)
-{
+void MemoEdit::setText(const QString& text) {
     setPlainText(text);
 }
 
-QString MemoEdit::fitting(const QString& added) const
-{
+QString MemoEdit::fitting(const QString& added) const {
     QString lines = added;
     lines.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n').replace(QChar::ParagraphSeparator, u'\n');
     lines.remove(QChar(0));
@@ -141,8 +132,7 @@ QString MemoEdit::fitting(const QString& added) const
     return leftWhole(lines, cut);
 }
 
-void MemoEdit::keyPressEvent(QKeyEvent* event)
-{
+void MemoEdit::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->ignore();
         return;
@@ -156,8 +146,7 @@ void MemoEdit::keyPressEvent(QKeyEvent* event)
     QPlainTextEdit::keyPressEvent(event);
 }
 
-void MemoEdit::inputMethodEvent(QInputMethodEvent* event)
-{
+void MemoEdit::inputMethodEvent(QInputMethodEvent* event) {
     const QString commit = event->commitString();
     const QString kept = fitting(commit);
     if (kept == commit) {
@@ -169,8 +158,7 @@ void MemoEdit::inputMethodEvent(QInputMethodEvent* event)
     QPlainTextEdit::inputMethodEvent(&cut);
 }
 
-void MemoEdit::insertFromMimeData(const QMimeData* source)
-{
+void MemoEdit::insertFromMimeData(const QMimeData* source) {
     if (!source->hasText())
         return;
     const QString kept = fitting(source->text());
@@ -178,28 +166,37 @@ void MemoEdit::insertFromMimeData(const QMimeData* source)
         insertPlainText(kept);
 }
 
-DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent)
-{
+DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent) {
     // Qt's default minimum (1752-09-14) would move older dates silently.
     setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
     setDisplayFormat(u"yyyy/MM/dd"_s);
     setCalendarPopup(true);
 }
 
-void DatePicker::setInputMethodOff(bool off)
-{
+void DatePicker::setInputMethodOff(bool off) {
     inputMethodOff_ = off;
     setAttribute(Qt::WA_InputMethodEnabled, !off);
 }
 
-QVariant DatePicker::inputMethodQuery(Qt::InputMethodQuery query) const
-{
+QVariant DatePicker::inputMethodQuery(Qt::InputMethodQuery query) const {
     if (inputMethodOff_ && query == Qt::ImEnabled)
         return false;
     return QDateEdit::inputMethodQuery(query);
 }
 
-bool DatePicker::focusNextPrevChild(bool next)
-{
+bool DatePicker::focusNextPrevChild(bool next) {
     return QWidget::focusNextPrevChild(next);
+}
+
+void ListBox::mousePressEvent(QMouseEvent* event) {
+    QListWidget::mousePressEvent(event);
+    if (itemAt(event->position().toPoint()))
+        emit userPicked();
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event) {
+    const int before = currentRow();
+    QListWidget::keyPressEvent(event);
+    if (currentRow() != before)
+        emit userPicked();
 }

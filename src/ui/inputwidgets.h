@@ -4,13 +4,14 @@
 
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 
 // A single-line edit: user input keeps its first line, loses NULs and stops at maxLength characters
 // (0: no limit). Text set with setProgramText is kept whole.
 class GuardedLineEdit : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     explicit GuardedLineEdit(int maxLength = 0, QWidget* parent = nullptr);
 
     void setProgramText(const QString& text);
@@ -19,7 +20,7 @@ public:
 
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
-private:
+  private:
     bool inputMethodOff_ = false;
 };
 
@@ -27,19 +28,19 @@ private:
 // nothing, Tab moves on. text() keeps every character as stored (no-break spaces, U+2028).
 class MemoEdit : public QPlainTextEdit {
     Q_OBJECT
-public:
+  public:
     explicit MemoEdit(int maxLength = 0, QWidget* parent = nullptr);
 
     // The text with a line break as CR LF.
     QString text() const;
     void setText(const QString& text);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
 
-private:
+  private:
     // What of `added` fits in place of the selection; line breaks come back as LF.
     QString fitting(const QString& added) const;
 
@@ -50,16 +51,31 @@ private:
 // switched off.
 class DatePicker : public QDateEdit {
     Q_OBJECT
-public:
+  public:
     explicit DatePicker(QWidget* parent = nullptr);
 
     void setInputMethodOff(bool off);
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
-protected:
+  protected:
     // Tab leaves the picker at once instead of walking its year, month and day first.
     bool focusNextPrevChild(bool next) override;
 
-private:
+  private:
     bool inputMethodOff_ = false;
+};
+
+// A list box that tells apart what the user does from what the program does: userPicked is emitted
+// for a click on an entry and for a key that moves the current entry, never for changes from code.
+class ListBox : public QListWidget {
+    Q_OBJECT
+  public:
+    using QListWidget::QListWidget;
+
+  signals:
+    void userPicked();
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };

@@ -27,19 +27,18 @@ const QString PopupMenuName = u"PopupMenu1"_s;
 // The key rules of the entry panel: which handler each field's key presses go to.
 enum class KeyRule { None, ProductName, Observation };
 
-KeyRule keyRuleOf(const QString& name)
-{
+KeyRule keyRuleOf(const QString& name) {
     if (name == u"EDT_SYOMEI" || name == u"EDT_TEIKA")
         return KeyRule::ProductName;
     for (const QString& prefix : {u"EDT_"_s, u"DTP_"_s, u"CBO_MISE"_s}) {
-        if (name.size() == prefix.size() + 1 && name.startsWith(prefix) && name.back() >= u'1' && name.back() <= u'5')
+        if (name.size() == prefix.size() + 1 && name.startsWith(prefix) && name.back() >= u'1' &&
+            name.back() <= u'5')
             return KeyRule::Observation;
     }
     return KeyRule::None;
 }
 
-QIcon buttonImage(const QString& picture)
-{
+QIcon buttonImage(const QString& picture) {
     QIcon icon;
     icon.addFile(u":/images/%1.png"_s.arg(picture), QSize(16, 16), QIcon::Normal);
     icon.addFile(u":/images/%1_disabled.png"_s.arg(picture), QSize(16, 16), QIcon::Disabled);
@@ -48,8 +47,7 @@ QIcon buttonImage(const QString& picture)
 
 } // namespace
 
-MainWindow::MainWindow(const QString& programDir)
-{
+MainWindow::MainWindow(const QString& programDir) {
     // The images live in a static library: this keeps the linker from dropping them.
     Q_INIT_RESOURCE(resources);
     const WindowSpec& spec = mainWindowSpec();
@@ -80,8 +78,7 @@ MainWindow::MainWindow(const QString& programDir)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::buildMenus()
-{
+void MainWindow::buildMenus() {
     QHash<QString, QMenu*> menus;
     const QFont menuFont = programFont(mainWindowSpec().fontPx);
     for (const ControlSpec& c : mainWindowSpec().controls) {
@@ -111,8 +108,7 @@ void MainWindow::buildMenus()
     addOption->setChecked(true);
 }
 
-void MainWindow::decorate()
-{
+void MainWindow::decorate() {
     const struct {
         const char16_t* name;
         const char16_t* picture;
@@ -137,7 +133,10 @@ void MainWindow::decorate()
     const struct {
         const char16_t* label;
         const char16_t* field;
-    } buddies[] = {{u"Label1", u"EDT_SYOMEI"}, {u"Label2", u"EDT_TEIKA"}, {u"Label4", u"CBO_SYOMEI"}, {u"Label6", u"Memo1"}};
+    } buddies[] = {{u"Label1", u"EDT_SYOMEI"},
+                   {u"Label2", u"EDT_TEIKA"},
+                   {u"Label4", u"CBO_SYOMEI"},
+                   {u"Label6", u"Memo1"}};
     for (const auto& b : buddies) {
         auto* label = findChild<QLabel*>(QString::fromUtf16(b.label));
         auto* field = findChild<QWidget*>(QString::fromUtf16(b.field));
@@ -154,22 +153,24 @@ void MainWindow::decorate()
     }
 }
 
-void MainWindow::wire()
-{
+void MainWindow::wire() {
     for (const ControlSpec& c : mainWindowSpec().controls) {
         const QString name = QString::fromUtf16(c.name);
         if (c.kind == ControlKind::Button || c.kind == ControlKind::ImageButton) {
             connect(findChild<QAbstractButton*>(name), &QAbstractButton::clicked, this,
                     [this, name] { form_->click(name); });
         }
-        if (keyRuleOf(name) != KeyRule::None)
+        const bool turnsWithWheel = c.kind == ControlKind::DropList || c.kind == ControlKind::EditCombo ||
+                                    c.kind == ControlKind::DatePicker;
+        if (keyRuleOf(name) != KeyRule::None || turnsWithWheel)
             findChild<QWidget*>(name)->installEventFilter(this);
     }
 
     for (QMenu* menu : findChildren<QMenu*>())
         connect(menu, &QMenu::triggered, this, &MainWindow::menuItemChosen);
     // Opening the File menu rebuilds its history entries.
-    connect(findChild<QMenu*>(u"MN_FILE"_s), &QMenu::aboutToShow, this, [this] { form_->click(u"MN_FILE"_s); });
+    connect(findChild<QMenu*>(u"MN_FILE"_s), &QMenu::aboutToShow, this,
+            [this] { form_->click(u"MN_FILE"_s); });
 
     auto* products = findChild<QComboBox*>(u"CBO_SYOMEI"_s);
     // `activated` comes only from the user's pick, never from the program's own changes.
@@ -179,8 +180,7 @@ void MainWindow::wire()
             [this, products](const QPoint& at) { popupMenu_->popup(products->mapToGlobal(at)); });
 }
 
-void MainWindow::menuItemChosen(QAction* action)
-{
+void MainWindow::menuItemChosen(QAction* action) {
     // The handler of a check-mark item sets the mark itself; undo Qt's own toggle first.
     if (action->isCheckable())
         action->setChecked(!action->isChecked());
@@ -188,9 +188,13 @@ void MainWindow::menuItemChosen(QAction* action)
         form_->click(action->objectName());
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() != QEvent::KeyPress)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The wheel turns a list or a date only in the control that has the focus: passing over the
+    // product list must not swap the product in the entry panel.
+    if (event->type() == QEvent::Wheel)
+        return !static_cast<QWidget*>(watched)->hasFocus();
+    const QString name = watched->objectName();
+    if (event->type() != QEvent::KeyPress || keyRuleOf(name) == KeyRule::None)
         return QMainWindow::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     QChar typed;
@@ -201,7 +205,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     else
         return false;
 
-    const QString name = watched->objectName();
     bool consumed = false;
     dispatch(*ui_, [&] {
         consumed = keyRuleOf(name) == KeyRule::ProductName ? form_->EDT_SYOMEIKeyPress(name, typed)
@@ -210,8 +213,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     return consumed;
 }
 
-void MainWindow::closeEvent(QCloseEvent* event)
-{
+void MainWindow::closeEvent(QCloseEvent* event) {
     bool allow = false;
     dispatch(*ui_, [&] { allow = form_->FormCloseQuery(frameGeometry().x(), frameGeometry().y()); });
     if (allow)
@@ -220,16 +222,14 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
 }
 
-void MainWindow::applyBounds(const WindowBounds& bounds)
-{
+void MainWindow::applyBounds(const WindowBounds& bounds) {
     bounds_ = bounds;
     frameMargins_ = QSize(-1, -1);
     move(bounds.left, bounds.top);
     fitFrame();
 }
 
-void MainWindow::fitFrame()
-{
+void MainWindow::fitFrame() {
     const QSize margins = frameGeometry().size() - geometry().size();
     if (margins == frameMargins_)
         return;
@@ -237,14 +237,12 @@ void MainWindow::fitFrame()
     setFixedSize(bounds_.width - margins.width(), bounds_.height - margins.height());
 }
 
-void MainWindow::showEvent(QShowEvent* event)
-{
+void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     fitFrame();
 }
 
-void MainWindow::moveEvent(QMoveEvent* event)
-{
+void MainWindow::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
     fitFrame();
 }

@@ -15,7 +15,7 @@ class QtUiServices;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // Builds the window, runs the logic's start-up with `programDir` as the program folder and
     // places the window where the start-up says.
     explicit MainWindow(const QString& programDir = QCoreApplication::applicationDirPath());
@@ -26,13 +26,13 @@ public:
     // Places the window by its outer edges, frame included; the client area is what remains.
     void applyBounds(const WindowBounds& bounds);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void buildMenus();
     void decorate();
     void wire();

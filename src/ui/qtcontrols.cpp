@@ -17,28 +17,24 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-[[noreturn]] void fail(const char* what, const QString& name)
-{
+[[noreturn]] void fail(const char* what, const QString& name) {
     throw std::logic_error(std::string(what) + ": " + name.toStdString());
 }
 
-bool isCombo(ControlKind kind)
-{
+bool isCombo(ControlKind kind) {
     return kind == ControlKind::DropList || kind == ControlKind::EditCombo;
 }
 
-bool isList(ControlKind kind)
-{
-    return kind == ControlKind::ListBox || kind == ControlKind::MultiListBox || kind == ControlKind::CheckListBox;
+bool isList(ControlKind kind) {
+    return kind == ControlKind::ListBox || kind == ControlKind::MultiListBox ||
+           kind == ControlKind::CheckListBox;
 }
 
-GuardedLineEdit& comboEdit(QComboBox& combo)
-{
+GuardedLineEdit& comboEdit(QComboBox& combo) {
     return *static_cast<GuardedLineEdit*>(combo.lineEdit());
 }
 
-QPalette::ColorRole foregroundRole(ControlKind kind)
-{
+QPalette::ColorRole foregroundRole(ControlKind kind) {
     switch (kind) {
     case ControlKind::Label:
     case ControlKind::Form:
@@ -51,16 +47,21 @@ QPalette::ColorRole foregroundRole(ControlKind kind)
     }
 }
 
-void checkIndex(int index, int count, const QString& name)
-{
+// A history entry may be the one whose click is being handled: it goes once that is over.
+void dropHistoryItem(QMenu& menu, QAction* action) {
+    menu.removeAction(action);
+    action->setObjectName(QString());
+    action->deleteLater();
+}
+
+void checkIndex(int index, int count, const QString& name) {
     if (index < 0 || index >= count)
         fail("item index out of range", name);
 }
 
 } // namespace
 
-QtControls::QtControls(QWidget& window, const WindowSpec& spec) : window_(window), spec_(spec)
-{
+QtControls::QtControls(QWidget& window, const WindowSpec& spec) : window_(window), spec_(spec) {
     for (const ControlSpec& c : spec.controls) {
         const QString name = QString::fromUtf16(c.name);
         QObject* object = nullptr;
@@ -76,30 +77,25 @@ QtControls::QtControls(QWidget& window, const WindowSpec& spec) : window_(window
     }
 }
 
-const QtControls::Entry& QtControls::at(const QString& name) const
-{
+const QtControls::Entry& QtControls::at(const QString& name) const {
     const auto it = entries_.constFind(name);
     if (it == entries_.cend())
         fail("no control named", name);
     return *it;
 }
 
-template <class T>
-T* QtControls::as(const QString& name) const
-{
+template <class T> T* QtControls::as(const QString& name) const {
     T* object = qobject_cast<T*>(at(name).object);
     if (!object)
         fail("operation not supported by control", name);
     return object;
 }
 
-QWidget* QtControls::widget(const QString& name) const
-{
+QWidget* QtControls::widget(const QString& name) const {
     return as<QWidget>(name);
 }
 
-QMenu* QtControls::historyMenu(const QString& name) const
-{
+QMenu* QtControls::historyMenu(const QString& name) const {
     const Entry& e = at(name);
     if (e.spec->kind != ControlKind::MenuItem)
         return nullptr;
@@ -109,15 +105,14 @@ QMenu* QtControls::historyMenu(const QString& name) const
     return menu;
 }
 
-void QtControls::renameHistory(QMenu& menu) const
-{
+void QtControls::renameHistory(QMenu& menu) const {
     const QList<QAction*> actions = menu.actions();
     for (qsizetype i = FileMenuFixedEntries; i < actions.size(); ++i)
-        actions[i]->setObjectName(QString::fromUtf16(HistoryItemPrefix) + QString::number(i - FileMenuFixedEntries));
+        actions[i]->setObjectName(QString::fromUtf16(HistoryItemPrefix) +
+                                  QString::number(i - FileMenuFixedEntries));
 }
 
-QString QtControls::text(const QString& name) const
-{
+QString QtControls::text(const QString& name) const {
     const Entry& e = at(name);
     switch (e.spec->kind) {
     case ControlKind::Form:
@@ -148,8 +143,7 @@ QString QtControls::text(const QString& name) const
     return {};
 }
 
-void QtControls::setText(const QString& name, const QString& text)
-{
+void QtControls::setText(const QString& name, const QString& text) {
     const Entry& e = at(name);
     switch (e.spec->kind) {
     case ControlKind::Form:
@@ -188,8 +182,7 @@ void QtControls::setText(const QString& name, const QString& text)
     fail("text cannot be set on control", name);
 }
 
-bool QtControls::enabled(const QString& name) const
-{
+bool QtControls::enabled(const QString& name) const {
     const Entry& e = at(name);
     if (e.spec->kind == ControlKind::MenuItem)
         return as<QAction>(name)->isEnabled();
@@ -198,26 +191,22 @@ bool QtControls::enabled(const QString& name) const
     return widget(name)->isEnabledTo(&window_);
 }
 
-void QtControls::setEnabled(const QString& name, bool on)
-{
+void QtControls::setEnabled(const QString& name, bool on) {
     if (at(name).spec->kind == ControlKind::MenuItem)
         as<QAction>(name)->setEnabled(on);
     else
         widget(name)->setEnabled(on);
 }
 
-bool QtControls::checked(const QString& name) const
-{
+bool QtControls::checked(const QString& name) const {
     return as<QAction>(name)->isChecked();
 }
 
-void QtControls::setChecked(const QString& name, bool on)
-{
+void QtControls::setChecked(const QString& name, bool on) {
     as<QAction>(name)->setChecked(on);
 }
 
-QStringList QtControls::items(const QString& name) const
-{
+QStringList QtControls::items(const QString& name) const {
     QStringList out;
     const ControlKind kind = at(name).spec->kind;
     if (QMenu* menu = historyMenu(name)) {
@@ -238,15 +227,12 @@ QStringList QtControls::items(const QString& name) const
     return out;
 }
 
-void QtControls::setItems(const QString& name, const QStringList& items)
-{
+void QtControls::setItems(const QString& name, const QStringList& items) {
     const ControlKind kind = at(name).spec->kind;
     if (QMenu* menu = historyMenu(name)) {
         const QList<QAction*> actions = menu->actions();
-        for (qsizetype i = FileMenuFixedEntries; i < actions.size(); ++i) {
-            menu->removeAction(actions[i]);
-            delete actions[i];
-        }
+        for (qsizetype i = FileMenuFixedEntries; i < actions.size(); ++i)
+            dropHistoryItem(*menu, actions[i]);
         for (const QString& caption : items)
             menu->addAction(caption);
         renameHistory(*menu);
@@ -275,17 +261,16 @@ void QtControls::setItems(const QString& name, const QStringList& items)
     }
 }
 
-void QtControls::insertItem(const QString& name, int index, const QString& item)
-{
+void QtControls::insertItem(const QString& name, int index, const QString& item) {
     const ControlKind kind = at(name).spec->kind;
     if (QMenu* menu = historyMenu(name)) {
         const QList<QAction*> actions = menu->actions();
         if (index < 0 || index > actions.size() - FileMenuFixedEntries)
             fail("item index out of range", name);
         auto* action = new QAction(item, menu);
-        menu->insertAction(FileMenuFixedEntries + index < actions.size() ? actions[FileMenuFixedEntries + index]
-                                                                         : nullptr,
-                           action);
+        menu->insertAction(
+            FileMenuFixedEntries + index < actions.size() ? actions[FileMenuFixedEntries + index] : nullptr,
+            action);
         renameHistory(*menu);
     } else if (isCombo(kind)) {
         auto* combo = as<QComboBox>(name);
@@ -314,15 +299,12 @@ void QtControls::insertItem(const QString& name, int index, const QString& item)
     }
 }
 
-void QtControls::removeItem(const QString& name, int index)
-{
+void QtControls::removeItem(const QString& name, int index) {
     const ControlKind kind = at(name).spec->kind;
     if (QMenu* menu = historyMenu(name)) {
         const QList<QAction*> actions = menu->actions();
         checkIndex(index, int(actions.size()) - FileMenuFixedEntries, name);
-        QAction* action = actions[FileMenuFixedEntries + index];
-        menu->removeAction(action);
-        delete action;
+        dropHistoryItem(*menu, actions[FileMenuFixedEntries + index]);
         renameHistory(*menu);
     } else if (isCombo(kind)) {
         auto* combo = as<QComboBox>(name);
@@ -345,8 +327,7 @@ void QtControls::removeItem(const QString& name, int index)
     }
 }
 
-int QtControls::itemIndex(const QString& name) const
-{
+int QtControls::itemIndex(const QString& name) const {
     const ControlKind kind = at(name).spec->kind;
     if (isCombo(kind))
         return as<QComboBox>(name)->currentIndex();
@@ -355,8 +336,7 @@ int QtControls::itemIndex(const QString& name) const
     fail("control has no item list", name);
 }
 
-void QtControls::setItemIndex(const QString& name, int index)
-{
+void QtControls::setItemIndex(const QString& name, int index) {
     const ControlKind kind = at(name).spec->kind;
     // setCurrentIndex never emits `activated`, so the click handler does not run.
     if (isCombo(kind)) {
@@ -374,8 +354,7 @@ void QtControls::setItemIndex(const QString& name, int index)
     }
 }
 
-QList<int> QtControls::selectedIndexes(const QString& name) const
-{
+QList<int> QtControls::selectedIndexes(const QString& name) const {
     const auto* list = as<QListWidget>(name);
     QList<int> out;
     for (int i = 0; i < list->count(); ++i) {
@@ -385,34 +364,29 @@ QList<int> QtControls::selectedIndexes(const QString& name) const
     return out;
 }
 
-void QtControls::setItemSelected(const QString& name, int index, bool on)
-{
+void QtControls::setItemSelected(const QString& name, int index, bool on) {
     auto* list = as<QListWidget>(name);
     checkIndex(index, list->count(), name);
     list->item(index)->setSelected(on);
 }
 
-bool QtControls::itemChecked(const QString& name, int index) const
-{
+bool QtControls::itemChecked(const QString& name, int index) const {
     const auto* list = as<QListWidget>(name);
     checkIndex(index, list->count(), name);
     return list->item(index)->checkState() == Qt::Checked;
 }
 
-void QtControls::setItemChecked(const QString& name, int index, bool on)
-{
+void QtControls::setItemChecked(const QString& name, int index, bool on) {
     auto* list = as<QListWidget>(name);
     checkIndex(index, list->count(), name);
     list->item(index)->setCheckState(on ? Qt::Checked : Qt::Unchecked);
 }
 
-QDate QtControls::date(const QString& name) const
-{
+QDate QtControls::date(const QString& name) const {
     return as<QDateEdit>(name)->date();
 }
 
-void QtControls::setDate(const QString& name, const QDate& date)
-{
+void QtControls::setDate(const QString& name, const QDate& date) {
     auto* picker = as<QDateEdit>(name);
     // The picker would silently move a date outside its range to the nearest end.
     if (!date.isValid() || date < picker->minimumDate() || date > picker->maximumDate())
@@ -420,14 +394,12 @@ void QtControls::setDate(const QString& name, const QDate& date)
     picker->setDate(date);
 }
 
-Rgb QtControls::fontColor(const QString& name) const
-{
+Rgb QtControls::fontColor(const QString& name) const {
     const QWidget* w = at(name).spec->kind == ControlKind::Form ? &window_ : widget(name);
     return w->palette().color(QPalette::Active, foregroundRole(at(name).spec->kind)).rgb() & 0xFFFFFFu;
 }
 
-void QtControls::setFontColor(const QString& name, Rgb color)
-{
+void QtControls::setFontColor(const QString& name, Rgb color) {
     QWidget* w = at(name).spec->kind == ControlKind::Form ? &window_ : widget(name);
     QPalette palette = w->palette();
     // The disabled group keeps its grey, so a disabled label still looks disabled.
@@ -438,13 +410,11 @@ void QtControls::setFontColor(const QString& name, Rgb color)
     w->setPalette(palette);
 }
 
-void QtControls::setFocus(const QString& name)
-{
+void QtControls::setFocus(const QString& name) {
     widget(name)->setFocus(Qt::OtherFocusReason);
 }
 
-void QtControls::focusNext(const QString& fromName)
-{
+void QtControls::focusNext(const QString& fromName) {
     const ControlSpec* from = fromName.isEmpty() ? nullptr : at(fromName).spec;
     // The next tab stop after `from` in tab order that can take the focus, wrapping around.
     std::vector<std::pair<const ControlSpec*, QWidget*>> stops;
@@ -457,14 +427,14 @@ void QtControls::focusNext(const QString& fromName)
     }
     if (stops.empty())
         return;
-    std::stable_sort(stops.begin(), stops.end(), [](const auto& a, const auto& b) { return a.first->tab < b.first->tab; });
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const auto& a, const auto& b) { return a.first->tab < b.first->tab; });
     const auto next = std::find_if(stops.begin(), stops.end(),
                                    [&](const auto& s) { return from && s.first->tab > from->tab; });
     (next == stops.end() ? stops.front() : *next).second->setFocus(Qt::TabFocusReason);
 }
 
-QString QtControls::focused() const
-{
+QString QtControls::focused() const {
     // The window's focus widget may be a part of a control (a combo box's edit field): name the control.
     for (QWidget* w = window_.focusWidget(); w && w != &window_; w = w->parentWidget()) {
         const auto it = entries_.constFind(w->objectName());

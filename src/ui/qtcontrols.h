@@ -18,7 +18,7 @@ inline constexpr int FileMenuFixedEntries = 8;
 inline constexpr char16_t HistoryItemPrefix[] = u"RIREKI_OPN";
 
 class QtControls final : public Controls {
-public:
+  public:
     // Resolves every control of `spec` among the children of `window` (menu items as QActions);
     // throws std::logic_error when the window lacks one.
     QtControls(QWidget& window, const WindowSpec& spec);
@@ -48,14 +48,13 @@ public:
     void focusNext(const QString& fromName) override;
     QString focused() const override;
 
-private:
+  private:
     struct Entry {
         const ControlSpec* spec = nullptr;
         QObject* object = nullptr;
     };
     const Entry& at(const QString& name) const;
-    template <class T>
-    T* as(const QString& name) const;
+    template <class T> T* as(const QString& name) const;
     QWidget* widget(const QString& name) const;
     // The menu of a menu item that holds the recent-file history, or nullptr.
     QMenu* historyMenu(const QString& name) const;

@@ -2,9 +2,13 @@
 
 #include "core/dispatch.h"
 #include "ui/dialogs.h"
+#include "ui/dialogwindow.h"
+#include "ui/inputwidgets.h"
+#include "ui/qtcontrols.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -14,6 +18,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -21,8 +26,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-std::pair<QMessageBox::Icon, QString> boxLook(MsgKind kind)
-{
+std::pair<QMessageBox::Icon, QString> boxLook(MsgKind kind) {
     switch (kind) {
     case MsgKind::Warning:
         return {QMessageBox::Warning, u"警告"_s};
@@ -38,8 +42,7 @@ std::pair<QMessageBox::Icon, QString> boxLook(MsgKind kind)
     return {QMessageBox::Critical, QString::fromUtf16(ApplicationTitle)};
 }
 
-std::optional<QString> runFileDialog(QWidget& owner, const FileDialogRequest& request, bool save)
-{
+std::optional<QString> runFileDialog(QWidget& owner, const FileDialogRequest& request, bool save) {
     QFileDialog dialog(&owner, save ? u"名前を付けて保存"_s : u"開く"_s);
     dialog.setNameFilter(u"テキストファイル (*.txt)"_s);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -60,8 +63,7 @@ std::optional<QString> runFileDialog(QWidget& owner, const FileDialogRequest& re
 
 QtUiServices::QtUiServices(QWidget& mainWindow) : window_(mainWindow) {}
 
-Button QtUiServices::messageBox(MsgKind kind, const QString& text, Buttons buttons, Button defaultButton)
-{
+Button QtUiServices::messageBox(MsgKind kind, const QString& text, Buttons buttons, Button defaultButton) {
     const auto [icon, title] = boxLook(kind);
     CentredMessageBox box(icon, title, text, QMessageBox::NoButton, &window_);
     box.setTextFormat(Qt::PlainText);
@@ -100,26 +102,23 @@ Button QtUiServices::messageBox(MsgKind kind, const QString& text, Buttons butto
     return (buttons & Cancel) ? Cancel : defaultButton;
 }
 
-std::optional<QString> QtUiServices::inputBox(const QString& caption, const QString& prompt, const QString& initial)
-{
+std::optional<QString> QtUiServices::inputBox(const QString& caption, const QString& prompt,
+                                              const QString& initial) {
     InputBox box(caption, prompt, initial, &window_);
     if (box.exec() != QDialog::Accepted)
         return std::nullopt;
     return box.text();
 }
 
-std::optional<QString> QtUiServices::openFileDialog(const FileDialogRequest& request)
-{
+std::optional<QString> QtUiServices::openFileDialog(const FileDialogRequest& request) {
     return runFileDialog(window_, request, false);
 }
 
-std::optional<QString> QtUiServices::saveFileDialog(const FileDialogRequest& request)
-{
+std::optional<QString> QtUiServices::saveFileDialog(const FileDialogRequest& request) {
     return runFileDialog(window_, request, true);
 }
 
-std::optional<QString> QtUiServices::pickFolder(const QString& title)
-{
+std::optional<QString> QtUiServices::pickFolder(const QString& title) {
     FolderPicker picker(title, &window_);
     if (picker.exec() != QDialog::Accepted)
         return std::nullopt;
@@ -132,45 +131,85 @@ std::optional<QString> QtUiServices::pickFolder(const QString& title)
     return path;
 }
 
-bool QtUiServices::runDialog(const DialogRun&)
-{
-    return false;
+bool QtUiServices::runDialog(const DialogRun& run) {
+    DialogWindow dialog(*run.window, &window_);
+    QtControls controls(dialog, *run.window);
+    std::optional<bool> result;
+    const std::function<void(bool)> close = [&](bool ok) {
+        if (result)
+            return;
+        result = ok;
+        dialog.done(ok ? QDialog::Accepted : QDialog::Rejected);
+    };
+    const auto event = [&](const QString& name) {
+        if (run.onEvent && !result)
+            dispatch(*this, [&] { run.onEvent(controls, name, close); });
+    };
+
+    for (const ControlSpec& c : run.window->controls) {
+        const QString name = QString::fromUtf16(c.name);
+        switch (c.kind) {
+        case ControlKind::Button:
+        case ControlKind::ImageButton:
+            // A closing button closes after its handler, unless the handler closed the window already.
+            QObject::connect(dialog.findChild<QAbstractButton*>(name), &QAbstractButton::clicked, &dialog,
+                             [&, name, closes = c.closes] {
+                                 event(name);
+                                 if (closes != CloseRole::None)
+                                     close(closes == CloseRole::Ok);
+                             });
+            break;
+        case ControlKind::ListBox:
+        case ControlKind::MultiListBox:
+        case ControlKind::CheckListBox:
+            QObject::connect(dialog.findChild<ListBox*>(name), &ListBox::userPicked, &dialog,
+                             [&, name] { event(name); });
+            break;
+        case ControlKind::DropList:
+            QObject::connect(dialog.findChild<QComboBox*>(name), &QComboBox::activated, &dialog,
+                             [&, name] { event(name); });
+            break;
+        default:
+            break;
+        }
+    }
+
+    // The window opens with the focus on its first tab stop, unless its start moves it elsewhere.
+    controls.focusNext(QString());
+    if (run.onStart)
+        dispatch(*this, [&] { run.onStart(controls); });
+    if (!result)
+        dialog.exec();
+    return result.value_or(false);
 }
 
-void QtUiServices::setClipboardText(const QString& text)
-{
+void QtUiServices::setClipboardText(const QString& text) {
     QGuiApplication::clipboard()->setText(text);
 }
 
-bool QtUiServices::openWithProgram(const QString& path)
-{
+bool QtUiServices::openWithProgram(const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-QDate QtUiServices::today()
-{
+QDate QtUiServices::today() {
     return QDate::currentDate();
 }
 
-QString QtUiServices::documentsFolder()
-{
+QString QtUiServices::documentsFolder() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!documents.isEmpty() && QFileInfo(documents).isDir())
         return documents;
     return QDir::currentPath();
 }
 
-int QtUiServices::textWidth(const QString& text)
-{
+int QtUiServices::textWidth(const QString& text) {
     return QFontMetrics(window_.font()).horizontalAdvance(text);
 }
 
-void QtUiServices::setBusyCursor()
-{
+void QtUiServices::setBusyCursor() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
-void QtUiServices::restoreCursor()
-{
+void QtUiServices::restoreCursor() {
     QApplication::restoreOverrideCursor();
 }

@@ -7,12 +7,13 @@
 class QWidget;
 
 class QtUiServices final : public UiServices {
-public:
+  public:
     // Dialogs are owned by `mainWindow`; text widths are measured with its font.
     explicit QtUiServices(QWidget& mainWindow);
 
     Button messageBox(MsgKind kind, const QString& text, Buttons buttons, Button defaultButton) override;
-    std::optional<QString> inputBox(const QString& caption, const QString& prompt, const QString& initial) override;
+    std::optional<QString> inputBox(const QString& caption, const QString& prompt,
+                                    const QString& initial) override;
     std::optional<QString> openFileDialog(const FileDialogRequest& request) override;
     std::optional<QString> saveFileDialog(const FileDialogRequest& request) override;
     std::optional<QString> pickFolder(const QString& title) override;
@@ -28,6 +29,6 @@ public:
     void setBusyCursor() override;
     void restoreCursor() override;
 
-private:
+  private:
     QWidget& window_;
 };

@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,46 +24,40 @@
 
 using namespace Qt::StringLiterals;
 
-inline void PrintTo(const QString& text, std::ostream* out)
-{
+inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
 
 namespace {
 
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     TestDir dir;
     MainWindow window{dir.path()};
     QtControls& c = window.controls();
 
-    template <class T = QWidget>
-    T* widget(const QString& name)
-    {
+    template <class T = QWidget> T* widget(const QString& name) {
         T* w = window.findChild<T*>(name);
         if (!w)
             throw std::logic_error("no widget " + name.toStdString());
         return w;
     }
 
-    void showActive()
-    {
+    void showActive() {
         window.show();
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
     // Presses a key in whatever has the focus and waits until the focus has settled.
-    QString pressInFocus(Qt::Key key)
-    {
+    QString pressInFocus(Qt::Key key) {
         QTest::keyClick(QApplication::focusWidget(), key);
         QCoreApplication::processEvents();
         return c.focused();
     }
 };
 
-TEST_F(MainWindowTest, StartsAsAnUntitledNotebook)
-{
+TEST_F(MainWindowTest, StartsAsAnUntitledNotebook) {
     EXPECT_EQ(window.windowTitle(), u"Pricotta - 無題"_s);
     EXPECT_EQ(c.text(u"F_MAIN"_s), window.windowTitle());
     EXPECT_FALSE(widget(u"SPD_SAVE"_s)->isEnabled());
@@ -74,8 +69,7 @@ TEST_F(MainWindowTest, StartsAsAnUntitledNotebook)
     }
 }
 
-TEST_F(MainWindowTest, WidgetsStandWhereTheControlTablePutsThem)
-{
+TEST_F(MainWindowTest, WidgetsStandWhereTheControlTablePutsThem) {
     for (const ControlSpec& spec : mainWindowSpec().controls) {
         if (spec.kind == ControlKind::Form || spec.kind == ControlKind::MenuItem)
             continue;
@@ -97,8 +91,7 @@ TEST_F(MainWindowTest, WidgetsStandWhereTheControlTablePutsThem)
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
 }
 
-TEST_F(MainWindowTest, TabWalksTheTabStopsInTableOrder)
-{
+TEST_F(MainWindowTest, TabWalksTheTabStopsInTableOrder) {
     std::vector<const ControlSpec*> stops;
     for (const ControlSpec& spec : mainWindowSpec().controls) {
         if (spec.tabStop)
@@ -119,8 +112,7 @@ TEST_F(MainWindowTest, TabWalksTheTabStopsInTableOrder)
     EXPECT_EQ(walked, expected);
 }
 
-TEST_F(MainWindowTest, EnterWalksTheEntryPanel)
-{
+TEST_F(MainWindowTest, EnterWalksTheEntryPanel) {
     showActive();
     const struct {
         const char16_t* from;
@@ -142,8 +134,7 @@ TEST_F(MainWindowTest, EnterWalksTheEntryPanel)
     EXPECT_EQ(c.text(u"Memo1"_s), u"メモ"_s);
 }
 
-TEST_F(MainWindowTest, LimitsBindTypingAndPastingButNeverTheProgram)
-{
+TEST_F(MainWindowTest, LimitsBindTypingAndPastingButNeverTheProgram) {
     auto* price = widget<QLineEdit>(u"EDT_1"_s);
     QTest::keyClicks(price, u"123456789012"_s);
     EXPECT_EQ(price->text(), u"12345678901"_s) << "the twelfth character is refused";
@@ -192,22 +183,19 @@ TEST_F(MainWindowTest, LimitsBindTypingAndPastingButNeverTheProgram)
     }
 }
 
-TEST_F(MainWindowTest, MemoReadsBackEveryCharacterAsStored)
-{
+TEST_F(MainWindowTest, MemoReadsBackEveryCharacterAsStored) {
     const QString memo = u"1\u00A0kg\u2028半額"_s; // no-break space, line separator
     c.setText(u"Memo1"_s, memo);
     EXPECT_EQ(c.text(u"Memo1"_s), memo);
 }
 
-TEST_F(MainWindowTest, InputMethodIsOffForPricesAndDates)
-{
+TEST_F(MainWindowTest, InputMethodIsOffForPricesAndDates) {
     for (const QString& name : {u"EDT_TEIKA"_s, u"EDT_1"_s, u"EDT_5"_s, u"DTP_1"_s, u"DTP_5"_s})
         EXPECT_FALSE(widget(name)->inputMethodQuery(Qt::ImEnabled).toBool()) << name.toStdString();
     EXPECT_TRUE(widget(u"EDT_SYOMEI"_s)->inputMethodQuery(Qt::ImEnabled).toBool());
 }
 
-TEST_F(MainWindowTest, MenusShowTheirCaptionsInOrder)
-{
+TEST_F(MainWindowTest, MenusShowTheirCaptionsInOrder) {
     QStringList bar;
     for (const QAction* a : window.menuBar()->actions())
         bar << a->text();
@@ -242,8 +230,31 @@ TEST_F(MainWindowTest, MenusShowTheirCaptionsInOrder)
     EXPECT_EQ(addOption->isChecked(), !before);
 }
 
-TEST_F(MainWindowTest, ControlsKeepTheSeamsPromises)
-{
+TEST_F(MainWindowTest, TheWheelTurnsOnlyTheFocusedList) {
+    c.setItems(u"CBO_SYOMEI"_s, {u"牛乳"_s, u"パン"_s});
+    auto* products = widget<QComboBox>(u"CBO_SYOMEI"_s);
+    QSignalSpy picks(products, &QComboBox::activated);
+    const auto turn = [](QWidget* w) {
+        QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w, &wheel);
+    };
+    showActive();
+    c.setFocus(u"EDT_SYOMEI"_s);
+    turn(products);
+    turn(widget(u"DTP_1"_s));
+    EXPECT_EQ(c.itemIndex(u"CBO_SYOMEI"_s), -1);
+    EXPECT_EQ(c.date(u"DTP_1"_s), QDate::currentDate());
+    EXPECT_EQ(picks.count(), 0);
+
+    c.setFocus(u"CBO_SYOMEI"_s);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return products->hasFocus(); }));
+    turn(products);
+    EXPECT_EQ(c.itemIndex(u"CBO_SYOMEI"_s), 0);
+    EXPECT_EQ(picks.count(), 1);
+}
+
+TEST_F(MainWindowTest, ControlsKeepTheSeamsPromises) {
     auto* shop = widget<QComboBox>(u"CBO_MISE2"_s);
     c.setText(u"CBO_MISE2"_s, u"八百屋"_s);
     c.setItems(u"CBO_MISE2"_s, {u"スーパー"_s, u"コンビニ"_s});
