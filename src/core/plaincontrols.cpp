@@ -121,6 +121,9 @@ void PlainControls::setItemIndex(const QString& name, int index)
     if (index >= v.items.size())
         throw std::logic_error("item index out of range");
     v.itemIndex = index < 0 ? -1 : index;
+    // A combo box with a text field shows the chosen item, or nothing, as a real one does.
+    if (v.spec->kind == ControlKind::EditCombo)
+        v.text = v.itemIndex >= 0 ? v.items[v.itemIndex] : QString();
 }
 
 QList<int> PlainControls::selectedIndexes(const QString& name) const

@@ -348,7 +348,12 @@ void QtControls::setItemIndex(const QString& name, int index) {
         auto* list = as<QListWidget>(name);
         if (index >= list->count())
             fail("item index out of range", name);
-        list->setCurrentRow(std::max(index, -1));
+        // In a list where several items can be selected, the current item and the selection are
+        // separate: moving the one must not change the other.
+        if (kind == ControlKind::MultiListBox)
+            list->setCurrentRow(std::max(index, -1), QItemSelectionModel::NoUpdate);
+        else
+            list->setCurrentRow(std::max(index, -1));
     } else {
         fail("control has no item list", name);
     }
