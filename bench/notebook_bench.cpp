@@ -14,8 +14,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // A notebook of `products` records with Japanese names, shops and memos.
-QStringList makeNotebook(int products)
-{
+QStringList makeNotebook(int products) {
     QStringList lines{u"zorvandata"_s};
     for (int i = 0; i < products; ++i) {
         lines << u"商品%1 ミルク"_s.arg(i) << u"198"_s;
@@ -26,8 +25,7 @@ QStringList makeNotebook(int products)
     return lines;
 }
 
-const QByteArray& notebookBytes(int products)
-{
+const QByteArray& notebookBytes(int products) {
     static QHash<int, QByteArray> cache;
     auto it = cache.find(products);
     if (it == cache.end())
@@ -35,8 +33,7 @@ const QByteArray& notebookBytes(int products)
     return *it;
 }
 
-void BM_CopyBytesFloor(benchmark::State& state)
-{
+void BM_CopyBytesFloor(benchmark::State& state) {
     const QByteArray& bytes = notebookBytes(int(state.range(0)));
     QByteArray target(bytes.size(), Qt::Uninitialized);
     for (auto _ : state) {
@@ -46,16 +43,14 @@ void BM_CopyBytesFloor(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * bytes.size());
 }
 
-void BM_DecodeNotebook(benchmark::State& state)
-{
+void BM_DecodeNotebook(benchmark::State& state) {
     const QByteArray& bytes = notebookBytes(int(state.range(0)));
     for (auto _ : state)
         benchmark::DoNotOptimize(textfile::decode(bytes));
     state.SetBytesProcessed(state.iterations() * bytes.size());
 }
 
-void BM_EncodeNotebook(benchmark::State& state)
-{
+void BM_EncodeNotebook(benchmark::State& state) {
     const QStringList lines = makeNotebook(int(state.range(0)));
     qint64 size = 0;
     for (auto _ : state) {
@@ -66,8 +61,7 @@ void BM_EncodeNotebook(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * size);
 }
 
-void BM_SortProductNames(benchmark::State& state)
-{
+void BM_SortProductNames(benchmark::State& state) {
     PriceBook book;
     book.assign(makeNotebook(int(state.range(0))));
     for (auto _ : state) {
@@ -77,8 +71,7 @@ void BM_SortProductNames(benchmark::State& state)
     }
 }
 
-void BM_FindLastProduct(benchmark::State& state)
-{
+void BM_FindLastProduct(benchmark::State& state) {
     PriceBook book;
     const int n = int(state.range(0));
     book.assign(makeNotebook(n));

@@ -6,8 +6,7 @@ namespace {
 using K = ControlKind;
 
 constexpr ControlSpec button(const char16_t* name, const char16_t* text, int x, int y, int w, int h, int tab,
-                             bool tabStop, CloseRole closes, bool isDefault, bool isCancel)
-{
+                             bool tabStop, CloseRole closes, bool isDefault, bool isCancel) {
     ControlSpec c{name, K::Button, text, x, y, w, h, tab, tabStop};
     c.closes = closes;
     c.defaultButton = isDefault;
@@ -15,16 +14,14 @@ constexpr ControlSpec button(const char16_t* name, const char16_t* text, int x, 
     return c;
 }
 
-constexpr ControlSpec list(const char16_t* name, ControlKind kind, int x, int y, int w, int h, int tab, bool tabStop,
-                           int fontPx, int itemHeight)
-{
+constexpr ControlSpec list(const char16_t* name, ControlKind kind, int x, int y, int w, int h, int tab,
+                           bool tabStop, int fontPx, int itemHeight) {
     ControlSpec c{name, kind, u"", x, y, w, h, tab, tabStop, 0, fontPx};
     c.itemHeight = itemHeight;
     return c;
 }
 
-constexpr ControlSpec banme()
-{
+constexpr ControlSpec banme() {
     ControlSpec c{u"LB_BANME", K::Label, u"\u3000\u3000", 209, 32, 16, 12};
     c.rightAligned = true;
     return c;
@@ -76,22 +73,18 @@ constexpr WindowSpec rireki{u"F_RIREKI", u"ファイル履歴の削除", 386, 23
 
 } // namespace
 
-const WindowSpec& tenmeiWindowSpec()
-{
+const WindowSpec& tenmeiWindowSpec() {
     return tenmei;
 }
 
-const WindowSpec& oldSiboWindowSpec()
-{
+const WindowSpec& oldSiboWindowSpec() {
     return oldSibo;
 }
 
-const WindowSpec& miseSiboWindowSpec()
-{
+const WindowSpec& miseSiboWindowSpec() {
     return miseSibo;
 }
 
-const WindowSpec& rirekiWindowSpec()
-{
+const WindowSpec& rirekiWindowSpec() {
     return rireki;
 }

@@ -11,8 +11,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString withOneTrailingSlash(QString dir)
-{
+QString withOneTrailingSlash(QString dir) {
     while (dir.endsWith(u'/'))
         dir.chop(1);
     return dir + u'/';
@@ -22,36 +21,30 @@ QString withOneTrailingSlash(QString dir)
 
 MainForm::MainForm(Controls& controls, UiServices& ui, const QString& executableDir)
     : c_(controls), ui_(ui), appDir_(withOneTrailingSlash(executableDir)),
-      iniFile_(appDir_ + QString::fromUtf16(SettingsFileName))
-{
+      iniFile_(appDir_ + QString::fromUtf16(SettingsFileName)) {
     book_.reset();
 }
 
-bool MainForm::dirty() const
-{
+bool MainForm::dirty() const {
     return c_.enabled(u"LBL_KOUSIN"_s);
 }
 
-void MainForm::setDirty(bool on)
-{
+void MainForm::setDirty(bool on) {
     c_.setEnabled(u"LBL_KOUSIN"_s, on);
     c_.setEnabled(u"SPD_SAVE"_s, on);
 }
 
-void MainForm::setCaptionPath(const QString& path)
-{
+void MainForm::setCaptionPath(const QString& path) {
     const QString shown =
         ShortenPathToWidth(path, 350, [this](const QString& text) { return ui_.textWidth(text); });
     c_.setText(u"F_MAIN"_s, QString::fromUtf16(ApplicationTitle) + u" - "_s + shown);
 }
 
-void MainForm::showProductCount()
-{
+void MainForm::showProductCount() {
     c_.setText(u"LBL_KEN"_s, QString::number(c_.items(u"CBO_SYOMEI"_s).size()) + u"件"_s);
 }
 
-void MainForm::click(const QString& controlName)
-{
+void MainForm::click(const QString& controlName) {
     using Handler = void (*)(MainForm&, const QString& sender);
     static const QHash<QString, Handler> handlers = [] {
         QHash<QString, Handler> h{
@@ -80,7 +73,8 @@ void MainForm::click(const QString& controlName)
             {u"MN_TEN_IM"_s, [](MainForm& f, const QString&) { f.MN_TEN_IMClick(); }},
         };
         for (int j = 1; j <= 5; ++j) {
-            h.insert(u"BTN_%1_TODAY"_s.arg(j), [](MainForm& f, const QString& sender) { f.BTN_1_TODAYClick(sender); });
+            h.insert(u"BTN_%1_TODAY"_s.arg(j),
+                     [](MainForm& f, const QString& sender) { f.BTN_1_TODAYClick(sender); });
             h.insert(u"BTN_DEL"_s + QString::number(j),
                      [](MainForm& f, const QString& sender) { f.BTN_DELClick(sender.right(1).toInt()); });
         }
@@ -93,8 +87,7 @@ void MainForm::click(const QString& controlName)
     dispatch(ui_, [&] { handler(*this, controlName); });
 }
 
-bool MainForm::keyPress(const QString& controlName, QChar key)
-{
+bool MainForm::keyPress(const QString& controlName, QChar key) {
     static const QStringList nameKeys{u"EDT_SYOMEI"_s, u"EDT_TEIKA"_s};
     bool consumed = false;
     if (nameKeys.contains(controlName)) {
@@ -103,7 +96,8 @@ bool MainForm::keyPress(const QString& controlName, QChar key)
     }
     for (int j = 1; j <= 5; ++j) {
         const QString n = QString::number(j);
-        if (controlName == u"EDT_"_s + n || controlName == u"DTP_"_s + n || controlName == u"CBO_MISE"_s + n) {
+        if (controlName == u"EDT_"_s + n || controlName == u"DTP_"_s + n ||
+            controlName == u"CBO_MISE"_s + n) {
             dispatch(ui_, [&] { consumed = EDT_1KeyPress(controlName, key); });
             return consumed;
         }

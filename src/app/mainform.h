@@ -14,7 +14,7 @@ class UiServices;
 struct WindowBounds {
     int left = 24;
     int top = 24;
-    int width = 660;  // outer size, frame included
+    int width = 660; // outer size, frame included
     int height = 450;
 };
 
@@ -25,7 +25,7 @@ inline constexpr char16_t ShopListFileName[] = u"zorvan_店.txt";
 inline constexpr qint64 MaxNotebookBytes = 64 * 1024 * 1024;
 
 class MainForm {
-public:
+  public:
     MainForm(Controls& controls, UiServices& ui, const QString& executableDir);
 
     // Start-up: settings, shop list, untitled notebook. Returns where the window goes.
@@ -98,7 +98,7 @@ public:
     Controls& controls() { return c_; }
     UiServices& ui() { return ui_; }
 
-private:
+  private:
     void setCaptionPath(const QString& path);
     void writeBookTo(const QString& path);
     void showProductCount();

@@ -5,8 +5,7 @@ namespace {
 
 using K = ControlKind;
 
-constexpr ControlSpec menu(const char16_t* name, const char16_t* text, const char16_t* parent = u"")
-{
+constexpr ControlSpec menu(const char16_t* name, const char16_t* text, const char16_t* parent = u"") {
     ControlSpec c{name, K::MenuItem, text};
     c.parent = parent;
     return c;
@@ -43,21 +42,23 @@ constexpr ControlSpec mainControls[] = {
      u"商品に関する情報を修正されたら[更新]ボタンを押してから、保存や他の商品に変更して下さい", 72, 368, 474,
      12, -1, false, 0, 12},
 
-#define PRICE_ROW(n, top)                                                                                  \
-    {u"BTN_DEL" #n, K::Button, u"消", 3, top, 25, 23, 26 + n, false, 0, 12},                                \
-        {u"CBO_MISE" #n, K::EditCombo, u"", 32, top, 120, 23, 3 * n, true, 0, 0, ImeMode::Hiragana, u"",     \
-         true, 11},                                                                                         \
-        {u"EDT_" #n, K::Edit, u"", 160, top, 100, 23, 3 * n + 1, true, 11, 0, ImeMode::Off},                 \
-        {u"DTP_" #n, K::DatePicker, u"", 272, top, 120, 23, 3 * n + 2, true, 0, 0, ImeMode::Off},            \
-        {u"BTN_" #n "_TODAY", K::Button, u"今日", 392, top, 50, 25, 21 + n, true},                           \
-        {u"LBL_SA_" #n, K::Label, u"*", 448, top + 8, 53, 13, -1, false, 0, 13}
+// clang-format off
+#define PRICE_ROW(n, top) \
+    {u"BTN_DEL" #n, K::Button, u"消", 3, top, 25, 23, 26 + n, false, 0, 12}, \
+    {u"CBO_MISE" #n, K::EditCombo, u"", 32, top, 120, 23, 3 * n, true, 0, 0, ImeMode::Hiragana, u"", true, 11}, \
+    {u"EDT_" #n, K::Edit, u"", 160, top, 100, 23, 3 * n + 1, true, 11, 0, ImeMode::Off}, \
+    {u"DTP_" #n, K::DatePicker, u"", 272, top, 120, 23, 3 * n + 2, true, 0, 0, ImeMode::Off}, \
+    {u"BTN_" #n "_TODAY", K::Button, u"今日", 392, top, 50, 25, 21 + n, true}, \
+    {u"LBL_SA_" #n, K::Label, u"*", 448, top + 8, 53, 13, -1, false, 0, 13}
 
+    // The five price rows; the difference labels sit 8 pixels lower than their row.
     PRICE_ROW(1, 104),
     PRICE_ROW(2, 128),
     PRICE_ROW(3, 152),
     PRICE_ROW(4, 176),
     PRICE_ROW(5, 200),
 #undef PRICE_ROW
+    // clang-format on
 
     // The main menu; separators have the caption "-".
     menu(u"MN_FILE", u"ファイル(&F)"),
@@ -93,7 +94,6 @@ constexpr WindowSpec mainWindow{u"F_MAIN", u"", 667, 459, 15, mainControls};
 
 } // namespace
 
-const WindowSpec& mainWindowSpec()
-{
+const WindowSpec& mainWindowSpec() {
     return mainWindow;
 }

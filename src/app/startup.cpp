@@ -19,8 +19,7 @@ const QString HistorySection = u"F_RIREKI"_s;
 constexpr int HistorySize = 10;
 
 // The settings file, or nothing when it exists but cannot be read (the error has been shown).
-std::optional<SettingsFile> loadSettings(UiServices& ui, const QString& path)
-{
+std::optional<SettingsFile> loadSettings(UiServices& ui, const QString& path) {
     try {
         return SettingsFile::load(path);
     } catch (const AppError& e) {
@@ -31,8 +30,7 @@ std::optional<SettingsFile> loadSettings(UiServices& ui, const QString& path)
 
 } // namespace
 
-WindowBounds MainForm::FormCreate()
-{
+WindowBounds MainForm::FormCreate() {
     WindowBounds bounds;
     // A settings file that cannot be read: defaults, after the error is shown.
     const SettingsFile settings = loadSettings(ui_, iniFile_).value_or(SettingsFile());
@@ -49,8 +47,7 @@ WindowBounds MainForm::FormCreate()
     return bounds;
 }
 
-bool MainForm::FormCloseQuery(int left, int top)
-{
+bool MainForm::FormCloseQuery(int left, int top) {
     bool allow = true;
     try {
         allow = AskSaveChanges();
@@ -73,8 +70,7 @@ bool MainForm::FormCloseQuery(int left, int top)
     return allow;
 }
 
-void MainForm::RecordRecentFile()
-{
+void MainForm::RecordRecentFile() {
     // Never throws: the command that recorded the file has done its work already.
     dispatch(ui_, [this] {
         std::optional<SettingsFile> settings = loadSettings(ui_, iniFile_);

@@ -7,28 +7,23 @@ using namespace Qt::StringLiterals;
 
 namespace errors {
 
-AppError listIndex(qsizetype index)
-{
+AppError listIndex(qsizetype index) {
     return AppError(u"リストのインデックスが範囲を超えています (%1)"_s.arg(index));
 }
 
-AppError fileOpen(const QString& path, const QString& systemText)
-{
+AppError fileOpen(const QString& path, const QString& systemText) {
     return AppError(u"ファイル %1 は開けません。 %2 "_s.arg(path, systemText));
 }
 
-AppError fileCreate(const QString& path, const QString& systemText)
-{
+AppError fileCreate(const QString& path, const QString& systemText) {
     return AppError(u"ファイル \"%1\" を作成できません。%2"_s.arg(path, systemText));
 }
 
-AppError dateConversion(const QString& text)
-{
+AppError dateConversion(const QString& text) {
     return AppError(u"'%1' は正しい日付ではありません"_s.arg(text));
 }
 
-QString systemText(int errnoValue)
-{
+QString systemText(int errnoValue) {
     switch (errnoValue) {
     case ENOENT:
         return u"指定されたファイルが見つかりません。"_s;

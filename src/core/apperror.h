@@ -6,12 +6,12 @@
 #include <exception>
 
 class AppError : public std::exception {
-public:
+  public:
     explicit AppError(QString message) : message_(std::move(message)), utf8_(message_.toUtf8()) {}
     const QString& message() const { return message_; }
     const char* what() const noexcept override { return utf8_.constData(); }
 
-private:
+  private:
     QString message_;
     QByteArray utf8_;
 };

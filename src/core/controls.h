@@ -19,7 +19,7 @@ inline constexpr Rgb Silver = 0xC0C0C0;
 } // namespace colors
 
 class Controls {
-public:
+  public:
     virtual ~Controls() = default;
 
     // Edits, the memo, labels, buttons and menu items: their text or caption.

@@ -1,7 +1,6 @@
 #include "core/controltable.h"
 
-const ControlSpec* findControl(const WindowSpec& window, const QString& name)
-{
+const ControlSpec* findControl(const WindowSpec& window, const QString& name) {
     for (const ControlSpec& c : window.controls) {
         if (name == QStringView(c.name))
             return &c;

@@ -8,15 +8,15 @@
 
 enum class ControlKind {
     Label,
-    Edit,        // single-line edit
-    Memo,        // multi-line edit
-    DropList,    // combo box whose text is one of its items
-    EditCombo,   // combo box with a free text field
+    Edit,      // single-line edit
+    Memo,      // multi-line edit
+    DropList,  // combo box whose text is one of its items
+    EditCombo, // combo box with a free text field
     DatePicker,
     Button,
     ImageButton, // never takes the focus
     ListBox,
-    Form,        // the window itself: its text is the caption
+    Form, // the window itself: its text is the caption
     MultiListBox,
     CheckListBox,
     MenuItem,
@@ -32,14 +32,14 @@ struct ControlSpec {
     ControlKind kind;
     const char16_t* text = u"";
     int x = 0, y = 0, w = 0, h = 0;
-    int tab = -1;          // place in the tab order, -1 for none
-    bool tabStop = false;  // reached by the Tab key
-    int maxLength = 0;     // characters the user may type, 0 for no limit
-    int fontPx = 0;        // 0: the window's font size
+    int tab = -1;         // place in the tab order, -1 for none
+    bool tabStop = false; // reached by the Tab key
+    int maxLength = 0;    // characters the user may type, 0 for no limit
+    int fontPx = 0;       // 0: the window's font size
     ImeMode ime = ImeMode::Default;
     const char16_t* hint = u"";
     bool enabled = true;
-    int dropRows = 0;      // rows shown when a combo box drops down
+    int dropRows = 0;             // rows shown when a combo box drops down
     const char16_t* parent = u""; // menu items: the menu they belong to
     CloseRole closes = CloseRole::None;
     bool defaultButton = false; // pressed by Enter

@@ -7,20 +7,17 @@
 
 using namespace Qt::StringLiterals;
 
-QString defaultErrorText(const QString& message)
-{
+QString defaultErrorText(const QString& message) {
     if (!message.isEmpty() && message.back().unicode() > u'.')
         return message + u'.';
     return message;
 }
 
-void showError(UiServices& ui, const QString& message)
-{
+void showError(UiServices& ui, const QString& message) {
     ui.messageBox(MsgKind::Stop, defaultErrorText(message), Ok, Ok);
 }
 
-bool dispatch(UiServices& ui, const std::function<void()>& handler)
-{
+bool dispatch(UiServices& ui, const std::function<void()>& handler) {
     try {
         handler();
         return true;

@@ -12,5 +12,5 @@ struct PathRules {
 inline constexpr PathRules LinuxPaths{u'/', false};
 inline constexpr PathRules WindowsPaths{u'\\', true};
 
-QString ShortenPathToWidth(const QString& path, int width, const std::function<int(const QString&)>& textWidth,
-                           PathRules rules = LinuxPaths);
+QString ShortenPathToWidth(const QString& path, int width,
+                           const std::function<int(const QString&)>& textWidth, PathRules rules = LinuxPaths);

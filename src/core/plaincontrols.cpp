@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-PlainControls::PlainControls(const WindowSpec& window) : window_(window)
-{
+PlainControls::PlainControls(const WindowSpec& window) : window_(window) {
     for (const ControlSpec& c : window.controls) {
         Value v;
         v.spec = &c;
@@ -14,35 +13,30 @@ PlainControls::PlainControls(const WindowSpec& window) : window_(window)
     }
 }
 
-PlainControls::Value& PlainControls::at(const QString& name)
-{
+PlainControls::Value& PlainControls::at(const QString& name) {
     auto it = values_.find(name);
     if (it == values_.end())
         throw std::logic_error("no control named " + name.toStdString());
     return *it;
 }
 
-const PlainControls::Value& PlainControls::at(const QString& name) const
-{
+const PlainControls::Value& PlainControls::at(const QString& name) const {
     return const_cast<PlainControls*>(this)->at(name);
 }
 
-void PlainControls::checkItem(const Value& v, int index)
-{
+void PlainControls::checkItem(const Value& v, int index) {
     if (index < 0 || index >= v.items.size())
         throw std::logic_error("item index out of range");
 }
 
-QString PlainControls::text(const QString& name) const
-{
+QString PlainControls::text(const QString& name) const {
     const Value& v = at(name);
     if (v.spec->kind == ControlKind::DropList)
         return v.itemIndex >= 0 ? v.items[v.itemIndex] : QString();
     return v.text;
 }
 
-void PlainControls::setText(const QString& name, const QString& text)
-{
+void PlainControls::setText(const QString& name, const QString& text) {
     Value& v = at(name);
     if (v.spec->kind == ControlKind::DropList) {
         v.itemIndex = int(v.items.indexOf(text));
@@ -51,33 +45,27 @@ void PlainControls::setText(const QString& name, const QString& text)
     v.text = text;
 }
 
-bool PlainControls::enabled(const QString& name) const
-{
+bool PlainControls::enabled(const QString& name) const {
     return at(name).enabled;
 }
 
-void PlainControls::setEnabled(const QString& name, bool on)
-{
+void PlainControls::setEnabled(const QString& name, bool on) {
     at(name).enabled = on;
 }
 
-bool PlainControls::checked(const QString& name) const
-{
+bool PlainControls::checked(const QString& name) const {
     return at(name).checked;
 }
 
-void PlainControls::setChecked(const QString& name, bool on)
-{
+void PlainControls::setChecked(const QString& name, bool on) {
     at(name).checked = on;
 }
 
-QStringList PlainControls::items(const QString& name) const
-{
+QStringList PlainControls::items(const QString& name) const {
     return at(name).items;
 }
 
-void PlainControls::setItems(const QString& name, const QStringList& items)
-{
+void PlainControls::setItems(const QString& name, const QStringList& items) {
     Value& v = at(name);
     v.items = items;
     v.itemIndex = -1;
@@ -85,8 +73,7 @@ void PlainControls::setItems(const QString& name, const QStringList& items)
     v.itemChecked = QList<bool>(items.size(), false);
 }
 
-void PlainControls::insertItem(const QString& name, int index, const QString& item)
-{
+void PlainControls::insertItem(const QString& name, int index, const QString& item) {
     Value& v = at(name);
     if (index < 0 || index > v.items.size())
         throw std::logic_error("insert index out of range");
@@ -97,8 +84,7 @@ void PlainControls::insertItem(const QString& name, int index, const QString& it
         ++v.itemIndex;
 }
 
-void PlainControls::removeItem(const QString& name, int index)
-{
+void PlainControls::removeItem(const QString& name, int index) {
     Value& v = at(name);
     checkItem(v, index);
     v.items.removeAt(index);
@@ -110,13 +96,11 @@ void PlainControls::removeItem(const QString& name, int index)
         --v.itemIndex;
 }
 
-int PlainControls::itemIndex(const QString& name) const
-{
+int PlainControls::itemIndex(const QString& name) const {
     return at(name).itemIndex;
 }
 
-void PlainControls::setItemIndex(const QString& name, int index)
-{
+void PlainControls::setItemIndex(const QString& name, int index) {
     Value& v = at(name);
     if (index >= v.items.size())
         throw std::logic_error("item index out of range");
@@ -126,8 +110,7 @@ void PlainControls::setItemIndex(const QString& name, int index)
         v.text = v.itemIndex >= 0 ? v.items[v.itemIndex] : QString();
 }
 
-QList<int> PlainControls::selectedIndexes(const QString& name) const
-{
+QList<int> PlainControls::selectedIndexes(const QString& name) const {
     const Value& v = at(name);
     QList<int> out;
     for (int i = 0; i < v.selected.size(); ++i) {
@@ -137,55 +120,46 @@ QList<int> PlainControls::selectedIndexes(const QString& name) const
     return out;
 }
 
-void PlainControls::setItemSelected(const QString& name, int index, bool on)
-{
+void PlainControls::setItemSelected(const QString& name, int index, bool on) {
     Value& v = at(name);
     checkItem(v, index);
     v.selected[index] = on;
 }
 
-bool PlainControls::itemChecked(const QString& name, int index) const
-{
+bool PlainControls::itemChecked(const QString& name, int index) const {
     const Value& v = at(name);
     checkItem(v, index);
     return v.itemChecked[index];
 }
 
-void PlainControls::setItemChecked(const QString& name, int index, bool on)
-{
+void PlainControls::setItemChecked(const QString& name, int index, bool on) {
     Value& v = at(name);
     checkItem(v, index);
     v.itemChecked[index] = on;
 }
 
-QDate PlainControls::date(const QString& name) const
-{
+QDate PlainControls::date(const QString& name) const {
     return at(name).date;
 }
 
-void PlainControls::setDate(const QString& name, const QDate& date)
-{
+void PlainControls::setDate(const QString& name, const QDate& date) {
     at(name).date = date;
 }
 
-Rgb PlainControls::fontColor(const QString& name) const
-{
+Rgb PlainControls::fontColor(const QString& name) const {
     return at(name).color;
 }
 
-void PlainControls::setFontColor(const QString& name, Rgb color)
-{
+void PlainControls::setFontColor(const QString& name, Rgb color) {
     at(name).color = color;
 }
 
-void PlainControls::setFocus(const QString& name)
-{
+void PlainControls::setFocus(const QString& name) {
     at(name);
     focused_ = name;
 }
 
-void PlainControls::focusNext(const QString& fromName)
-{
+void PlainControls::focusNext(const QString& fromName) {
     const ControlSpec* from = at(fromName).spec;
     // The next enabled tab stop after `from` in tab order, wrapping around.
     std::vector<const ControlSpec*> stops;
@@ -205,7 +179,6 @@ void PlainControls::focusNext(const QString& fromName)
     focused_ = QString::fromUtf16(stops.front()->name);
 }
 
-QString PlainControls::focused() const
-{
+QString PlainControls::focused() const {
     return focused_;
 }

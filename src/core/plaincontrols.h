@@ -8,7 +8,7 @@
 #include <QHash>
 
 class PlainControls : public Controls {
-public:
+  public:
     explicit PlainControls(const WindowSpec& window);
 
     QString text(const QString& name) const override;
@@ -37,7 +37,7 @@ public:
 
     const WindowSpec& window() const { return window_; }
 
-private:
+  private:
     struct Value {
         const ControlSpec* spec = nullptr;
         QString text;

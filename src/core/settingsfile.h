@@ -10,7 +10,7 @@
 #include <QString>
 
 class SettingsFile {
-public:
+  public:
     // A missing file reads as empty. Throws errors::fileOpen when it exists but cannot be read.
     static SettingsFile load(const QString& path);
 
@@ -27,7 +27,7 @@ public:
     // Writes the whole file. Throws errors::fileCreate.
     void save(const QString& path) const;
 
-private:
+  private:
     struct Entry {
         QString key;
         QString value;

@@ -11,7 +11,7 @@
 class QIODevice;
 
 enum class TextEncoding {
-    Cp932,      // no byte-order mark
+    Cp932, // no byte-order mark
     Utf8Bom,
     Utf16LeBom,
     Utf16BeBom,

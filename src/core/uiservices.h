@@ -44,7 +44,7 @@ struct DialogRun {
 };
 
 class UiServices {
-public:
+  public:
     virtual ~UiServices() = default;
 
     virtual Button messageBox(MsgKind kind, const QString& text, Buttons buttons, Button defaultButton) = 0;
@@ -73,12 +73,12 @@ public:
 
 // Shows the busy cursor for the life of the object.
 class BusyCursor {
-public:
+  public:
     explicit BusyCursor(UiServices& ui) : ui_(ui) { ui_.setBusyCursor(); }
     ~BusyCursor() { ui_.restoreCursor(); }
     BusyCursor(const BusyCursor&) = delete;
     BusyCursor& operator=(const BusyCursor&) = delete;
 
-private:
+  private:
     UiServices& ui_;
 };

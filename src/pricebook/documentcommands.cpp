@@ -10,12 +10,11 @@
 
 using namespace Qt::StringLiterals;
 
-bool MainForm::AskSaveChanges()
-{
+bool MainForm::AskSaveChanges() {
     if (!dirty())
         return true;
-    const Button answer = ui_.messageBox(MsgKind::Information, currentFileName_ + u" の変更を保存しますか？"_s,
-                                         Yes | No | Cancel, Yes);
+    const Button answer = ui_.messageBox(
+        MsgKind::Information, currentFileName_ + u" の変更を保存しますか？"_s, Yes | No | Cancel, Yes);
     if (answer == Yes) {
         MN_SAVEClick();
         return !dirty();
@@ -23,8 +22,7 @@ bool MainForm::AskSaveChanges()
     return answer == No;
 }
 
-void MainForm::MN_NEWClick(bool fromMenu)
-{
+void MainForm::MN_NEWClick(bool fromMenu) {
     if (!AskSaveChanges())
         return;
     currentFileName_ = QString::fromUtf16(UntitledName);
@@ -32,7 +30,8 @@ void MainForm::MN_NEWClick(bool fromMenu)
     ClearEntryPanel();
     c_.setItems(u"CBO_SYOMEI"_s, {});
     book_.reset();
-    c_.setText(u"F_MAIN"_s, QString::fromUtf16(ApplicationTitle) + u" - "_s + QString::fromUtf16(UntitledName));
+    c_.setText(u"F_MAIN"_s,
+               QString::fromUtf16(ApplicationTitle) + u" - "_s + QString::fromUtf16(UntitledName));
     untitled_ = true;
     setDirty(false);
     if (fromMenu)
@@ -40,8 +39,7 @@ void MainForm::MN_NEWClick(bool fromMenu)
     c_.setText(u"LBL_KEN"_s, QString());
 }
 
-void MainForm::MN_OPENClick()
-{
+void MainForm::MN_OPENClick() {
     if (!AskSaveChanges())
         return;
     FileDialogRequest request;
@@ -63,8 +61,7 @@ void MainForm::MN_OPENClick()
     LoadPriceBook(*path);
 }
 
-bool MainForm::LoadPriceBook(const QString& path)
-{
+bool MainForm::LoadPriceBook(const QString& path) {
     const QFileInfo info(path);
     if (info.isFile() && info.size() > MaxNotebookBytes) {
         ui_.messageBox(MsgKind::Warning, u"ファイルが大きすぎます（64MBまで）"_s, Ok, Ok);
@@ -93,13 +90,11 @@ bool MainForm::LoadPriceBook(const QString& path)
     return true;
 }
 
-void MainForm::writeBookTo(const QString& path)
-{
+void MainForm::writeBookTo(const QString& path) {
     textfile::writeFile(path, book_.lines());
 }
 
-void MainForm::MN_SAVEClick()
-{
+void MainForm::MN_SAVEClick() {
     if (untitled_) {
         MN_BETU_SAVEClick();
         return;
@@ -109,8 +104,7 @@ void MainForm::MN_SAVEClick()
     RecordRecentFile();
 }
 
-void MainForm::MN_BETU_SAVEClick()
-{
+void MainForm::MN_BETU_SAVEClick() {
     FileDialogRequest request;
     request.fileName = currentFileName_;
     if (untitled_)

@@ -9,8 +9,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool enterRule(Controls& c, QChar key)
-{
+bool enterRule(Controls& c, QChar key) {
     if (key != QChar(13))
         return false;
     c.focusNext(c.focused());
@@ -19,18 +18,15 @@ bool enterRule(Controls& c, QChar key)
 
 } // namespace
 
-bool MainForm::EDT_SYOMEIKeyPress(const QString&, QChar key)
-{
+bool MainForm::EDT_SYOMEIKeyPress(const QString&, QChar key) {
     return enterRule(c_, key);
 }
 
-bool MainForm::EDT_1KeyPress(const QString&, QChar key)
-{
+bool MainForm::EDT_1KeyPress(const QString&, QChar key) {
     return enterRule(c_, key);
 }
 
-bool MainForm::CheckAmountText(const QString& edit)
-{
+bool MainForm::CheckAmountText(const QString& edit) {
     const QString text = c_.text(edit);
     if (text.isEmpty())
         return true;
@@ -43,8 +39,7 @@ bool MainForm::CheckAmountText(const QString& edit)
     return false;
 }
 
-bool MainForm::CheckPriceFields()
-{
+bool MainForm::CheckPriceFields() {
     for (const QString& edit : {u"EDT_TEIKA"_s, u"EDT_1"_s, u"EDT_2"_s, u"EDT_3"_s, u"EDT_4"_s, u"EDT_5"_s}) {
         if (!CheckAmountText(edit))
             return false;
@@ -52,8 +47,7 @@ bool MainForm::CheckPriceFields()
     return true;
 }
 
-void MainForm::BTN_1_TODAYClick(const QString& sender)
-{
+void MainForm::BTN_1_TODAYClick(const QString& sender) {
     for (int j = 1; j <= 5; ++j) {
         if (sender == u"BTN_%1_TODAY"_s.arg(j))
             c_.setDate(u"DTP_"_s + QString::number(j), ui_.today());
@@ -61,8 +55,7 @@ void MainForm::BTN_1_TODAYClick(const QString& sender)
     setDirty(true);
 }
 
-void MainForm::BTN_DELClick(int row)
-{
+void MainForm::BTN_DELClick(int row) {
     const QString n = QString::number(row);
     c_.setText(u"CBO_MISE"_s + n, QString());
     c_.setFontColor(u"CBO_MISE"_s + n, colors::Black);
@@ -72,18 +65,15 @@ void MainForm::BTN_DELClick(int row)
     c_.setFontColor(u"LBL_SA_"_s + n, colors::Black);
 }
 
-void MainForm::SPD_MEMO_DELClick()
-{
+void MainForm::SPD_MEMO_DELClick() {
     c_.setText(u"Memo1"_s, QString());
     c_.setFocus(u"Memo1"_s);
 }
 
-void MainForm::POP_COPYClick()
-{
+void MainForm::POP_COPYClick() {
     ui_.setClipboardText(c_.text(u"CBO_SYOMEI"_s));
 }
 
-void MainForm::MN_ADD_OPTIONClick()
-{
+void MainForm::MN_ADD_OPTIONClick() {
     c_.setChecked(u"MN_ADD_OPTION"_s, !c_.checked(u"MN_ADD_OPTION"_s));
 }

@@ -3,38 +3,32 @@
 #include "core/apperror.h"
 #include "core/names.h"
 
-void PriceBook::check(qsizetype index, qsizetype limit) const
-{
+void PriceBook::check(qsizetype index, qsizetype limit) const {
     if (index < 0 || index >= limit)
         throw errors::listIndex(index);
 }
 
-const QString& PriceBook::line(qsizetype index) const
-{
+const QString& PriceBook::line(qsizetype index) const {
     check(index, lines_.size());
     return lines_[index];
 }
 
-void PriceBook::setLine(qsizetype index, const QString& text)
-{
+void PriceBook::setLine(qsizetype index, const QString& text) {
     check(index, lines_.size());
     lines_[index] = text;
 }
 
-void PriceBook::insertLine(qsizetype index, const QString& text)
-{
+void PriceBook::insertLine(qsizetype index, const QString& text) {
     check(index, lines_.size() + 1);
     lines_.insert(index, text);
 }
 
-void PriceBook::removeLine(qsizetype index)
-{
+void PriceBook::removeLine(qsizetype index) {
     check(index, lines_.size());
     lines_.removeAt(index);
 }
 
-qsizetype PriceBook::FindProduct(const QString& name) const
-{
+qsizetype PriceBook::FindProduct(const QString& name) const {
     for (qsizetype i = 1; i < lines_.size(); i += RecordLines) {
         if (sameProductName(lines_[i], name))
             return i;
@@ -42,8 +36,7 @@ qsizetype PriceBook::FindProduct(const QString& name) const
     return -1;
 }
 
-QStringList PriceBook::productNames() const
-{
+QStringList PriceBook::productNames() const {
     QStringList names;
     for (qsizetype i = 1; i < lines_.size(); i += RecordLines) {
         if (lines_[i].isEmpty())

@@ -9,7 +9,7 @@ inline constexpr char16_t MagicLine[] = u"zorvandata";
 inline constexpr int RecordLines = 18;
 
 class PriceBook {
-public:
+  public:
     qsizetype count() const { return lines_.size(); }
     const QStringList& lines() const { return lines_; }
 
@@ -26,7 +26,7 @@ public:
     // The names of the selector: name lines up to the first empty one.
     QStringList productNames() const;
 
-private:
+  private:
     void check(qsizetype index, qsizetype limit) const;
     QStringList lines_;
 };

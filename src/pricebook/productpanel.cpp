@@ -12,22 +12,19 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString slotName(const char16_t* prefix, int j)
-{
+QString slotName(const char16_t* prefix, int j) {
     return QString::fromUtf16(prefix) + QString::number(j);
 }
 
 } // namespace
 
-void MainForm::RebuildProductList()
-{
+void MainForm::RebuildProductList() {
     QStringList names = book_.productNames();
     sortProductNames(names);
     c_.setItems(u"CBO_SYOMEI"_s, names);
 }
 
-void MainForm::CBO_SYOMEIClick()
-{
+void MainForm::CBO_SYOMEIClick() {
     if (c_.itemIndex(u"CBO_SYOMEI"_s) < 0)
         return;
     const qsizetype i = book_.FindProduct(c_.text(u"CBO_SYOMEI"_s));
@@ -56,8 +53,7 @@ void MainForm::CBO_SYOMEIClick()
     }
 }
 
-void MainForm::ClearEntryPanel()
-{
+void MainForm::ClearEntryPanel() {
     c_.setText(u"EDT_SYOMEI"_s, QString());
     c_.setText(u"EDT_TEIKA"_s, QString());
     for (int j = 1; j <= 5; ++j) {
@@ -76,8 +72,7 @@ void MainForm::ClearEntryPanel()
     c_.setText(u"Memo1"_s, QString());
 }
 
-void MainForm::BTN_CLRClick()
-{
+void MainForm::BTN_CLRClick() {
     ClearEntryPanel();
     c_.setFocus(u"EDT_SYOMEI"_s);
     c_.setItemIndex(u"CBO_SYOMEI"_s, -1);

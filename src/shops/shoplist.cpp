@@ -8,18 +8,15 @@
 
 using namespace Qt::StringLiterals;
 
-QStringList LoadShopList(const QString& path)
-{
+QStringList LoadShopList(const QString& path) {
     return textfile::readFile(path).lines;
 }
 
-void SaveShopList(const QString& path, const QStringList& names)
-{
+void SaveShopList(const QString& path, const QStringList& names) {
     textfile::writeFile(path, names);
 }
 
-void MainForm::RefillShopSelectors(const QString& path)
-{
+void MainForm::RefillShopSelectors(const QString& path) {
     // The program's own list may not exist yet: that is an empty list until the user saves one.
     const bool ownMissing = path == shopListFile() && !QFileInfo::exists(path);
     const QStringList names = ownMissing ? QStringList() : LoadShopList(path);

@@ -8,8 +8,7 @@
 
 using namespace Qt::StringLiterals;
 
-TEST(Architecture, LogicSourcesIncludeNoWidgetHeaders)
-{
+TEST(Architecture, LogicSourcesIncludeNoWidgetHeaders) {
     const QString headers = QStringLiteral(PRICOTTA_QT_HEADERS);
     QSet<QString> forbidden;
     for (const QString& module : {u"QtWidgets"_s, u"QtGui"_s}) {
@@ -29,7 +28,8 @@ TEST(Architecture, LogicSourcesIncludeNoWidgetHeaders)
             const QString text = QString::fromUtf8(f.readAll());
             for (const auto& m : include.globalMatch(text)) {
                 const QString header = m.captured(1);
-                if (header.startsWith(u"QtWidgets/"_s) || header.startsWith(u"QtGui/"_s) || forbidden.contains(header))
+                if (header.startsWith(u"QtWidgets/"_s) || header.startsWith(u"QtGui/"_s) ||
+                    forbidden.contains(header))
                     offenders << f.fileName() + u": "_s + header;
             }
         }

@@ -8,10 +8,9 @@
 
 using namespace Qt::StringLiterals;
 
-TEST(ControlTables, NamesAndTabPlacesAreUniqueAndControlsFitTheirWindow)
-{
-    for (const WindowSpec* w : {&mainWindowSpec(), &tenmeiWindowSpec(), &oldSiboWindowSpec(), &miseSiboWindowSpec(),
-                                &rirekiWindowSpec()}) {
+TEST(ControlTables, NamesAndTabPlacesAreUniqueAndControlsFitTheirWindow) {
+    for (const WindowSpec* w : {&mainWindowSpec(), &tenmeiWindowSpec(), &oldSiboWindowSpec(),
+                                &miseSiboWindowSpec(), &rirekiWindowSpec()}) {
         QSet<QString> names;
         QSet<int> tabs;
         for (const ControlSpec& c : w->controls) {
@@ -31,8 +30,7 @@ TEST(ControlTables, NamesAndTabPlacesAreUniqueAndControlsFitTheirWindow)
     }
 }
 
-TEST(ControlTables, AMisspeltNameFailsOnThePlainControls)
-{
+TEST(ControlTables, AMisspeltNameFailsOnThePlainControls) {
     PlainControls c(mainWindowSpec());
     EXPECT_THROW(c.setText(u"EDT_6"_s, u"x"_s), std::logic_error);
     EXPECT_THROW((void)c.text(u"edt_1"_s), std::logic_error);

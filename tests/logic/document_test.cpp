@@ -11,14 +11,13 @@ using namespace Qt::StringLiterals;
 namespace {
 
 class Document : public ::testing::Test, public FormFixture {
-protected:
+  protected:
     void SetUp() override { start(); }
     QString caption() const { return controls.text(u"F_MAIN"_s); }
     QStringList products() const { return controls.items(u"CBO_SYOMEI"_s); }
 
     // Opens a file through the open dialog.
-    void open(const QString& path)
-    {
+    void open(const QString& path) {
         ui.fileAnswers.enqueue(path);
         form->click(u"MN_OPEN"_s);
     }
@@ -28,8 +27,7 @@ const QStringList threeProducts =
     notebook({productLines(u"Banana"_s, u"198"_s, u"A店"_s, u"178"_s), productLines(u"apple"_s),
               productLines(u"Cherry"_s, u"1980"_s, {}, {}, u"2013/12/31"_s, u"特売日は水曜"_s)});
 
-TEST_F(Document, OpensAHandMadeNotebookAndSavesItBackByteForByte)
-{
+TEST_F(Document, OpensAHandMadeNotebookAndSavesItBackByteForByte) {
     const QByteArray bytes = cp932Lines(threeProducts);
     const QString path = dir.write(u"家計.txt"_s, bytes);
     open(path);
@@ -52,8 +50,7 @@ TEST_F(Document, OpensAHandMadeNotebookAndSavesItBackByteForByte)
     EXPECT_FALSE(controls.enabled(u"SPD_SAVE"_s));
 }
 
-TEST_F(Document, RefusesFilesThatAreNotNotebooks)
-{
+TEST_F(Document, RefusesFilesThatAreNotNotebooks) {
     struct Case {
         QByteArray bytes;
         QString message;
@@ -83,8 +80,7 @@ TEST_F(Document, RefusesFilesThatAreNotNotebooks)
     }
 }
 
-TEST_F(Document, OpenReportsMissingFilesDirectoriesAndHugeFiles)
-{
+TEST_F(Document, OpenReportsMissingFilesDirectoriesAndHugeFiles) {
     open(dir.file(u"nothing.txt"_s));
     EXPECT_EQ(ui.messageTexts(), QStringList{dir.file(u"nothing.txt"_s) + u" が見つかりません"_s});
 
@@ -105,22 +101,21 @@ TEST_F(Document, OpenReportsMissingFilesDirectoriesAndHugeFiles)
     EXPECT_TRUE(form->untitled());
 }
 
-TEST_F(Document, MagicLineOnlyIsAnEmptyBookAndUtf8WithLfIsWrittenBackAsCp932)
-{
+TEST_F(Document, MagicLineOnlyIsAnEmptyBookAndUtf8WithLfIsWrittenBackAsCp932) {
     open(dir.write(u"empty.txt"_s, "zorvandata"));
     EXPECT_TRUE(products().isEmpty());
     EXPECT_EQ(controls.text(u"LBL_KEN"_s), u"0件"_s);
     EXPECT_TRUE(caption().startsWith(u"Pricotta - /"_s));
     EXPECT_TRUE(caption().endsWith(u"/empty.txt"_s));
 
-    open(dir.write(u"u8.txt"_s, "\xEF\xBB\xBFzorvandata\n" + productLines(u"牛乳"_s).join(u'\n').toUtf8() + "\n"));
+    open(dir.write(u"u8.txt"_s,
+                   "\xEF\xBB\xBFzorvandata\n" + productLines(u"牛乳"_s).join(u'\n').toUtf8() + "\n"));
     EXPECT_EQ(products(), QStringList{u"牛乳"_s});
     form->click(u"MN_SAVE"_s);
     EXPECT_EQ(dir.read(u"u8.txt"_s), cp932Lines(notebook({productLines(u"牛乳"_s)})));
 }
 
-TEST_F(Document, CaptionShowsThePathShortenedTo350Pixels)
-{
+TEST_F(Document, CaptionShowsThePathShortenedTo350Pixels) {
     // The fake measures 7 pixels a character, so 50 characters fit.
     const QString deep = dir.path() + u"/a-rather-long-folder-name/and-another-one"_s;
     QDir().mkpath(deep);
@@ -133,8 +128,7 @@ TEST_F(Document, CaptionShowsThePathShortenedTo350Pixels)
     EXPECT_TRUE(shown.startsWith(u"/.../"_s)) << shown.toStdString();
 }
 
-TEST_F(Document, SaveOfAnUntitledBookGoesThroughSaveAs)
-{
+TEST_F(Document, SaveOfAnUntitledBookGoesThroughSaveAs) {
     form->setDirty(true);
     form->click(u"SPD_SAVE"_s); // the dialog is cancelled
     ASSERT_EQ(ui.fileDialogs.size(), 1);
@@ -152,8 +146,7 @@ TEST_F(Document, SaveOfAnUntitledBookGoesThroughSaveAs)
     EXPECT_TRUE(settingsText().contains(u"0="_s + dir.file(u"new.txt"_s)));
 }
 
-TEST_F(Document, SaveAsWritesTheNewFileAndLeavesTheOldOne)
-{
+TEST_F(Document, SaveAsWritesTheNewFileAndLeavesTheOldOne) {
     const QByteArray bytes = cp932Lines(threeProducts);
     open(dir.write(u"old.txt"_s, bytes));
     form->book().setLine(2, u"200"_s);
@@ -169,8 +162,7 @@ TEST_F(Document, SaveAsWritesTheNewFileAndLeavesTheOldOne)
     EXPECT_TRUE(settingsText().contains(u"1="_s + dir.file(u"old.txt"_s)));
 }
 
-TEST_F(Document, AFailedSaveAsKeepsTheOpenFileAndItsChanges)
-{
+TEST_F(Document, AFailedSaveAsKeepsTheOpenFileAndItsChanges) {
     const QByteArray bytes = cp932Lines(threeProducts);
     const QString oldPath = dir.write(u"old.txt"_s, bytes);
     open(oldPath);
@@ -193,8 +185,7 @@ TEST_F(Document, AFailedSaveAsKeepsTheOpenFileAndItsChanges)
     EXPECT_EQ(dir.read(u"old.txt"_s), bytes);
 }
 
-TEST_F(Document, TheSaveChangesQuestionGuardsNew)
-{
+TEST_F(Document, TheSaveChangesQuestionGuardsNew) {
     struct Case {
         std::vector<Button> answers;
         bool dropped;
@@ -222,8 +213,7 @@ TEST_F(Document, TheSaveChangesQuestionGuardsNew)
     }
 }
 
-TEST_F(Document, OpenAnsweredNoThenCancelledKeepsTheChanges)
-{
+TEST_F(Document, OpenAnsweredNoThenCancelledKeepsTheChanges) {
     form->book().insertLine(1, u"unsaved"_s);
     form->setDirty(true);
     ui.buttons.enqueue(No);
@@ -234,16 +224,14 @@ TEST_F(Document, OpenAnsweredNoThenCancelledKeepsTheChanges)
     EXPECT_EQ(ui.fileDialogs[0].request.folder, ui.documents);
 }
 
-TEST_F(Document, OpenStartsInTheFolderOfTheNewestHistoryEntry)
-{
+TEST_F(Document, OpenStartsInTheFolderOfTheNewestHistoryEntry) {
     controls.setItems(u"MN_FILE"_s, {u"/home/user/notes/a.txt"_s, u"/tmp/b.txt"_s});
     form->click(u"MN_OPEN"_s);
     ASSERT_EQ(ui.fileDialogs.size(), 1);
     EXPECT_EQ(ui.fileDialogs[0].request.folder, u"/home/user/notes/"_s);
 }
 
-TEST_F(Document, ASettingsFileThatCannotBeWrittenLeavesTheLoadDone)
-{
+TEST_F(Document, ASettingsFileThatCannotBeWrittenLeavesTheLoadDone) {
     QDir().mkpath(settingsPath()); // a folder where the settings file should be
     open(dir.write(u"a.txt"_s, cp932Lines(threeProducts)));
     ASSERT_EQ(ui.messages.size(), 1);
@@ -254,8 +242,7 @@ TEST_F(Document, ASettingsFileThatCannotBeWrittenLeavesTheLoadDone)
     EXPECT_EQ(controls.text(u"LBL_KEN"_s), u"3件"_s);
 }
 
-TEST(FindProduct, IgnoresCaseOnlyAndFindsTheFirst)
-{
+TEST(FindProduct, IgnoresCaseOnlyAndFindsTheFirst) {
     PriceBook book;
     book.assign(notebook({productLines(u"milk"_s), productLines(u"Milk"_s), productLines(u"ミルク"_s),
                           productLines(QString()), productLines(u"ﾐﾙｸ"_s)}));
@@ -266,8 +253,7 @@ TEST(FindProduct, IgnoresCaseOnlyAndFindsTheFirst)
     EXPECT_EQ(book.productNames(), (QStringList{u"milk"_s, u"Milk"_s, u"ミルク"_s}));
 }
 
-TEST(PriceBookLines, AccessOutsideTheListRaisesTheListError)
-{
+TEST(PriceBookLines, AccessOutsideTheListRaisesTheListError) {
     PriceBook book;
     book.reset();
     try {

@@ -8,13 +8,12 @@ using namespace Qt::StringLiterals;
 namespace {
 
 class InputRules : public ::testing::Test, public FormFixture {
-protected:
+  protected:
     void SetUp() override { start(); }
     QString t(const QString& name) const { return controls.text(name); }
 };
 
-TEST_F(InputRules, PriceFieldsAreRewrittenUntilTheFirstThatFails)
-{
+TEST_F(InputRules, PriceFieldsAreRewrittenUntilTheFirstThatFails) {
     controls.setText(u"EDT_TEIKA"_s, u"1,280"_s);
     controls.setText(u"EDT_1"_s, u" 2.5 "_s);
     controls.setText(u"EDT_2"_s, u"￥500"_s);
@@ -37,24 +36,22 @@ TEST_F(InputRules, PriceFieldsAreRewrittenUntilTheFirstThatFails)
     EXPECT_TRUE(ui.messages.isEmpty());
 }
 
-TEST_F(InputRules, EnterWalksThePanelInTabOrder)
-{
-    const QStringList walk{u"EDT_SYOMEI"_s, u"EDT_TEIKA"_s, u"CBO_MISE1"_s, u"EDT_1"_s, u"DTP_1"_s,
+TEST_F(InputRules, EnterWalksThePanelInTabOrder) {
+    const QStringList walk{u"EDT_SYOMEI"_s, u"EDT_TEIKA"_s, u"CBO_MISE1"_s, u"EDT_1"_s,     u"DTP_1"_s,
                            u"CBO_MISE2"_s,  u"EDT_2"_s,     u"DTP_2"_s,     u"CBO_MISE3"_s, u"EDT_3"_s,
-                           u"DTP_3"_s,     u"CBO_MISE4"_s, u"EDT_4"_s,     u"DTP_4"_s,     u"CBO_MISE5"_s,
-                           u"EDT_5"_s,     u"DTP_5"_s,     u"Memo1"_s};
+                           u"DTP_3"_s,      u"CBO_MISE4"_s, u"EDT_4"_s,     u"DTP_4"_s,     u"CBO_MISE5"_s,
+                           u"EDT_5"_s,      u"DTP_5"_s,     u"Memo1"_s};
     controls.setFocus(walk.first());
     for (qsizetype i = 0; i + 1 < walk.size(); ++i) {
         EXPECT_TRUE(form->keyPress(walk[i], QChar(13)));
         EXPECT_EQ(controls.focused(), walk[i + 1]);
     }
-    EXPECT_FALSE(form->keyPress(u"EDT_1"_s, u'a'));   // other keys pass
+    EXPECT_FALSE(form->keyPress(u"EDT_1"_s, u'a'));      // other keys pass
     EXPECT_FALSE(form->keyPress(u"Memo1"_s, QChar(13))); // the memo has no Enter rule
     EXPECT_EQ(controls.focused(), u"Memo1"_s);
 }
 
-TEST_F(InputRules, TodayMarksChangesAndClearingARowDoesNot)
-{
+TEST_F(InputRules, TodayMarksChangesAndClearingARowDoesNot) {
     controls.setDate(u"DTP_3"_s, QDate(2000, 1, 1));
     form->click(u"BTN_3_TODAY"_s);
     EXPECT_EQ(controls.date(u"DTP_3"_s), ui.todayDate);
@@ -82,8 +79,7 @@ TEST_F(InputRules, TodayMarksChangesAndClearingARowDoesNot)
     EXPECT_FALSE(form->dirty());
 }
 
-TEST_F(InputRules, MemoClearCopyAndTheAddOption)
-{
+TEST_F(InputRules, MemoClearCopyAndTheAddOption) {
     controls.setText(u"Memo1"_s, u"特売"_s);
     form->click(u"SPD_MEMO_DEL"_s);
     EXPECT_EQ(t(u"Memo1"_s), QString());

@@ -8,19 +8,21 @@ using namespace Qt::StringLiterals;
 namespace {
 
 class Panel : public ::testing::Test, public FormFixture {
-protected:
+  protected:
     void SetUp() override { start(); }
-    void load(const QStringList& lines) { ASSERT_TRUE(form->LoadPriceBook(dir.write(u"b.txt"_s, cp932Lines(lines)))); }
+    void load(const QStringList& lines) {
+        ASSERT_TRUE(form->LoadPriceBook(dir.write(u"b.txt"_s, cp932Lines(lines))));
+    }
     QString t(const QString& name) const { return controls.text(name); }
 };
 
-TEST_F(Panel, PickingAProductFillsThePanelFromItsRecord)
-{
-    QStringList record = productLines(u"牛乳"_s, u"1980"_s, u"A店"_s, u"12.5"_s, u"2014/05/01"_s, u"特売日は水曜"_s);
-    record[5] = u"近所の店"_s;  // slot 2 shop, not a registered one
-    record[6] = u"1,980"_s;     // never stored by the program: shows empty
-    record[7] = u"14/6/2"_s;    // lenient date
-    record[9] = u"-1500"_s;     // slot 3 price
+TEST_F(Panel, PickingAProductFillsThePanelFromItsRecord) {
+    QStringList record =
+        productLines(u"牛乳"_s, u"1980"_s, u"A店"_s, u"12.5"_s, u"2014/05/01"_s, u"特売日は水曜"_s);
+    record[5] = u"近所の店"_s; // slot 2 shop, not a registered one
+    record[6] = u"1,980"_s;    // never stored by the program: shows empty
+    record[7] = u"14/6/2"_s;   // lenient date
+    record[9] = u"-1500"_s;    // slot 3 price
     record[10] = u"2013/12/31"_s;
     load(notebook({record}));
     controls.setText(u"EDT_SYOMEI"_s, u"typed"_s);
@@ -48,8 +50,7 @@ TEST_F(Panel, PickingAProductFillsThePanelFromItsRecord)
     EXPECT_FALSE(form->dirty());
 }
 
-TEST_F(Panel, AnIncompleteLastRecordStopsAtTheFirstMissingLine)
-{
+TEST_F(Panel, AnIncompleteLastRecordStopsAtTheFirstMissingLine) {
     QStringList lines = notebook({productLines(u"a"_s), productLines(u"b"_s, u"100"_s)});
     lines = lines.mid(0, 1 + 18 + 5); // b keeps its name, price, slot 1 and slot 2's shop
     load(lines);
@@ -58,14 +59,14 @@ TEST_F(Panel, AnIncompleteLastRecordStopsAtTheFirstMissingLine)
     pick(u"b"_s);
     ASSERT_EQ(ui.messages.size(), 1);
     EXPECT_EQ(ui.messages[0].kind, MsgKind::Stop);
-    EXPECT_EQ(ui.messages[0].text, u"リストのインデックスが範囲を超えています (26)"_s); // slot 2's date, read first
-    EXPECT_EQ(controls.date(u"DTP_1"_s), QDate(2014, 5, 1)); // set before the missing line
+    EXPECT_EQ(ui.messages[0].text,
+              u"リストのインデックスが範囲を超えています (26)"_s); // slot 2's date, read first
+    EXPECT_EQ(controls.date(u"DTP_1"_s), QDate(2014, 5, 1));       // set before the missing line
     EXPECT_EQ(controls.date(u"DTP_2"_s), QDate(2000, 1, 1));
-    EXPECT_EQ(controls.itemIndex(u"CBO_SYOMEI"_s), -1);      // no half-shown product stays selected
+    EXPECT_EQ(controls.itemIndex(u"CBO_SYOMEI"_s), -1); // no half-shown product stays selected
 }
 
-TEST_F(Panel, AnUnreadableDateIsReportedAndDeselects)
-{
+TEST_F(Panel, AnUnreadableDateIsReportedAndDeselects) {
     QStringList record = productLines(u"a"_s, u"5"_s);
     record[7] = QString();
     load(notebook({record}));
@@ -76,16 +77,14 @@ TEST_F(Panel, AnUnreadableDateIsReportedAndDeselects)
     EXPECT_EQ(t(u"EDT_TEIKA"_s), QString());
 }
 
-TEST_F(Panel, TheSelectorListsNamesUpToTheFirstEmptyNameIgnoringCase)
-{
+TEST_F(Panel, TheSelectorListsNamesUpToTheFirstEmptyNameIgnoringCase) {
     load(notebook({productLines(u"Banana"_s), productLines(u"apple"_s), productLines(u"Cherry"_s),
                    productLines(QString()), productLines(u"after"_s)}));
     EXPECT_EQ(controls.items(u"CBO_SYOMEI"_s), (QStringList{u"apple"_s, u"Banana"_s, u"Cherry"_s}));
     EXPECT_EQ(t(u"LBL_KEN"_s), u"3件"_s);
 }
 
-TEST_F(Panel, ClearEmptiesThePanelAndTheSelectionButKeepsTheDirtyFlag)
-{
+TEST_F(Panel, ClearEmptiesThePanelAndTheSelectionButKeepsTheDirtyFlag) {
     load(notebook({productLines(u"a"_s, u"5"_s, u"A店"_s, u"4"_s)}));
     pick(u"a"_s);
     controls.setText(u"EDT_SYOMEI"_s, u"new"_s);
@@ -102,8 +101,7 @@ TEST_F(Panel, ClearEmptiesThePanelAndTheSelectionButKeepsTheDirtyFlag)
     EXPECT_EQ(t(u"EDT_TEIKA"_s), QString());
 }
 
-TEST_F(Panel, APickedNameMissingFromTheBookLeavesThePanel)
-{
+TEST_F(Panel, APickedNameMissingFromTheBookLeavesThePanel) {
     load(notebook({productLines(u"a"_s, u"5"_s)}));
     controls.setItems(u"CBO_SYOMEI"_s, {u"ghost"_s});
     controls.setText(u"EDT_TEIKA"_s, u"kept"_s);

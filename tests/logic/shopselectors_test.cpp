@@ -12,16 +12,14 @@ namespace {
 
 class ShopSelectors : public ::testing::Test, public FormFixture {};
 
-TEST_F(ShopSelectors, StartUpFillsAllFiveInFileOrder)
-{
+TEST_F(ShopSelectors, StartUpFillsAllFiveInFileOrder) {
     dir.write(u"prog/zorvan_店.txt"_s, "\xEF\xBB\xBF" + u"B店\r\n\r\nA店"_s.toUtf8());
     start();
     for (int j = 1; j <= 5; ++j)
         EXPECT_EQ(controls.items(u"CBO_MISE"_s + QString::number(j)), (QStringList{u"B店"_s, {}, u"A店"_s}));
 }
 
-TEST_F(ShopSelectors, ARefillKeepsEachSelectorsText)
-{
+TEST_F(ShopSelectors, ARefillKeepsEachSelectorsText) {
     start();
     dir.write(u"prog/zorvan_店.txt"_s, cp932Lines({u"新しい店"_s}));
     controls.setText(u"CBO_MISE3"_s, u"旧い店"_s);
@@ -33,8 +31,7 @@ TEST_F(ShopSelectors, ARefillKeepsEachSelectorsText)
     EXPECT_EQ(controls.itemIndex(u"CBO_MISE3"_s), -1);
 }
 
-TEST_F(ShopSelectors, AnUnreadableListIsReportedOnceAndStartUpGoesOn)
-{
+TEST_F(ShopSelectors, AnUnreadableListIsReportedOnceAndStartUpGoesOn) {
     QDir().mkpath(form->shopListFile());
     start();
     EXPECT_TRUE(ui.messages.isEmpty()); // start() forgets them; look again
@@ -45,8 +42,7 @@ TEST_F(ShopSelectors, AnUnreadableListIsReportedOnceAndStartUpGoesOn)
     EXPECT_TRUE(controls.items(u"CBO_MISE1"_s).isEmpty());
 }
 
-TEST_F(ShopSelectors, AFailedRefillChangesNothing)
-{
+TEST_F(ShopSelectors, AFailedRefillChangesNothing) {
     dir.write(u"prog/zorvan_店.txt"_s, cp932Lines({u"A店"_s}));
     start();
     controls.setText(u"CBO_MISE1"_s, u"x"_s);
@@ -55,8 +51,7 @@ TEST_F(ShopSelectors, AFailedRefillChangesNothing)
     EXPECT_EQ(controls.text(u"CBO_MISE1"_s), u"x"_s);
 }
 
-TEST_F(ShopSelectors, SavedListsKeepEveryCharacter)
-{
+TEST_F(ShopSelectors, SavedListsKeepEveryCharacter) {
     const QString path = dir.file(u"shops.txt"_s);
     SaveShopList(path, {u"A店"_s, u"Café"_s});
     EXPECT_TRUE(dir.read(u"shops.txt"_s).startsWith("\xEF\xBB\xBF"));

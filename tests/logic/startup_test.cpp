@@ -10,11 +10,10 @@ using namespace Qt::StringLiterals;
 namespace {
 
 class Startup : public ::testing::Test, public FormFixture {
-protected:
+  protected:
     void writeSettings(const QByteArray& text) { dir.write(u"prog/zorvan.ini"_s, text); }
     // The value of a key as the settings file holds it, via a fresh read.
-    QString history(int key) const
-    {
+    QString history(int key) const {
         const QString prefix = QString::number(key) + u'=';
         for (const QString& line : settingsText().split(u"\r\n"_s)) {
             if (line.startsWith(prefix))
@@ -24,8 +23,7 @@ protected:
     }
 };
 
-TEST_F(Startup, FirstRunShowsAnUntitledNotebookWithDefaults)
-{
+TEST_F(Startup, FirstRunShowsAnUntitledNotebookWithDefaults) {
     const WindowBounds b = form->FormCreate();
     EXPECT_EQ(b.left, 24);
     EXPECT_EQ(b.top, 24);
@@ -55,8 +53,7 @@ TEST_F(Startup, FirstRunShowsAnUntitledNotebookWithDefaults)
     EXPECT_FALSE(text.contains(u"WIDTH"_s));
 }
 
-TEST_F(Startup, ReadsTheWindowAndTheAddOptionFromTheSettingsFile)
-{
+TEST_F(Startup, ReadsTheWindowAndTheAddOptionFromTheSettingsFile) {
     struct Case {
         QByteArray ini;
         int width, height, left;
@@ -78,8 +75,7 @@ TEST_F(Startup, ReadsTheWindowAndTheAddOptionFromTheSettingsFile)
     }
 }
 
-TEST_F(Startup, ClosingNeverRewritesTheSizeAndKeepsOtherValues)
-{
+TEST_F(Startup, ClosingNeverRewritesTheSizeAndKeepsOtherValues) {
     writeSettings("[Form]\r\nWIDTH=800\r\nHEIGHT=600\r\n; a comment\r\n[F_RIREKI]\r\n0=/a.txt\r\n");
     start();
     controls.setChecked(u"MN_ADD_OPTION"_s, false);
@@ -91,8 +87,7 @@ TEST_F(Startup, ClosingNeverRewritesTheSizeAndKeepsOtherValues)
     EXPECT_TRUE(text.contains(u"0=/a.txt"_s));
 }
 
-TEST_F(Startup, ClosingWithUnsavedChangesFollowsTheAnswer)
-{
+TEST_F(Startup, ClosingWithUnsavedChangesFollowsTheAnswer) {
     struct Case {
         Button answer;
         bool closes;
@@ -107,12 +102,11 @@ TEST_F(Startup, ClosingWithUnsavedChangesFollowsTheAnswer)
         ASSERT_EQ(ui.messages.size(), 1);
         EXPECT_EQ(ui.messages[0].text, u"無題 の変更を保存しますか？"_s);
         EXPECT_TRUE(settingsText().contains(u"LEFT=1"_s)); // written on every attempt
-        EXPECT_TRUE(form->dirty()); // nothing was saved
+        EXPECT_TRUE(form->dirty());                        // nothing was saved
     }
 }
 
-TEST_F(Startup, ASaveThatFailsOnCloseKeepsTheWindowOpenAndTheSettingsUntouched)
-{
+TEST_F(Startup, ASaveThatFailsOnCloseKeepsTheWindowOpenAndTheSettingsUntouched) {
     start();
     dir.write(u"plain"_s, "x");
     ui.buttons.enqueue(Yes);
@@ -124,8 +118,7 @@ TEST_F(Startup, ASaveThatFailsOnCloseKeepsTheWindowOpenAndTheSettingsUntouched)
     EXPECT_FALSE(dir.exists(u"prog/zorvan.ini"_s));
 }
 
-TEST_F(Startup, AnUnusableSettingsFileIsReportedAndNeverBlocksTheClose)
-{
+TEST_F(Startup, AnUnusableSettingsFileIsReportedAndNeverBlocksTheClose) {
     QDir().mkpath(settingsPath()); // cannot be read nor written
     const WindowBounds b = form->FormCreate();
     EXPECT_EQ(ui.messages.size(), 1);
@@ -140,8 +133,7 @@ TEST_F(Startup, AnUnusableSettingsFileIsReportedAndNeverBlocksTheClose)
     EXPECT_EQ(ui.messages[1].kind, MsgKind::Stop);
 }
 
-TEST_F(Startup, RecentFilesMoveToTheTopAndTheEleventhDropsTheOldest)
-{
+TEST_F(Startup, RecentFilesMoveToTheTopAndTheEleventhDropsTheOldest) {
     start();
     QStringList paths;
     for (int i = 0; i < 11; ++i)
@@ -172,8 +164,7 @@ TEST_F(Startup, RecentFilesMoveToTheTopAndTheEleventhDropsTheOldest)
     EXPECT_TRUE(ui.messages.isEmpty());
 }
 
-TEST_F(Startup, HistoryEntriesDifferingInCaseAreSeparate)
-{
+TEST_F(Startup, HistoryEntriesDifferingInCaseAreSeparate) {
     start();
     const QString lower = dir.write(u"a.txt"_s, "zorvandata\r\n");
     const QString upper = dir.write(u"A.txt"_s, "zorvandata\r\n");

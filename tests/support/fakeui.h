@@ -22,9 +22,10 @@ struct FileDialogCall {
 };
 
 class FakeUi : public UiServices {
-public:
+  public:
     Button messageBox(MsgKind kind, const QString& text, Buttons buttons, Button defaultButton) override;
-    std::optional<QString> inputBox(const QString& caption, const QString& prompt, const QString& initial) override;
+    std::optional<QString> inputBox(const QString& caption, const QString& prompt,
+                                    const QString& initial) override;
     std::optional<QString> openFileDialog(const FileDialogRequest& request) override;
     std::optional<QString> saveFileDialog(const FileDialogRequest& request) override;
     std::optional<QString> pickFolder(const QString& title) override;
@@ -34,12 +35,15 @@ public:
     QDate today() override { return todayDate; }
     QString documentsFolder() override { return documents; }
     int textWidth(const QString& text) override { return int(text.size()) * 7; }
-    void setBusyCursor() override { ++busyDepth; ++busyCount; }
+    void setBusyCursor() override {
+        ++busyDepth;
+        ++busyCount;
+    }
     void restoreCursor() override { --busyDepth; }
 
     // Answers, consumed in order.
     QQueue<Button> buttons;
-    QQueue<std::optional<QString>> fileAnswers;   // open and save dialogs
+    QQueue<std::optional<QString>> fileAnswers; // open and save dialogs
     QQueue<std::optional<QString>> inputAnswers;
     QQueue<std::optional<QString>> folderAnswers;
     // Runs a dialog in place of the user: gets the dialog and returns its result.

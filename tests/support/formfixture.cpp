@@ -3,28 +3,24 @@
 #include <QDir>
 #include <QFile>
 
-FormFixture::FormFixture() : controls(mainWindowSpec())
-{
+FormFixture::FormFixture() : controls(mainWindowSpec()) {
     QDir().mkpath(programDir());
     form = std::make_unique<MainForm>(controls, ui, programDir());
 }
 
-void FormFixture::start()
-{
+void FormFixture::start() {
     form->FormCreate();
     ui.messages.clear();
 }
 
-QString FormFixture::settingsText() const
-{
+QString FormFixture::settingsText() const {
     QFile f(settingsPath());
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(f.readAll());
 }
 
-void FormFixture::pick(const QString& name)
-{
+void FormFixture::pick(const QString& name) {
     const int index = int(controls.items(QStringLiteral("CBO_SYOMEI")).indexOf(name));
     if (index < 0)
         throw std::logic_error("no such product in the selector");
@@ -32,9 +28,8 @@ void FormFixture::pick(const QString& name)
     form->click(QStringLiteral("CBO_SYOMEI"));
 }
 
-QStringList productLines(const QString& name, const QString& price, const QString& shop, const QString& slotPrice,
-                         const QString& date, const QString& memo)
-{
+QStringList productLines(const QString& name, const QString& price, const QString& shop,
+                         const QString& slotPrice, const QString& date, const QString& memo) {
     QStringList lines{name, price, shop, slotPrice, date};
     for (int j = 2; j <= 5; ++j)
         lines << QString() << QString() << date;
@@ -42,8 +37,7 @@ QStringList productLines(const QString& name, const QString& price, const QStrin
     return lines;
 }
 
-QStringList notebook(const QList<QStringList>& products)
-{
+QStringList notebook(const QList<QStringList>& products) {
     QStringList lines{QStringLiteral("zorvandata")};
     for (const QStringList& p : products)
         lines << p;

@@ -3,8 +3,7 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

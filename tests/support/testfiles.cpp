@@ -4,40 +4,34 @@
 #include <QStringEncoder>
 #include <stdexcept>
 
-TestDir::TestDir()
-{
+TestDir::TestDir() {
     if (!dir_.isValid())
         throw std::runtime_error("no temporary folder");
 }
 
-QString TestDir::file(const QString& name) const
-{
+QString TestDir::file(const QString& name) const {
     return dir_.filePath(name);
 }
 
-QString TestDir::write(const QString& name, const QByteArray& bytes) const
-{
+QString TestDir::write(const QString& name, const QByteArray& bytes) const {
     QFile f(file(name));
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
         throw std::runtime_error("cannot write test file");
     return f.fileName();
 }
 
-QByteArray TestDir::read(const QString& name) const
-{
+QByteArray TestDir::read(const QString& name) const {
     QFile f(file(name));
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return f.readAll();
 }
 
-bool TestDir::exists(const QString& name) const
-{
+bool TestDir::exists(const QString& name) const {
     return QFile::exists(file(name));
 }
 
-QByteArray cp932Lines(const QStringList& lines)
-{
+QByteArray cp932Lines(const QStringList& lines) {
     QStringEncoder enc("Shift_JIS");
     QByteArray out;
     for (const QString& l : lines) {

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 class TestDir {
-public:
+  public:
     TestDir();
     QString path() const { return dir_.path(); }
     // The full path of a file in the folder.
@@ -16,7 +16,7 @@ public:
     QByteArray read(const QString& name) const;
     bool exists(const QString& name) const;
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 
