@@ -154,13 +154,10 @@ QString formatStorage(Amount value) {
     return QString::number(wholeUnits(value));
 }
 
-QString formatDisplay(Amount value) {
-    const qint64 whole = wholeUnits(value);
-    // wholeUnits never returns the most negative qint64, so the negation is safe.
-    const QString digits = QString::number(whole < 0 ? -whole : whole);
+QString groupThousands(QStringView digits, bool negative) {
     QString result;
     result.reserve(digits.size() + digits.size() / 3 + 1);
-    if (whole < 0)
+    if (negative)
         result += u'-';
     for (qsizetype i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % 3 == 0)
@@ -168,6 +165,12 @@ QString formatDisplay(Amount value) {
         result += digits[i];
     }
     return result;
+}
+
+QString formatDisplay(Amount value) {
+    const qint64 whole = wholeUnits(value);
+    // wholeUnits never returns the most negative qint64, so the negation is safe.
+    return groupThousands(QString::number(whole < 0 ? -whole : whole), whole < 0);
 }
 
 QString FormatPriceText(const QString& stored) {

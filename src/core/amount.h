@@ -21,3 +21,6 @@ QString FormatPriceText(const QString& stored);
 // The amount check of a price field: the text the field is rewritten to (storage form; an empty
 // field stays empty), or nothing when the text is refused. Commas are dropped wherever they stand.
 std::optional<QString> checkAmountText(const QString& fieldText);
+
+// Digits of a whole number grouped by three with ",", after a "-" when negative.
+QString groupThousands(QStringView digits, bool negative);

@@ -49,15 +49,7 @@ QString formatDifference(Difference value) {
         whole /= 10;
     } while (whole != 0);
 
-    QString result;
-    if (negative && digits != u"0"_s)
-        result += u'-';
-    for (qsizetype i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            result += u',';
-        result += digits[i];
-    }
-    return result;
+    return groupThousands(digits, negative && digits != u"0"_s);
 }
 
 QString rowName(const char16_t* prefix, int row) {

@@ -1,5 +1,6 @@
 // The real main window offscreen: what only the widgets can break.
 #include "core/controltable.h"
+#include "support/qtprinters.h"
 #include "support/testfiles.h"
 #include "ui/mainwindow.h"
 #include "ui/qtcontrols.h"
@@ -23,10 +24,6 @@
 #include <vector>
 
 using namespace Qt::StringLiterals;
-
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 

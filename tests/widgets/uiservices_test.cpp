@@ -1,6 +1,7 @@
 // The Qt services offscreen: what the user sees in a message box or input box and what comes back.
 #include "core/controls.h"
 #include "core/controltable.h"
+#include "support/qtprinters.h"
 #include "ui/qtuiservices.h"
 
 #include <QAbstractButton>
@@ -16,10 +17,6 @@
 #include <functional>
 
 using namespace Qt::StringLiterals;
-
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 
