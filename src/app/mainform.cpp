@@ -87,20 +87,25 @@ void MainForm::click(const QString& controlName) {
     dispatch(ui_, [&] { handler(*this, controlName); });
 }
 
+MainForm::KeyHandler MainForm::keyHandlerOf(const QString& controlName) {
+    if (controlName == u"EDT_SYOMEI" || controlName == u"EDT_TEIKA")
+        return KeyHandler::ProductName;
+    for (const QString& prefix : {u"EDT_"_s, u"DTP_"_s, u"CBO_MISE"_s}) {
+        if (controlName.size() == prefix.size() + 1 && controlName.startsWith(prefix) &&
+            controlName.back() >= u'1' && controlName.back() <= u'5')
+            return KeyHandler::Observation;
+    }
+    return KeyHandler::None;
+}
+
 bool MainForm::keyPress(const QString& controlName, QChar key) {
-    static const QStringList nameKeys{u"EDT_SYOMEI"_s, u"EDT_TEIKA"_s};
+    const KeyHandler handler = keyHandlerOf(controlName);
     bool consumed = false;
-    if (nameKeys.contains(controlName)) {
-        dispatch(ui_, [&] { consumed = EDT_SYOMEIKeyPress(controlName, key); });
-        return consumed;
+    if (handler != KeyHandler::None) {
+        dispatch(ui_, [&] {
+            consumed = handler == KeyHandler::ProductName ? EDT_SYOMEIKeyPress(controlName, key)
+                                                          : EDT_1KeyPress(controlName, key);
+        });
     }
-    for (int j = 1; j <= 5; ++j) {
-        const QString n = QString::number(j);
-        if (controlName == u"EDT_"_s + n || controlName == u"DTP_"_s + n ||
-            controlName == u"CBO_MISE"_s + n) {
-            dispatch(ui_, [&] { consumed = EDT_1KeyPress(controlName, key); });
-            return consumed;
-        }
-    }
-    return false;
+    return consumed;
 }

@@ -39,6 +39,9 @@ class MainForm {
     // A character typed into a control, for the controls with a key handler; true when the
     // handler consumed it (the control must not see it).
     bool keyPress(const QString& controlName, QChar key);
+    // Which key handler a control's key presses go to.
+    enum class KeyHandler { None, ProductName, Observation };
+    static KeyHandler keyHandlerOf(const QString& controlName);
 
     // File commands.
     void MN_NEWClick(bool fromMenu);

@@ -24,20 +24,6 @@ namespace {
 
 const QString PopupMenuName = u"PopupMenu1"_s;
 
-// The key rules of the entry panel: which handler each field's key presses go to.
-enum class KeyRule { None, ProductName, Observation };
-
-KeyRule keyRuleOf(const QString& name) {
-    if (name == u"EDT_SYOMEI" || name == u"EDT_TEIKA")
-        return KeyRule::ProductName;
-    for (const QString& prefix : {u"EDT_"_s, u"DTP_"_s, u"CBO_MISE"_s}) {
-        if (name.size() == prefix.size() + 1 && name.startsWith(prefix) && name.back() >= u'1' &&
-            name.back() <= u'5')
-            return KeyRule::Observation;
-    }
-    return KeyRule::None;
-}
-
 QIcon buttonImage(const QString& picture) {
     QIcon icon;
     icon.addFile(u":/images/%1.png"_s.arg(picture), QSize(16, 16), QIcon::Normal);
@@ -162,7 +148,7 @@ void MainWindow::wire() {
         }
         const bool turnsWithWheel = c.kind == ControlKind::DropList || c.kind == ControlKind::EditCombo ||
                                     c.kind == ControlKind::DatePicker;
-        if (keyRuleOf(name) != KeyRule::None || turnsWithWheel)
+        if (MainForm::keyHandlerOf(name) != MainForm::KeyHandler::None || turnsWithWheel)
             findChild<QWidget*>(name)->installEventFilter(this);
     }
 
@@ -194,7 +180,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Wheel)
         return !static_cast<QWidget*>(watched)->hasFocus();
     const QString name = watched->objectName();
-    if (event->type() != QEvent::KeyPress || keyRuleOf(name) == KeyRule::None)
+    if (event->type() != QEvent::KeyPress || MainForm::keyHandlerOf(name) == MainForm::KeyHandler::None)
         return QMainWindow::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     QChar typed;
@@ -205,12 +191,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     else
         return false;
 
-    bool consumed = false;
-    dispatch(*ui_, [&] {
-        consumed = keyRuleOf(name) == KeyRule::ProductName ? form_->EDT_SYOMEIKeyPress(name, typed)
-                                                           : form_->EDT_1KeyPress(name, typed);
-    });
-    return consumed;
+    return form_->keyPress(name, typed);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
