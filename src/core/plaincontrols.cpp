@@ -6,7 +6,7 @@
 PlainControls::PlainControls(const WindowSpec& window) : window_(window) {
     for (const ControlSpec& c : window.controls) {
         Value v;
-        v.spec = &c;
+        v.desc = &c;
         v.text = QString::fromUtf16(c.text);
         v.enabled = c.enabled;
         values_.insert(QString::fromUtf16(c.name), v);
@@ -31,14 +31,14 @@ void PlainControls::checkItem(const Value& v, int index) {
 
 QString PlainControls::text(const QString& name) const {
     const Value& v = at(name);
-    if (v.spec->kind == ControlKind::DropList)
+    if (v.desc->kind == ControlKind::DropList)
         return v.itemIndex >= 0 ? v.items[v.itemIndex] : QString();
     return v.text;
 }
 
 void PlainControls::setText(const QString& name, const QString& text) {
     Value& v = at(name);
-    if (v.spec->kind == ControlKind::DropList) {
+    if (v.desc->kind == ControlKind::DropList) {
         v.itemIndex = int(v.items.indexOf(text));
         return;
     }
@@ -106,7 +106,7 @@ void PlainControls::setItemIndex(const QString& name, int index) {
         throw std::logic_error("item index out of range");
     v.itemIndex = index < 0 ? -1 : index;
     // A combo box with a text field shows the chosen item, or nothing, as a real one does.
-    if (v.spec->kind == ControlKind::EditCombo)
+    if (v.desc->kind == ControlKind::EditCombo)
         v.text = v.itemIndex >= 0 ? v.items[v.itemIndex] : QString();
 }
 
@@ -160,7 +160,7 @@ void PlainControls::setFocus(const QString& name) {
 }
 
 void PlainControls::focusNext(const QString& fromName) {
-    const ControlSpec* from = at(fromName).spec;
+    const ControlSpec* from = at(fromName).desc;
     // The next enabled tab stop after `from` in tab order, wrapping around.
     std::vector<const ControlSpec*> stops;
     for (const ControlSpec& c : window_.controls) {

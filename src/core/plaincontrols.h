@@ -39,7 +39,7 @@ class PlainControls : public Controls {
 
   private:
     struct Value {
-        const ControlSpec* spec = nullptr;
+        const ControlSpec* desc = nullptr;
         QString text;
         bool enabled = true;
         bool checked = false;

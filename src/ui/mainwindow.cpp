@@ -36,22 +36,22 @@ QIcon buttonImage(const QString& picture) {
 MainWindow::MainWindow(const QString& programDir) {
     // The images live in a static library: this keeps the linker from dropping them.
     Q_INIT_RESOURCE(resources);
-    const WindowSpec& spec = mainWindowSpec();
+    const WindowSpec& desc = mainWindowSpec();
     // Fixed border with the system menu and minimise only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFont(programFont(spec.fontPx));
+    setFont(programFont(desc.fontPx));
     // The menu stays inside the window, where the layout leaves room for it.
     menuBar()->setNativeMenuBar(false);
 
     auto* surface = new QWidget(this);
     surface->setObjectName(u"F_MAIN_client"_s);
     setCentralWidget(surface);
-    buildControls(*surface, spec);
+    buildControls(*surface, desc);
     buildMenus();
     decorate();
 
-    controls_ = std::make_unique<QtControls>(*this, spec);
+    controls_ = std::make_unique<QtControls>(*this, desc);
     ui_ = std::make_unique<QtUiServices>(*this);
     form_ = std::make_unique<MainForm>(*controls_, *ui_, programDir);
     form_->requestClose = [this] { close(); };

@@ -61,8 +61,8 @@ void checkIndex(int index, int count, const QString& name) {
 
 } // namespace
 
-QtControls::QtControls(QWidget& window, const WindowSpec& spec) : window_(window), spec_(spec) {
-    for (const ControlSpec& c : spec.controls) {
+QtControls::QtControls(QWidget& window, const WindowSpec& desc) : window_(window), spec_(desc) {
+    for (const ControlSpec& c : desc.controls) {
         const QString name = QString::fromUtf16(c.name);
         QObject* object = nullptr;
         if (c.kind == ControlKind::Form)
@@ -97,7 +97,7 @@ QWidget* QtControls::widget(const QString& name) const {
 
 QMenu* QtControls::historyMenu(const QString& name) const {
     const Entry& e = at(name);
-    if (e.spec->kind != ControlKind::MenuItem)
+    if (e.desc->kind != ControlKind::MenuItem)
         return nullptr;
     QMenu* menu = static_cast<QAction*>(e.object)->menu<QMenu*>();
     if (!menu || name != u"MN_FILE")
@@ -114,7 +114,7 @@ void QtControls::renameHistory(QMenu& menu) const {
 
 QString QtControls::text(const QString& name) const {
     const Entry& e = at(name);
-    switch (e.spec->kind) {
+    switch (e.desc->kind) {
     case ControlKind::Form:
         return window_.windowTitle();
     case ControlKind::Label:
@@ -145,7 +145,7 @@ QString QtControls::text(const QString& name) const {
 
 void QtControls::setText(const QString& name, const QString& text) {
     const Entry& e = at(name);
-    switch (e.spec->kind) {
+    switch (e.desc->kind) {
     case ControlKind::Form:
         window_.setWindowTitle(text);
         return;
@@ -184,15 +184,15 @@ void QtControls::setText(const QString& name, const QString& text) {
 
 bool QtControls::enabled(const QString& name) const {
     const Entry& e = at(name);
-    if (e.spec->kind == ControlKind::MenuItem)
+    if (e.desc->kind == ControlKind::MenuItem)
         return as<QAction>(name)->isEnabled();
-    if (e.spec->kind == ControlKind::Form)
+    if (e.desc->kind == ControlKind::Form)
         return window_.isEnabled();
     return widget(name)->isEnabledTo(&window_);
 }
 
 void QtControls::setEnabled(const QString& name, bool on) {
-    if (at(name).spec->kind == ControlKind::MenuItem)
+    if (at(name).desc->kind == ControlKind::MenuItem)
         as<QAction>(name)->setEnabled(on);
     else
         widget(name)->setEnabled(on);
@@ -208,7 +208,7 @@ void QtControls::setChecked(const QString& name, bool on) {
 
 QStringList QtControls::items(const QString& name) const {
     QStringList out;
-    const ControlKind kind = at(name).spec->kind;
+    const ControlKind kind = at(name).desc->kind;
     if (QMenu* menu = historyMenu(name)) {
         const QList<QAction*> actions = menu->actions();
         for (qsizetype i = FileMenuFixedEntries; i < actions.size(); ++i)
@@ -228,7 +228,7 @@ QStringList QtControls::items(const QString& name) const {
 }
 
 void QtControls::setItems(const QString& name, const QStringList& items) {
-    const ControlKind kind = at(name).spec->kind;
+    const ControlKind kind = at(name).desc->kind;
     if (QMenu* menu = historyMenu(name)) {
         const QList<QAction*> actions = menu->actions();
         for (qsizetype i = FileMenuFixedEntries; i < actions.size(); ++i)
@@ -262,7 +262,7 @@ void QtControls::setItems(const QString& name, const QStringList& items) {
 }
 
 void QtControls::insertItem(const QString& name, int index, const QString& item) {
-    const ControlKind kind = at(name).spec->kind;
+    const ControlKind kind = at(name).desc->kind;
     if (QMenu* menu = historyMenu(name)) {
         const QList<QAction*> actions = menu->actions();
         if (index < 0 || index > actions.size() - FileMenuFixedEntries)
@@ -300,7 +300,7 @@ void QtControls::insertItem(const QString& name, int index, const QString& item)
 }
 
 void QtControls::removeItem(const QString& name, int index) {
-    const ControlKind kind = at(name).spec->kind;
+    const ControlKind kind = at(name).desc->kind;
     if (QMenu* menu = historyMenu(name)) {
         const QList<QAction*> actions = menu->actions();
         checkIndex(index, int(actions.size()) - FileMenuFixedEntries, name);
@@ -328,7 +328,7 @@ void QtControls::removeItem(const QString& name, int index) {
 }
 
 int QtControls::itemIndex(const QString& name) const {
-    const ControlKind kind = at(name).spec->kind;
+    const ControlKind kind = at(name).desc->kind;
     if (isCombo(kind))
         return as<QComboBox>(name)->currentIndex();
     if (isList(kind))
@@ -337,7 +337,7 @@ int QtControls::itemIndex(const QString& name) const {
 }
 
 void QtControls::setItemIndex(const QString& name, int index) {
-    const ControlKind kind = at(name).spec->kind;
+    const ControlKind kind = at(name).desc->kind;
     // setCurrentIndex never emits `activated`, so the click handler does not run.
     if (isCombo(kind)) {
         auto* combo = as<QComboBox>(name);
@@ -400,12 +400,12 @@ void QtControls::setDate(const QString& name, const QDate& date) {
 }
 
 Rgb QtControls::fontColor(const QString& name) const {
-    const QWidget* w = at(name).spec->kind == ControlKind::Form ? &window_ : widget(name);
-    return w->palette().color(QPalette::Active, foregroundRole(at(name).spec->kind)).rgb() & 0xFFFFFFu;
+    const QWidget* w = at(name).desc->kind == ControlKind::Form ? &window_ : widget(name);
+    return w->palette().color(QPalette::Active, foregroundRole(at(name).desc->kind)).rgb() & 0xFFFFFFu;
 }
 
 void QtControls::setFontColor(const QString& name, Rgb color) {
-    QWidget* w = at(name).spec->kind == ControlKind::Form ? &window_ : widget(name);
+    QWidget* w = at(name).desc->kind == ControlKind::Form ? &window_ : widget(name);
     QPalette palette = w->palette();
     // The disabled group keeps its grey, so a disabled label still looks disabled.
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
@@ -420,7 +420,7 @@ void QtControls::setFocus(const QString& name) {
 }
 
 void QtControls::focusNext(const QString& fromName) {
-    const ControlSpec* from = fromName.isEmpty() ? nullptr : at(fromName).spec;
+    const ControlSpec* from = fromName.isEmpty() ? nullptr : at(fromName).desc;
     // The next tab stop after `from` in tab order that can take the focus, wrapping around.
     std::vector<std::pair<const ControlSpec*, QWidget*>> stops;
     for (const ControlSpec& c : spec_.controls) {

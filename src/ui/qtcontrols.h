@@ -19,9 +19,9 @@ inline constexpr char16_t HistoryItemPrefix[] = u"RIREKI_OPN";
 
 class QtControls final : public Controls {
   public:
-    // Resolves every control of `spec` among the children of `window` (menu items as QActions);
+    // Resolves every control of `desc` among the children of `window` (menu items as QActions);
     // throws std::logic_error when the window lacks one.
-    QtControls(QWidget& window, const WindowSpec& spec);
+    QtControls(QWidget& window, const WindowSpec& desc);
 
     QString text(const QString& name) const override;
     void setText(const QString& name, const QString& text) override;
@@ -50,7 +50,7 @@ class QtControls final : public Controls {
 
   private:
     struct Entry {
-        const ControlSpec* spec = nullptr;
+        const ControlSpec* desc = nullptr;
         QObject* object = nullptr;
     };
     const Entry& at(const QString& name) const;

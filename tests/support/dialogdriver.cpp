@@ -27,16 +27,16 @@ void DialogDriver::type(const QString& edit, const QString& text) {
 }
 
 void DialogDriver::click(const QString& control) {
-    const ControlSpec* spec = findControl(controls_.window(), control);
-    if (!spec)
+    const ControlSpec* desc = findControl(controls_.window(), control);
+    if (!desc)
         throw std::logic_error("no control named " + control.toStdString());
     requireOpen();
     // A push button takes the focus from the click; image buttons never do.
-    if (spec->kind == ControlKind::Button && spec->tab >= 0)
+    if (desc->kind == ControlKind::Button && desc->tab >= 0)
         controls_.setFocus(control);
     event(control);
-    if (!closed() && spec->closes != CloseRole::None)
-        result_ = spec->closes == CloseRole::Ok;
+    if (!closed() && desc->closes != CloseRole::None)
+        result_ = desc->closes == CloseRole::Ok;
 }
 
 void DialogDriver::pressEnter() {

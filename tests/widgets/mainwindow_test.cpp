@@ -67,19 +67,19 @@ TEST_F(MainWindowTest, StartsAsAnUntitledNotebook) {
 }
 
 TEST_F(MainWindowTest, WidgetsStandWhereTheControlTablePutsThem) {
-    for (const ControlSpec& spec : mainWindowSpec().controls) {
-        if (spec.kind == ControlKind::Form || spec.kind == ControlKind::MenuItem)
+    for (const ControlSpec& desc : mainWindowSpec().controls) {
+        if (desc.kind == ControlKind::Form || desc.kind == ControlKind::MenuItem)
             continue;
-        const QString name = QString::fromUtf16(spec.name);
+        const QString name = QString::fromUtf16(desc.name);
         SCOPED_TRACE(name.toStdString());
         QWidget* w = widget(name);
         EXPECT_EQ(w->parentWidget(), window.centralWidget());
-        EXPECT_EQ(w->geometry(), QRect(spec.x, spec.y, spec.w, spec.h));
-        EXPECT_EQ(w->font().pixelSize(), spec.fontPx ? spec.fontPx : 15);
-        EXPECT_EQ(w->toolTip(), QString::fromUtf16(spec.hint));
+        EXPECT_EQ(w->geometry(), QRect(desc.x, desc.y, desc.w, desc.h));
+        EXPECT_EQ(w->font().pixelSize(), desc.fontPx ? desc.fontPx : 15);
+        EXPECT_EQ(w->toolTip(), QString::fromUtf16(desc.hint));
         const bool tabbed = w->focusPolicy() & Qt::TabFocus;
-        EXPECT_EQ(tabbed, spec.tabStop);
-        if (spec.kind == ControlKind::Label || spec.kind == ControlKind::ImageButton) {
+        EXPECT_EQ(tabbed, desc.tabStop);
+        if (desc.kind == ControlKind::Label || desc.kind == ControlKind::ImageButton) {
             EXPECT_EQ(w->focusPolicy(), Qt::NoFocus);
         }
     }
@@ -90,14 +90,14 @@ TEST_F(MainWindowTest, WidgetsStandWhereTheControlTablePutsThem) {
 
 TEST_F(MainWindowTest, TabWalksTheTabStopsInTableOrder) {
     std::vector<const ControlSpec*> stops;
-    for (const ControlSpec& spec : mainWindowSpec().controls) {
-        if (spec.tabStop)
-            stops.push_back(&spec);
+    for (const ControlSpec& desc : mainWindowSpec().controls) {
+        if (desc.tabStop)
+            stops.push_back(&desc);
     }
     std::sort(stops.begin(), stops.end(), [](auto* a, auto* b) { return a->tab < b->tab; });
     QStringList expected;
-    for (const ControlSpec* spec : stops)
-        expected << QString::fromUtf16(spec->name);
+    for (const ControlSpec* desc : stops)
+        expected << QString::fromUtf16(desc->name);
     expected << expected.front(); // and round again
 
     showActive();
