@@ -109,7 +109,16 @@ QString decodeUnicode(QStringDecoder::Encoding encoding, QByteArrayView bytes) {
     // The mark is already cut off: a second one is text. A truncated last character shows as U+FFFD.
     QStringDecoder decoder(encoding,
                            QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    return decoder.decode(bytes);
+    QString text = decoder.decode(bytes);
+    // A damaged UTF-16 file can hold half of a surrogate pair, which no encoding can write back:
+    // it shows, and is saved, as U+FFFD.
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
 }
 
 QByteArray encodeUnicode(QStringEncoder::Encoding encoding, QByteArrayView mark, const QString& text) {

@@ -7,6 +7,8 @@
 #include <QIODevice>
 #include <gtest/gtest.h>
 
+#include <random>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -300,4 +302,22 @@ TEST(TextFile, ReportsAFileThatCannotBeRead) {
               u"ファイル %1 は開けません。 指定されたファイルが見つかりません。 "_s.arg(missing));
     EXPECT_EQ(errorOf([&] { textfile::readBytes(dir.path()); }),
               u"ファイル %1 は開けません。 フォルダーはファイルとして開けません。 "_s.arg(dir.path()));
+}
+
+// Any bytes at all read as some text, and that text is saved and read again unchanged: a file made
+// elsewhere may be damaged, but what the program shows of it is what it writes back.
+TEST(TextFile, ArbitraryBytesSettleAfterOneLoad) {
+    std::mt19937 random(20261210);
+    for (int round = 0; round < 2000; ++round) {
+        QByteArray bytes(qsizetype(random() % 64), Qt::Uninitialized);
+        for (char& b : bytes)
+            b = char(random() % 4 == 0 ? 0x81 + random() % 0x1F : random() % 256); // many lead bytes
+        if (round % 5 == 0)
+            bytes.prepend(round % 2 ? "\xEF\xBB\xBF" : "\xFF\xFE");
+        const DecodedText first = textfile::decode(bytes);
+        for (const QString& line : first.lines)
+            ASSERT_FALSE(textfile::hasLineBreakOrNul(line)) << bytes.toHex().constData();
+        const DecodedText second = textfile::decode(textfile::encode(first.lines, TextEncoding::Cp932));
+        ASSERT_EQ(second.lines, first.lines) << bytes.toHex().constData();
+    }
 }
