@@ -3,7 +3,9 @@
 #include "core/amount.h"
 
 #include <gtest/gtest.h>
+
 #include <limits>
+#include <random>
 
 using namespace Qt::StringLiterals;
 
@@ -172,4 +174,25 @@ TEST(AmountText, RewritesToStorageFormOrRefuses) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(checkAmountText(c.typed), c.rewritten) << c.typed.toStdString();
+}
+
+// Whatever the amount check accepts, it stores in a form that the check, and the display form it
+// shows after an update, both bring back to the same stored text.
+TEST(AmountText, StoredAndDisplayedFormsComeBackUnchanged) {
+    std::mt19937 random(1210);
+    const QString alphabet = u"0123456789+-.eE ,"_s;
+    int accepted = 0;
+    for (int round = 0; round < 20000; ++round) {
+        QString text;
+        const int length = 1 + int(random() % 24);
+        for (int i = 0; i < length; ++i)
+            text += alphabet[qsizetype(random() % alphabet.size())];
+        const std::optional<QString> stored = checkAmountText(text);
+        if (!stored)
+            continue;
+        ++accepted;
+        ASSERT_EQ(checkAmountText(*stored), *stored) << text.toStdString();
+        ASSERT_EQ(checkAmountText(FormatPriceText(*stored)), *stored) << text.toStdString();
+    }
+    EXPECT_GT(accepted, 1000); // the alphabet makes amounts often enough to mean something
 }
