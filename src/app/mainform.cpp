@@ -75,7 +75,7 @@ void MainForm::click(const QString& controlName) {
         for (int j = 1; j <= 5; ++j) {
             h.insert(u"BTN_%1_TODAY"_s.arg(j),
                      [](MainForm& f, const QString& sender) { f.BTN_1_TODAYClick(sender); });
-            h.insert(u"BTN_DEL"_s + QString::number(j),
+            h.insert(numbered(u"BTN_DEL", j),
                      [](MainForm& f, const QString& sender) { f.BTN_DELClick(sender.right(1).toInt()); });
         }
         return h;

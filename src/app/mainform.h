@@ -21,6 +21,8 @@ struct WindowBounds {
 inline constexpr char16_t UntitledName[] = u"無題";
 inline constexpr char16_t SettingsFileName[] = u"zorvan.ini";
 inline constexpr char16_t ShopListFileName[] = u"zorvan_店.txt";
+// The refusal of a price field that holds no amount.
+inline constexpr char16_t AmountWarning[] = u"金額を入力して下さい。なお\\は不要です";
 // Notebooks larger than this are refused before reading.
 inline constexpr qint64 MaxNotebookBytes = 64 * 1024 * 1024;
 

@@ -18,6 +18,11 @@ inline constexpr Rgb Lime = 0x00FF00;
 inline constexpr Rgb Silver = 0xC0C0C0;
 } // namespace colors
 
+// The name of a numbered control: "EDT_" and 3 give "EDT_3".
+inline QString numbered(const char16_t* prefix, int n) {
+    return QString::fromUtf16(prefix) + QString::number(n);
+}
+
 class Controls {
   public:
     virtual ~Controls() = default;

@@ -48,6 +48,8 @@ class UiServices {
     virtual ~UiServices() = default;
 
     virtual Button messageBox(MsgKind kind, const QString& text, Buttons buttons, Button defaultButton) = 0;
+    // The usual refusal: a warning with the single button OK.
+    void warn(const QString& text) { messageBox(MsgKind::Warning, text, Ok, Ok); }
     // Returns the text when OK was pressed.
     virtual std::optional<QString> inputBox(const QString& caption, const QString& prompt,
                                             const QString& initial) = 0;

@@ -55,7 +55,7 @@ void MainForm::MN_OPENClick() {
     if (!path)
         return;
     if (!QFileInfo::exists(*path)) {
-        ui_.messageBox(MsgKind::Warning, *path + u" が見つかりません"_s, Ok, Ok);
+        ui_.warn(*path + u" が見つかりません"_s);
         return;
     }
     LoadPriceBook(*path);
@@ -64,16 +64,16 @@ void MainForm::MN_OPENClick() {
 bool MainForm::LoadPriceBook(const QString& path) {
     const QFileInfo info(path);
     if (info.isFile() && info.size() > MaxNotebookBytes) {
-        ui_.messageBox(MsgKind::Warning, u"ファイルが大きすぎます（64MBまで）"_s, Ok, Ok);
+        ui_.warn(u"ファイルが大きすぎます（64MBまで）"_s);
         return false;
     }
     DecodedText text = textfile::readFile(path);
     if (text.lines.isEmpty()) {
-        ui_.messageBox(MsgKind::Warning, u"当ソフトで作成されたデータではありません(0バイト)"_s, Ok, Ok);
+        ui_.warn(u"当ソフトで作成されたデータではありません(0バイト)"_s);
         return false;
     }
     if (text.lines.first() != QStringView(MagicLine)) {
-        ui_.messageBox(MsgKind::Warning, u"当ソフトで作成されたデータではありません(ID)"_s, Ok, Ok);
+        ui_.warn(u"当ソフトで作成されたデータではありません(ID)"_s);
         return false;
     }
     book_.assign(std::move(text.lines));

@@ -34,7 +34,7 @@ bool MainForm::CheckAmountText(const QString& edit) {
         c_.setText(edit, *storage);
         return true;
     }
-    ui_.messageBox(MsgKind::Warning, u"金額を入力して下さい。なお\\は不要です"_s, Ok, Ok);
+    ui_.warn(QString::fromUtf16(AmountWarning));
     c_.setFocus(edit);
     return false;
 }
@@ -50,19 +50,18 @@ bool MainForm::CheckPriceFields() {
 void MainForm::BTN_1_TODAYClick(const QString& sender) {
     for (int j = 1; j <= 5; ++j) {
         if (sender == u"BTN_%1_TODAY"_s.arg(j))
-            c_.setDate(u"DTP_"_s + QString::number(j), ui_.today());
+            c_.setDate(numbered(u"DTP_", j), ui_.today());
     }
     setDirty(true);
 }
 
 void MainForm::BTN_DELClick(int row) {
-    const QString n = QString::number(row);
-    c_.setText(u"CBO_MISE"_s + n, QString());
-    c_.setFontColor(u"CBO_MISE"_s + n, colors::Black);
-    c_.setText(u"EDT_"_s + n, QString());
-    c_.setDate(u"DTP_"_s + n, ui_.today());
-    c_.setText(u"LBL_SA_"_s + n, u"*"_s);
-    c_.setFontColor(u"LBL_SA_"_s + n, colors::Black);
+    c_.setText(numbered(u"CBO_MISE", row), QString());
+    c_.setFontColor(numbered(u"CBO_MISE", row), colors::Black);
+    c_.setText(numbered(u"EDT_", row), QString());
+    c_.setDate(numbered(u"DTP_", row), ui_.today());
+    c_.setText(numbered(u"LBL_SA_", row), u"*"_s);
+    c_.setFontColor(numbered(u"LBL_SA_", row), colors::Black);
 }
 
 void MainForm::SPD_MEMO_DELClick() {

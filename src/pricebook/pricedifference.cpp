@@ -25,7 +25,7 @@ std::optional<Amount> readPriceField(Controls& c, UiServices& ui, const QString&
     text.remove(u',');
     const std::optional<Amount> value = ParseAmount(text);
     if (!value) {
-        ui.messageBox(MsgKind::Warning, u"金額を入力して下さい。なお\\は不要です"_s, Ok, Ok);
+        ui.warn(QString::fromUtf16(AmountWarning));
         c.setFocus(edit);
         return std::nullopt;
     }
@@ -52,10 +52,6 @@ QString formatDifference(Difference value) {
     return groupThousands(digits, negative && digits != u"0"_s);
 }
 
-QString rowName(const char16_t* prefix, int row) {
-    return QString::fromUtf16(prefix) + QString::number(row);
-}
-
 } // namespace
 
 void MainForm::SPD_SAGAKUClick() {
@@ -69,8 +65,8 @@ void MainForm::SPD_SAGAKUClick() {
 
     std::optional<Difference> differences[Rows];
     for (int row = 1; row <= Rows; ++row) {
-        const QString edit = rowName(u"EDT_", row);
-        const QString label = rowName(u"LBL_SA_", row);
+        const QString edit = numbered(u"EDT_", row);
+        const QString label = numbered(u"LBL_SA_", row);
         if (c_.text(edit).isEmpty()) {
             c_.setText(label, u"*"_s);
             continue;
@@ -102,6 +98,6 @@ void MainForm::SPD_SAGAKUClick() {
             color = colors::Red;
         if (d && *d == *smallest)
             color = colors::Lime;
-        c_.setFontColor(rowName(u"LBL_SA_", row), color);
+        c_.setFontColor(numbered(u"LBL_SA_", row), color);
     }
 }

@@ -16,14 +16,6 @@ const QString Selector = u"CBO_SYOMEI"_s;
 const QString NameEdit = u"EDT_SYOMEI"_s;
 const QString Memo = u"Memo1"_s;
 
-QString slotName(const char16_t* prefix, int j) {
-    return QString::fromUtf16(prefix) + QString::number(j);
-}
-
-void warn(UiServices& ui, const QString& text) {
-    ui.messageBox(MsgKind::Warning, text, Ok, Ok);
-}
-
 // The reader splits lines at a lone CR or LF as well and a NUL ends the text, so any of these in the
 // memo would shift every later record; U+2028 and U+2029 are line breaks to the multi-line edit.
 bool hasLineBreak(const QString& text) {
@@ -46,7 +38,7 @@ bool hasLineBreak(const QString& text) {
 bool checkMemo(Controls& c, UiServices& ui) {
     if (!hasLineBreak(c.text(Memo)))
         return true;
-    warn(ui, u"メモ欄での改行はできません"_s);
+    ui.warn(u"メモ欄での改行はできません"_s);
     c.setFocus(Memo);
     return false;
 }
@@ -55,8 +47,8 @@ bool checkMemo(Controls& c, UiServices& ui) {
 QStringList panelLines(const Controls& c) {
     QStringList lines{c.text(u"EDT_TEIKA"_s)};
     for (int j = 1; j <= 5; ++j) {
-        lines << c.text(slotName(u"CBO_MISE", j)) << c.text(slotName(u"EDT_", j))
-              << formatStoredDate(c.date(slotName(u"DTP_", j)));
+        lines << c.text(numbered(u"CBO_MISE", j)) << c.text(numbered(u"EDT_", j))
+              << formatStoredDate(c.date(numbered(u"DTP_", j)));
     }
     lines << c.text(Memo);
     return lines;
@@ -65,11 +57,11 @@ QStringList panelLines(const Controls& c) {
 // The checks shared by updating and deleting: there are products and one of them is selected.
 bool checkSelection(Controls& c, UiServices& ui) {
     if (c.items(Selector).isEmpty()) {
-        warn(ui, u"商品が０件なので変更できません"_s);
+        ui.warn(u"商品が０件なので変更できません"_s);
         return false;
     }
     if (c.itemIndex(Selector) < 0) {
-        warn(ui, u"リストで商品名を選択して下さい"_s);
+        ui.warn(u"リストで商品名を選択して下さい"_s);
         c.setFocus(Selector);
         return false;
     }
@@ -81,19 +73,19 @@ bool checkSelection(Controls& c, UiServices& ui) {
 void MainForm::BTN_ADDClick() {
     constexpr qsizetype MaxProducts = 100;
     if (c_.items(Selector).size() >= MaxProducts) {
-        warn(ui_, u"登録できるのはひとつのファイルにつき１００個までです"_s);
+        ui_.warn(u"登録できるのはひとつのファイルにつき１００個までです"_s);
         return;
     }
     const QString name = c_.text(NameEdit);
     if (name.isEmpty()) {
-        warn(ui_, u"商品名が未入力です"_s);
+        ui_.warn(u"商品名が未入力です"_s);
         c_.setFocus(NameEdit);
         return;
     }
     if (!CheckPriceFields() || !checkMemo(c_, ui_))
         return;
     if (book_.FindProduct(name) >= 0) {
-        warn(ui_, name + u" という商品名はすでに登録済みです"_s);
+        ui_.warn(name + u" という商品名はすでに登録済みです"_s);
         c_.setFocus(NameEdit);
         return;
     }
@@ -120,8 +112,8 @@ void MainForm::BTN_KOUSINClick() {
     if (!checkSelection(c_, ui_))
         return;
     if (!c_.text(NameEdit).isEmpty()) {
-        warn(ui_,
-             u"修正の場合、商品名は\"未入力\"にして下さい\r\n\r\n追加の場合は[追加]ボタンを押して下さい"_s);
+        ui_.warn(
+            u"修正の場合、商品名は\"未入力\"にして下さい\r\n\r\n追加の場合は[追加]ボタンを押して下さい"_s);
         c_.setFocus(NameEdit);
         return;
     }
@@ -130,7 +122,7 @@ void MainForm::BTN_KOUSINClick() {
     const QString name = c_.text(Selector);
     const qsizetype i = book_.FindProduct(name);
     if (i < 0) {
-        warn(ui_, name + u" は登録されていません。"_s);
+        ui_.warn(name + u" は登録されていません。"_s);
         c_.setFocus(Selector);
         return;
     }
@@ -158,7 +150,7 @@ void MainForm::SPD_SAKUJYOClick() {
         return;
     const qsizetype i = book_.FindProduct(name);
     if (i < 0) {
-        warn(ui_, name + u" は登録されていないので削除できません"_s);
+        ui_.warn(name + u" は登録されていないので削除できません"_s);
         c_.setFocus(Selector);
         return;
     }

@@ -10,13 +10,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QString slotName(const char16_t* prefix, int j) {
-    return QString::fromUtf16(prefix) + QString::number(j);
-}
-
-} // namespace
+namespace {} // namespace
 
 void MainForm::RebuildProductList() {
     QStringList names = book_.productNames();
@@ -33,12 +27,12 @@ void MainForm::CBO_SYOMEIClick() {
     try {
         const QDate today = ui_.today();
         for (int j = 1; j <= 5; ++j)
-            c_.setDate(slotName(u"DTP_", j), parseStoredDate(book_.line(i + 3 * j + 1), today));
+            c_.setDate(numbered(u"DTP_", j), parseStoredDate(book_.line(i + 3 * j + 1), today));
         c_.setText(u"Memo1"_s, book_.line(i + 17));
         c_.setText(u"EDT_TEIKA"_s, FormatPriceText(book_.line(i + 1)));
         for (int j = 1; j <= 5; ++j) {
-            c_.setText(slotName(u"CBO_MISE", j), book_.line(i + 3 * j - 1));
-            c_.setText(slotName(u"EDT_", j), FormatPriceText(book_.line(i + 3 * j)));
+            c_.setText(numbered(u"CBO_MISE", j), book_.line(i + 3 * j - 1));
+            c_.setText(numbered(u"EDT_", j), FormatPriceText(book_.line(i + 3 * j)));
         }
     } catch (const AppError&) {
         // The panel now mixes two products: no product stays selected, so an update or a delete
@@ -47,9 +41,9 @@ void MainForm::CBO_SYOMEIClick() {
         throw;
     }
     for (int j = 1; j <= 5; ++j) {
-        c_.setFontColor(slotName(u"CBO_MISE", j), colors::Black);
-        c_.setText(slotName(u"LBL_SA_", j), u"*"_s);
-        c_.setFontColor(slotName(u"LBL_SA_", j), colors::Black);
+        c_.setFontColor(numbered(u"CBO_MISE", j), colors::Black);
+        c_.setText(numbered(u"LBL_SA_", j), u"*"_s);
+        c_.setFontColor(numbered(u"LBL_SA_", j), colors::Black);
     }
 }
 
@@ -57,17 +51,17 @@ void MainForm::ClearEntryPanel() {
     c_.setText(u"EDT_SYOMEI"_s, QString());
     c_.setText(u"EDT_TEIKA"_s, QString());
     for (int j = 1; j <= 5; ++j) {
-        c_.setText(slotName(u"CBO_MISE", j), QString());
-        c_.setFontColor(slotName(u"CBO_MISE", j), colors::Black);
+        c_.setText(numbered(u"CBO_MISE", j), QString());
+        c_.setFontColor(numbered(u"CBO_MISE", j), colors::Black);
     }
     for (int j = 1; j <= 5; ++j)
-        c_.setText(slotName(u"EDT_", j), QString());
+        c_.setText(numbered(u"EDT_", j), QString());
     const QDate today = ui_.today();
     for (int j = 1; j <= 5; ++j)
-        c_.setDate(slotName(u"DTP_", j), today);
+        c_.setDate(numbered(u"DTP_", j), today);
     for (int j = 1; j <= 5; ++j) {
-        c_.setText(slotName(u"LBL_SA_", j), u"*"_s);
-        c_.setFontColor(slotName(u"LBL_SA_", j), colors::Black);
+        c_.setText(numbered(u"LBL_SA_", j), u"*"_s);
+        c_.setFontColor(numbered(u"LBL_SA_", j), colors::Black);
     }
     c_.setText(u"Memo1"_s, QString());
 }

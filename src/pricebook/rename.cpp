@@ -9,14 +9,13 @@ using namespace Qt::StringLiterals;
 
 void MainForm::MN_SYOMEI_SYUClick() {
     const QString selector = u"CBO_SYOMEI"_s;
-    const auto warn = [this](const QString& text) { ui_.messageBox(MsgKind::Warning, text, Ok, Ok); };
 
     if (c_.items(selector).isEmpty()) {
-        warn(u"商品が０件なので変更できません"_s);
+        ui_.warn(u"商品が０件なので変更できません"_s);
         return;
     }
     if (c_.itemIndex(selector) < 0) {
-        warn(u"リストで商品名を選択して下さい"_s);
+        ui_.warn(u"リストで商品名を選択して下さい"_s);
         c_.setFocus(selector);
         return;
     }
@@ -27,19 +26,19 @@ void MainForm::MN_SYOMEI_SYUClick() {
         return;
     const QString& newName = *answer;
     if (newName.isEmpty()) {
-        warn(u"商品名に空白は使えません"_s);
+        ui_.warn(u"商品名に空白は使えません"_s);
         return;
     }
     if (newName == oldName)
         return;
     // Also finds the product itself, so a change of letter case alone is refused.
     if (book_.FindProduct(newName) >= 0) {
-        warn(newName + u" という商品名はすでに登録済みです"_s);
+        ui_.warn(newName + u" という商品名はすでに登録済みです"_s);
         return;
     }
     const qsizetype i = book_.FindProduct(oldName);
     if (i < 0) {
-        warn(oldName + u" は登録されていません。"_s);
+        ui_.warn(oldName + u" は登録されていません。"_s);
         return;
     }
 

@@ -44,9 +44,7 @@ void MainForm::MN_TEN_BACKClick() {
     if (!folder)
         return;
     if (sameFolder(*folder, appDir_)) {
-        ui_.messageBox(MsgKind::Warning,
-                       u"バックアップ\"先\"は、当ソフトとは\r\n\r\n別のフォルダ　を選択して下さい！"_s, Ok,
-                       Ok);
+        ui_.warn(u"バックアップ\"先\"は、当ソフトとは\r\n\r\n別のフォルダ　を選択して下さい！"_s);
         return;
     }
     BusyCursor busy(ui_);

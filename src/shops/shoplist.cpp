@@ -21,7 +21,7 @@ void MainForm::RefillShopSelectors(const QString& path) {
     const bool ownMissing = path == shopListFile() && !QFileInfo::exists(path);
     const QStringList names = ownMissing ? QStringList() : LoadShopList(path);
     for (int j = 1; j <= 5; ++j) {
-        const QString name = u"CBO_MISE"_s + QString::number(j);
+        const QString name = numbered(u"CBO_MISE", j);
         const QString shown = c_.text(name);
         c_.setItems(name, names);
         c_.setText(name, shown);

@@ -83,10 +83,6 @@ void TenmeiForm::click(Controls& c, const QString& control) {
     dispatch(ui_, [&] { (this->*handler)(c); });
 }
 
-void TenmeiForm::warn(const QString& text) {
-    ui_.messageBox(MsgKind::Warning, text, Ok, Ok);
-}
-
 void TenmeiForm::save(const Controls& c) {
     SaveShopList(path_, c.items(List));
 }
@@ -102,18 +98,18 @@ void TenmeiForm::ListBox1Click(Controls& c) {
 void TenmeiForm::BTN_TSUIKAClick(Controls& c) {
     const QStringList names = c.items(List);
     if (names.size() >= MaxShops) {
-        warn(QString::number(MaxShops) + u"個までです"_s);
+        ui_.warn(QString::number(MaxShops) + u"個までです"_s);
         return;
     }
     const QString name = inputName(c);
     if (name.isEmpty()) {
-        warn(u"未入力です"_s);
+        ui_.warn(u"未入力です"_s);
         c.setFocus(Input);
         return;
     }
     // Exact comparison: a name differing only in case, width or spaces is another shop.
     if (names.contains(name, Qt::CaseSensitive)) {
-        warn(name + u" は既に登録済みです"_s);
+        ui_.warn(name + u" は既に登録済みです"_s);
         c.setFocus(Input);
         return;
     }
@@ -128,7 +124,7 @@ void TenmeiForm::BTN_TSUIKAClick(Controls& c) {
 void TenmeiForm::BTN_KOUSINClick(Controls& c) {
     const QString name = inputName(c);
     if (name.isEmpty()) {
-        warn(u"未選択です"_s);
+        ui_.warn(u"未選択です"_s);
         c.setFocus(Input);
         return;
     }
@@ -136,7 +132,7 @@ void TenmeiForm::BTN_KOUSINClick(Controls& c) {
         return;
     const QList<int> selected = c.selectedIndexes(List);
     if (selected.size() != 1) {
-        warn(chooseEntryText());
+        ui_.warn(chooseEntryText());
         return;
     }
     // Putting a new entry in the old one's place leaves it unselected, so a second 更新 asks for a
@@ -154,7 +150,7 @@ void TenmeiForm::BTN_KOUSINClick(Controls& c) {
 void TenmeiForm::BTN_SAKUJYOClick(Controls& c) {
     const QList<int> selected = c.selectedIndexes(List);
     if (selected.isEmpty()) {
-        warn(chooseEntryText());
+        ui_.warn(chooseEntryText());
         return;
     }
     const QString question = selected.size() == 1 ? c.items(List)[selected.front()] + u"　を削除しますか？"_s
@@ -185,7 +181,7 @@ void TenmeiForm::moveCurrent(Controls& c, int step) {
         return;
     const int from = c.itemIndex(List);
     if (from < 0) {
-        warn(chooseEntryText());
+        ui_.warn(chooseEntryText());
         return;
     }
     const QStringList names = c.items(List);

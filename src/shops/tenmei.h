@@ -31,7 +31,6 @@ class TenmeiForm {
   private:
     void save(const Controls& c);
     void moveCurrent(Controls& c, int step);
-    void warn(const QString& text);
 
     UiServices& ui_;
     QString path_;
