@@ -71,6 +71,13 @@ void MainForm::click(const QString& controlName) {
             {u"MN_TENMEI"_s, [](MainForm& f, const QString&) { f.MN_TENMEIClick(); }},
             {u"MN_TEN_BACK"_s, [](MainForm& f, const QString&) { f.MN_TEN_BACKClick(); }},
             {u"MN_TEN_IM"_s, [](MainForm& f, const QString&) { f.MN_TEN_IMClick(); }},
+            {u"MN_FILE"_s, [](MainForm& f, const QString&) { f.MN_FILEClick(); }},
+            {u"MN_FRIREKI_DEL"_s, [](MainForm& f, const QString&) { f.MN_FRIREKI_DELClick(); }},
+            {u"SPD_1OLD"_s, [](MainForm& f, const QString&) { f.SPD_1OLDClick(); }},
+            {u"SPD_MISE_SIBO"_s, [](MainForm& f, const QString&) { f.SPD_MISE_SIBOClick(); }},
+            {u"MN_HELP"_s, [](MainForm& f, const QString&) { f.MN_HELPClick(); }},
+            {u"MN_README"_s, [](MainForm& f, const QString&) { f.MN_READMEClick(); }},
+            {u"MN_VER"_s, [](MainForm& f, const QString&) { f.MN_VERClick(); }},
         };
         for (int j = 1; j <= 5; ++j) {
             h.insert(u"BTN_%1_TODAY"_s.arg(j),
@@ -78,6 +85,9 @@ void MainForm::click(const QString& controlName) {
             h.insert(numbered(u"BTN_DEL", j),
                      [](MainForm& f, const QString& sender) { f.BTN_DELClick(sender.right(1).toInt()); });
         }
+        for (int k = 0; k < 10; ++k)
+            h.insert(numbered(u"RIREKI_OPN", k),
+                     [](MainForm& f, const QString& sender) { f.OpenRecentFile(sender); });
         return h;
     }();
     const auto it = handlers.find(controlName);

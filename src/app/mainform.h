@@ -85,6 +85,21 @@ class MainForm {
     void MN_TEN_BACKClick();
     void MN_TEN_IMClick();
 
+    // Recent-file history: the File menu's entries and their deletion dialog.
+    void MN_FILEClick();
+    void OpenRecentFile(const QString& sender);
+    void MN_FRIREKI_DELClick();
+
+    // Queries: products not updated for a year, products by shop.
+    void SPD_1OLDClick();
+    void SPD_MISE_SIBOClick();
+
+    // Help, read-me and version information.
+    void OpenProgramFile(const QString& name);
+    void MN_HELPClick();
+    void MN_READMEClick();
+    void MN_VERClick();
+
     // State.
     const PriceBook& book() const { return book_; }
     PriceBook& book() { return book_; }

@@ -41,6 +41,24 @@ struct DialogRun {
     // Called when a control named `control` is clicked (or double-clicked / changed for lists);
     // returns true when the dialog closes with OK.
     std::function<void(Controls&, const QString& control, const std::function<void(bool ok)>& close)> onEvent;
+    // Called when the user double-clicks an item of a list box named `control`.
+    std::function<void(Controls&, const QString& control, const std::function<void(bool ok)>& close)>
+        onDoubleClick;
+};
+
+// What the version window's library was handed: the texts it shows.
+struct VersionInfo {
+    int code = 0;
+    QString product;
+    QString version;
+    QString label;
+    QString years;
+};
+
+enum class VersionWindowResult {
+    Shown,           // the library was loaded, its FormView called and the library unloaded
+    LibraryMissing,  // the library could not be loaded
+    FunctionMissing, // the library has no FormView (it was unloaded again)
 };
 
 class UiServices {
@@ -60,6 +78,9 @@ class UiServices {
     virtual std::optional<QString> pickFolder(const QString& title) = 0;
     // Runs a dialog window modally; true when it closed with OK.
     virtual bool runDialog(const DialogRun& dialog) = 0;
+
+    // Loads the version window's library, calls its FormView once and unloads it.
+    virtual VersionWindowResult showVersionWindow(const VersionInfo& info) = 0;
 
     virtual void setClipboardText(const QString& text) = 0;
     virtual bool openWithProgram(const QString& path) = 0;

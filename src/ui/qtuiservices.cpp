@@ -213,3 +213,7 @@ void QtUiServices::setBusyCursor() {
 void QtUiServices::restoreCursor() {
     QApplication::restoreOverrideCursor();
 }
+
+VersionWindowResult QtUiServices::showVersionWindow(const VersionInfo&) {
+    return VersionWindowResult::LibraryMissing;
+}

@@ -19,6 +19,7 @@ class QtUiServices final : public UiServices {
     std::optional<QString> pickFolder(const QString& title) override;
     bool runDialog(const DialogRun& dialog) override;
 
+    VersionWindowResult showVersionWindow(const VersionInfo& info) override;
     void setClipboardText(const QString& text) override;
     bool openWithProgram(const QString& path) override;
 

@@ -39,3 +39,8 @@ QStringList FakeUi::messageTexts() const {
         out << m.text;
     return out;
 }
+
+VersionWindowResult FakeUi::showVersionWindow(const VersionInfo& info) {
+    versionCalls.append(info);
+    return versionAnswer;
+}

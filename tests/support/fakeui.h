@@ -30,6 +30,7 @@ class FakeUi : public UiServices {
     std::optional<QString> saveFileDialog(const FileDialogRequest& request) override;
     std::optional<QString> pickFolder(const QString& title) override;
     bool runDialog(const DialogRun& dialog) override;
+    VersionWindowResult showVersionWindow(const VersionInfo& info) override;
     void setClipboardText(const QString& text) override { clipboard = text; }
     bool openWithProgram(const QString& path) override;
     QDate today() override { return todayDate; }
@@ -54,6 +55,8 @@ class FakeUi : public UiServices {
     QList<FileDialogCall> fileDialogs;
     QStringList inputCaptions;
     QStringList opened;
+    QList<VersionInfo> versionCalls;
+    VersionWindowResult versionAnswer = VersionWindowResult::Shown;
     QString clipboard;
     int busyDepth = 0;
     int busyCount = 0;

@@ -1,0 +1,4 @@
+// Products seen at a chosen shop.
+#include "app/mainform.h"
+
+void MainForm::SPD_MISE_SIBOClick() {}
