@@ -1,6 +1,167 @@
-// The recent-file history: the File menu's entries and their deletion dialog.
+// The recent-file history: the File menu's entries, reopening one, and the dialog F_RIREKI that
+// deletes entries. The history lives only in the settings file, read afresh by every operation; a
+// file that cannot be read ends the operation with the error shown, before anything is written.
 #include "app/mainform.h"
 
-void MainForm::MN_FILEClick() {}
-void MainForm::OpenRecentFile(const QString&) {}
-void MainForm::MN_FRIREKI_DELClick() {}
+#include "core/controls.h"
+#include "core/controltable.h"
+#include "core/dispatch.h"
+#include "core/pathshorten.h"
+#include "core/settingsfile.h"
+#include "core/uiservices.h"
+
+#include <QFileInfo>
+#include <QHash>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString HistorySection = u"F_RIREKI"_s;
+constexpr int HistorySize = 10;
+constexpr int ShownLength = 40;
+const QString FileMenu = u"MN_FILE"_s;
+const QString HistoryItemPrefix = u"RIREKI_OPN"_s;
+const QString List = u"CK_LBOX"_s;
+
+QString entry(const SettingsFile& settings, int key) {
+    return settings.value(HistorySection, QString::number(key));
+}
+
+// The entries from key 0 up to the first missing or empty one.
+QStringList historyEntries(const SettingsFile& settings) {
+    QStringList entries;
+    for (int k = 0; k < HistorySize; ++k) {
+        const QString path = entry(settings, k);
+        if (path.isEmpty())
+            break;
+        entries << path;
+    }
+    return entries;
+}
+
+QStringList shownEntries(const QStringList& entries) {
+    QStringList shown;
+    for (const QString& path : entries)
+        shown << ShortenPathToLength(path, ShownLength);
+    return shown;
+}
+
+// The later entries move up one key and key 9 becomes empty.
+void removeEntry(SettingsFile& settings, int key) {
+    for (int k = key; k < HistorySize - 1; ++k)
+        settings.setValue(HistorySection, QString::number(k), entry(settings, k + 1));
+    settings.setValue(HistorySection, QString::number(HistorySize - 1), QString());
+}
+
+// The key of a history item's name ("RIREKI_OPN3" gives 3), or -1.
+int itemKey(const QString& itemName) {
+    if (!itemName.startsWith(HistoryItemPrefix))
+        return -1;
+    bool ok = false;
+    const int key = itemName.mid(HistoryItemPrefix.size()).toInt(&ok);
+    return ok && key >= 0 && key < HistorySize ? key : -1;
+}
+
+// The logic of the dialog F_RIREKI. Position i of its list is key i of the history.
+class RirekiForm {
+  public:
+    using Close = std::function<void(bool ok)>;
+
+    RirekiForm(UiServices& ui, QString settingsPath) : ui_(ui), path_(std::move(settingsPath)) {}
+
+    void FormCreate(Controls& c, const QStringList& entries) { c.setItems(List, shownEntries(entries)); }
+
+    // Runs the handler of the clicked control through the dispatcher; other names do nothing.
+    void click(Controls& c, const QString& control, const Close& close) {
+        if (control == u"OKBtn")
+            dispatch(ui_, [&] { OKBtnClick(c, close); });
+        else if (control == u"BTN_ALL")
+            dispatch(ui_, [&] { BTN_ALLClick(close); });
+    }
+
+    void OKBtnClick(const Controls& c, const Close& close) {
+        QList<int> checked;
+        for (int i = int(c.items(List).size()) - 1; i >= 0; --i) {
+            if (c.itemChecked(List, i))
+                checked << i;
+        }
+        // Nothing to delete leaves the file as it is.
+        if (checked.isEmpty()) {
+            ui_.warn(u"削除する履歴にチェック(レ点)を入れて下さい"_s);
+            return;
+        }
+        SettingsFile settings = SettingsFile::load(path_);
+        // From the last position up, so the positions still to visit keep matching their keys.
+        for (const int i : checked)
+            removeEntry(settings, i);
+        settings.save(path_);
+        close(true);
+    }
+
+    void BTN_ALLClick(const Close& close) {
+        if (ui_.messageBox(MsgKind::Confirmation,
+                           u"最近開いたファイルの履歴を すべて 消去してもよろしいですか？"_s, Yes | No,
+                           No) != Yes)
+            return;
+        SettingsFile settings = SettingsFile::load(path_);
+        for (int k = HistorySize - 1; k >= 0; --k)
+            settings.setValue(HistorySection, QString::number(k), QString());
+        settings.save(path_);
+        close(true);
+    }
+
+  private:
+    UiServices& ui_;
+    QString path_;
+};
+
+} // namespace
+
+void MainForm::MN_FILEClick() {
+    // The entries of the last opening go first, so a file that cannot be read now leaves none.
+    c_.setItems(FileMenu, {});
+    c_.setItems(FileMenu, shownEntries(historyEntries(SettingsFile::load(iniFile_))));
+}
+
+void MainForm::OpenRecentFile(const QString& sender) {
+    const int key = itemKey(sender);
+    if (key < 0)
+        return;
+    // The path is taken before the save-changes question: saving under a new name puts that name
+    // on top and moves every entry down one key.
+    const QString path = entry(SettingsFile::load(iniFile_), key);
+    if (path.isEmpty())
+        return;
+    if (!AskSaveChanges())
+        return;
+    if (QFileInfo(path).isFile()) {
+        LoadPriceBook(path);
+        return;
+    }
+    ui_.warn(path + u" が見つかりません"_s);
+    SettingsFile settings = SettingsFile::load(iniFile_);
+    for (int k = 0; k < HistorySize; ++k) {
+        if (entry(settings, k) == path) {
+            removeEntry(settings, k);
+            settings.save(iniFile_);
+            return;
+        }
+    }
+}
+
+void MainForm::MN_FRIREKI_DELClick() {
+    const QStringList entries = historyEntries(SettingsFile::load(iniFile_));
+    if (entries.isEmpty()) {
+        ui_.messageBox(MsgKind::Information, u"ファイルの履歴が０件です"_s, Ok, Ok);
+        return;
+    }
+    RirekiForm form(ui_, iniFile_);
+    DialogRun run;
+    run.window = &rirekiWindowSpec();
+    run.onStart = [&](Controls& c) { form.FormCreate(c, entries); };
+    run.onEvent = [&](Controls& c, const QString& control, const RirekiForm::Close& close) {
+        form.click(c, control, close);
+    };
+    ui_.runDialog(run);
+}

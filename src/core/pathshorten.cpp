@@ -2,13 +2,16 @@
 
 using namespace Qt::StringLiterals;
 
-QString ShortenPathToWidth(const QString& path, int width,
-                           const std::function<int(const QString&)>& textWidth, PathRules rules) {
+namespace {
+
+// Cuts the first folder, then the drive, while the result is too long; the folder part of `path`
+// ends at `fileStart`.
+QString shorten(const QString& path, qsizetype fileStart, const std::function<bool(const QString&)>& tooLong,
+                PathRules rules) {
     const QChar delimiter = rules.delimiter;
     const QString marker = u"..."_s + delimiter;   // stands for the folders cut so far
     const QString markerOnly = delimiter + marker; // "/.../": every folder is cut
 
-    const qsizetype fileStart = path.lastIndexOf(delimiter) + 1;
     QString folder = path.left(fileStart);
     const QString file = path.mid(fileStart);
     QString drive;
@@ -18,7 +21,7 @@ QString ShortenPathToWidth(const QString& path, int width,
     }
 
     QString result = path;
-    while ((!folder.isEmpty() || !drive.isEmpty()) && textWidth(result) > width) {
+    while ((!folder.isEmpty() || !drive.isEmpty()) && tooLong(result)) {
         if (folder == markerOnly) {
             drive.clear();
             folder = marker;
@@ -45,4 +48,21 @@ QString ShortenPathToWidth(const QString& path, int width,
         result = drive + folder + file;
     }
     return result;
+}
+
+} // namespace
+
+QString ShortenPathToWidth(const QString& path, int width,
+                           const std::function<int(const QString&)>& textWidth, PathRules rules) {
+    return shorten(
+        path, path.lastIndexOf(rules.delimiter) + 1,
+        [&](const QString& text) { return textWidth(text) > width; }, rules);
+}
+
+QString ShortenPathToLength(const QString& path, int limit, PathRules rules) {
+    qsizetype folderEnd = path.lastIndexOf(rules.delimiter);
+    if (rules.drives)
+        folderEnd = qMax(folderEnd, path.lastIndexOf(u':'));
+    return shorten(
+        path, folderEnd + 1, [limit](const QString& text) { return text.size() > limit; }, rules);
 }

@@ -1,4 +1,5 @@
-// Shortens a path from the left, folder by folder, until it fits a width in pixels.
+// Shortens a path from the left, folder by folder, until it fits a width in pixels or a number of
+// characters.
 #pragma once
 
 #include <QString>
@@ -14,3 +15,7 @@ inline constexpr PathRules WindowsPaths{u'\\', true};
 
 QString ShortenPathToWidth(const QString& path, int width,
                            const std::function<int(const QString&)>& textWidth, PathRules rules = LinuxPaths);
+
+// At most `limit` characters (UTF-16 code units) where cutting folders can reach it; the file name
+// itself is never cut. Where drives are known, a ":" also ends the folder part ("C:a.txt").
+QString ShortenPathToLength(const QString& path, int limit, PathRules rules = LinuxPaths);

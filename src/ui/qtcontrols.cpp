@@ -54,6 +54,15 @@ void dropHistoryItem(QMenu& menu, QAction* action) {
     action->deleteLater();
 }
 
+// A history entry is a path, and "&" in a menu caption would mark an access key.
+QString menuCaption(QString path) {
+    return path.replace(u'&', u"&&"_s);
+}
+
+QString pathOfCaption(QString caption) {
+    return caption.replace(u"&&"_s, u"&"_s);
+}
+
 void checkIndex(int index, int count, const QString& name) {
     if (index < 0 || index >= count)
         fail("item index out of range", name);
@@ -212,7 +221,7 @@ QStringList QtControls::items(const QString& name) const {
     if (QMenu* menu = historyMenu(name)) {
         const QList<QAction*> actions = menu->actions();
         for (qsizetype i = FileMenuFixedEntries; i < actions.size(); ++i)
-            out << actions[i]->text();
+            out << pathOfCaption(actions[i]->text());
     } else if (isCombo(kind)) {
         const QComboBox* combo = as<QComboBox>(name);
         for (int i = 0; i < combo->count(); ++i)
@@ -234,7 +243,7 @@ void QtControls::setItems(const QString& name, const QStringList& items) {
         for (qsizetype i = FileMenuFixedEntries; i < actions.size(); ++i)
             dropHistoryItem(*menu, actions[i]);
         for (const QString& caption : items)
-            menu->addAction(caption);
+            menu->addAction(menuCaption(caption));
         renameHistory(*menu);
     } else if (isCombo(kind)) {
         auto* combo = as<QComboBox>(name);
@@ -267,7 +276,7 @@ void QtControls::insertItem(const QString& name, int index, const QString& item)
         const QList<QAction*> actions = menu->actions();
         if (index < 0 || index > actions.size() - FileMenuFixedEntries)
             fail("item index out of range", name);
-        auto* action = new QAction(item, menu);
+        auto* action = new QAction(menuCaption(item), menu);
         menu->insertAction(
             FileMenuFixedEntries + index < actions.size() ? actions[FileMenuFixedEntries + index] : nullptr,
             action);

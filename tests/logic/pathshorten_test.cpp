@@ -1,4 +1,5 @@
-// Path shortening for the window caption, with a width of ten pixels per character.
+// Path shortening: to a width for the window caption (ten pixels per character here) and to a
+// number of characters for the recent-file history.
 #include "core/pathshorten.h"
 
 #include <QStringList>
@@ -58,4 +59,40 @@ TEST(PathShortening, ShortAndOddPaths) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(ShortenPathToWidth(c.path, c.width, tenPerCharacter), c.expected) << c.path.toStdString();
+}
+
+TEST(PathShortening, ToLengthKeepsTheDriveAndTheTrailingFoldersThatFit) {
+    const struct {
+        QString path;
+        PathRules rules;
+        QString expected;
+    } cases[] = {
+        {u"C:\\Users\\user\\Documents\\price.txt"_s, WindowsPaths,
+         u"C:\\Users\\user\\Documents\\price.txt"_s},
+        {u"C:\\Users\\user\\Documents\\records\\2014\\kakaku.txt"_s, WindowsPaths,
+         u"C:\\...\\Documents\\records\\2014\\kakaku.txt"_s},
+        {u"C:\\Documents and Settings\\owner1\\My Documents\\shopping list of 2014.txt"_s, WindowsPaths,
+         u"C:\\...\\shopping list of 2014.txt"_s},
+        {u"D:\\data\\a_very_long_file_name_for_the_price_notebook.txt"_s, WindowsPaths,
+         u"a_very_long_file_name_for_the_price_notebook.txt"_s},
+        // a ":" ends the folder part only where there are drives
+        {u"C:a_very_long_file_name_for_the_price_notebook.txt"_s, WindowsPaths,
+         u"a_very_long_file_name_for_the_price_notebook.txt"_s},
+        {u"/home/user/Documents/records/2014/kakaku.txt"_s, LinuxPaths,
+         u"/.../Documents/records/2014/kakaku.txt"_s},
+        {u"/home/user/Documents/price.txt"_s, LinuxPaths, u"/home/user/Documents/price.txt"_s},
+        {u"/home/user/家計簿/2014年/食料品と日用品の値段と店の記録.txt"_s, LinuxPaths,
+         u"/home/user/家計簿/2014年/食料品と日用品の値段と店の記録.txt"_s}, // 40 characters, many more bytes
+        {u"/home/user/家計簿/2014年/食料品と日用品の値段と店の記録帳.txt"_s, LinuxPaths,
+         u"/.../user/家計簿/2014年/食料品と日用品の値段と店の記録帳.txt"_s},
+        {u"/mnt/data/a_very_long_file_name_for_the_price:notebook.txt"_s, LinuxPaths,
+         u"a_very_long_file_name_for_the_price:notebook.txt"_s},
+        {u"/home/u/.local/share/pricotta/notebooks/kakaku.txt"_s, LinuxPaths,
+         u"/.../share/pricotta/notebooks/kakaku.txt"_s},
+        // a hidden first folder is one folder to cut, not the "..." of an earlier cut
+        {u"/.ab/kakaku_of_the_year_2014_and_2015.txt"_s, LinuxPaths,
+         u".../kakaku_of_the_year_2014_and_2015.txt"_s},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ShortenPathToLength(c.path, 40, c.rules), c.expected) << c.path.toStdString();
 }
