@@ -199,13 +199,8 @@ void TenmeiForm::moveCurrent(Controls& c, int step) {
 }
 
 void MainForm::MN_TENMEIClick() {
-    if (c_.items(u"CBO_MISE1"_s).size() > MaxShops) {
-        ui_.messageBox(MsgKind::Information,
-                       u"店名が５００件を超えています。[店名の取り込み]で取り込み\r\n\r\n"
-                       u"し直すか、店名ファイルを直接開いて件数を減らして下さい。"_s,
-                       Ok, Ok);
+    if (refuseLongShopList(c_.items(u"CBO_MISE1"_s), ui_))
         return;
-    }
     const QString path = shopListFile();
     // Before the first save there is no file: a first-time user starts with an empty list.
     const QStringList names = QFileInfo::exists(path) ? LoadShopList(path) : QStringList();

@@ -5,11 +5,10 @@
 #include <QString>
 #include <QStringList>
 
+#include "shops/shoplist.h"
+
 class Controls;
 class UiServices;
-
-// The most shops the dialog builds; a longer list keeps the dialog from opening.
-inline constexpr int MaxShops = 500;
 
 class TenmeiForm {
   public:

@@ -4,6 +4,8 @@
 #include "ui/dialogs.h"
 
 #include <QKeyEvent>
+#include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 
 DialogWindow::DialogWindow(const WindowSpec& window, QWidget* owner) : QDialog(owner), window_(window) {
@@ -15,9 +17,27 @@ DialogWindow::DialogWindow(const WindowSpec& window, QWidget* owner) : QDialog(o
     setFixedSize(window.clientWidth, window.clientHeight);
     buildControls(*this, window);
     for (const ControlSpec& c : window.controls) {
+        const QString name = QString::fromUtf16(c.name);
         if (c.kind == ControlKind::Button && c.defaultButton)
-            findChild<QPushButton*>(QString::fromUtf16(c.name))->setDefault(true);
+            findChild<QPushButton*>(name)->setDefault(true);
+        if (c.kind == ControlKind::ListBox || c.kind == ControlKind::MultiListBox ||
+            c.kind == ControlKind::CheckListBox) {
+            auto* list = findChild<QListWidget*>(name);
+            list->viewport()->installEventFilter(this);
+            // The list reports double-clicks of every button and only on an entry; the button was
+            // noted by the filter as the event went by.
+            connect(list, &QAbstractItemView::doubleClicked, this, [this, name] {
+                if (doubleClickButton_ == Qt::LeftButton)
+                    emit listDoubleClicked(name);
+            });
+        }
     }
+}
+
+bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick)
+        doubleClickButton_ = static_cast<QMouseEvent*>(event)->button();
+    return QDialog::eventFilter(watched, event);
 }
 
 void DialogWindow::showEvent(QShowEvent* event) {

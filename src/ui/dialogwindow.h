@@ -1,5 +1,6 @@
 // A dialog window built from its control table: fixed border, centred on the screen, modal, owned
-// by the main window. Esc presses its cancel button, if it has one.
+// by the main window. Esc presses its cancel button, if it has one; a double-click on an entry of a
+// list box is reported by the list's name.
 #pragma once
 
 #include "core/controltable.h"
@@ -11,10 +12,16 @@ class DialogWindow : public QDialog {
   public:
     DialogWindow(const WindowSpec& window, QWidget* owner);
 
+  signals:
+    // The user double-clicked an entry of the list box `list` with the left mouse button.
+    void listDoubleClicked(const QString& list);
+
   protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     const WindowSpec& window_;
+    Qt::MouseButton doubleClickButton_ = Qt::NoButton;
 };

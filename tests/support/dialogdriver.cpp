@@ -12,13 +12,17 @@ void DialogDriver::requireOpen() const {
         throw std::logic_error("the dialog is closed");
 }
 
+std::function<void(bool ok)> DialogDriver::closer() {
+    return [this](bool ok) {
+        if (!closed())
+            result_ = ok;
+    };
+}
+
 void DialogDriver::event(const QString& control) {
     requireOpen();
     if (run_.onEvent)
-        run_.onEvent(controls_, control, [this](bool ok) {
-            if (!closed())
-                result_ = ok;
-        });
+        run_.onEvent(controls_, control, closer());
 }
 
 void DialogDriver::type(const QString& edit, const QString& text) {
@@ -71,6 +75,12 @@ void DialogDriver::ctrlClickItem(const QString& list, int index) {
     controls_.setItemIndex(list, index);
     controls_.setFocus(list);
     event(list);
+}
+
+void DialogDriver::doubleClickItem(const QString& list, int index) {
+    pickItem(list, index);
+    if (!closed() && run_.onDoubleClick)
+        run_.onDoubleClick(controls_, list, closer());
 }
 
 std::function<bool(const DialogRun&)> playing(std::function<void(DialogDriver&)> steps) {

@@ -30,6 +30,9 @@ class DialogDriver {
     void pickItem(const QString& list, int index);
     // Ctrl+click on a list entry: toggles its selection and makes it current; the list takes the focus.
     void ctrlClickItem(const QString& list, int index);
+    // A double-click on a list entry: its first click picks the entry as pickItem does, then the
+    // dialog hears the double-click, unless that click closed it.
+    void doubleClickItem(const QString& list, int index);
 
     bool closed() const { return result_.has_value(); }
     // The dialog's result: false while it is still open or when closed other than with OK.
@@ -37,6 +40,7 @@ class DialogDriver {
 
   private:
     void event(const QString& control);
+    std::function<void(bool ok)> closer();
     void requireOpen() const;
 
     const DialogRun& run_;
