@@ -46,6 +46,13 @@ struct DialogRun {
         onDoubleClick;
 };
 
+// The library that shows the version window, looked for in the program's folder first.
+#ifdef Q_OS_WIN
+inline constexpr char16_t VersionLibraryFile[] = u"verinf14.dll";
+#else
+inline constexpr char16_t VersionLibraryFile[] = u"libverinf14.so";
+#endif
+
 // What the version window's library was handed: the texts it shows.
 struct VersionInfo {
     int code = 0;

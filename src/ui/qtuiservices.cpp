@@ -14,10 +14,14 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QLibrary>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QUrl>
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -166,6 +170,8 @@ bool QtUiServices::runDialog(const DialogRun& run) {
                              [&, name] { event(name); });
             break;
         case ControlKind::DropList:
+            // `activated` comes with every choice of the user (mouse, arrow keys, wheel, typed
+            // letters), never with a choice made from code.
             QObject::connect(dialog.findChild<QComboBox*>(name), &QComboBox::activated, &dialog,
                              [&, name] { event(name); });
             break;
@@ -173,6 +179,10 @@ bool QtUiServices::runDialog(const DialogRun& run) {
             break;
         }
     }
+    QObject::connect(&dialog, &DialogWindow::listDoubleClicked, &dialog, [&](const QString& name) {
+        if (run.onDoubleClick && !result)
+            dispatch(*this, [&] { run.onDoubleClick(controls, name, close); });
+    });
 
     // The window opens with the focus on its first tab stop, unless its start moves it elsewhere.
     controls.focusNext(QString());
@@ -214,6 +224,54 @@ void QtUiServices::restoreCursor() {
     QApplication::restoreOverrideCursor();
 }
 
-VersionWindowResult QtUiServices::showVersionWindow(const VersionInfo&) {
-    return VersionWindowResult::LibraryMissing;
+namespace {
+
+// The version library's one export: the owner window, the product number and four texts, each
+// zero-terminated in a buffer of VersionTextCapacity UTF-16 units that stays ours.
+using FormViewFunction = void (*)(QWidget* owner, std::int32_t code, const char16_t* product,
+                                  const char16_t* version, const char16_t* label, const char16_t* years);
+constexpr qsizetype VersionTextCapacity = 256;
+using VersionText = std::array<char16_t, VersionTextCapacity>;
+
+// A text cut to fit its buffer with the terminating zero, never between the halves of a pair.
+VersionText versionText(const QString& text) {
+    VersionText buffer{};
+    qsizetype length = std::min(text.size(), VersionTextCapacity - 1);
+    if (length < text.size() && length > 0 && text.at(length - 1).isHighSurrogate())
+        --length;
+    for (qsizetype i = 0; i < length; ++i)
+        buffer[i] = text.at(i).unicode();
+    return buffer;
+}
+
+} // namespace
+
+VersionWindowResult QtUiServices::showVersionWindow(const VersionInfo& info) {
+#ifdef Q_OS_WIN
+    const QString fileName = u"verinf14.dll"_s;
+#else
+    const QString fileName = QString::fromUtf16(VersionLibraryFile);
+#endif
+    // The program's own folder first, then the system's library search.
+    QLibrary library(QCoreApplication::applicationDirPath() + u'/' + fileName);
+    if (!library.load()) {
+        library.setFileName(fileName);
+        if (!library.load())
+            return VersionWindowResult::LibraryMissing;
+    }
+    struct UnloadOnExit {
+        QLibrary& library;
+        ~UnloadOnExit() { library.unload(); }
+    } unloadOnExit{library};
+
+    const auto formView = reinterpret_cast<FormViewFunction>(library.resolve("FormView"));
+    if (formView == nullptr)
+        return VersionWindowResult::FunctionMissing;
+    const VersionText product = versionText(info.product);
+    const VersionText version = versionText(info.version);
+    const VersionText label = versionText(info.label);
+    const VersionText years = versionText(info.years);
+    // Returns once the user has closed the window, so unloading afterwards is safe.
+    formView(&window_, std::int32_t(info.code), product.data(), version.data(), label.data(), years.data());
+    return VersionWindowResult::Shown;
 }
