@@ -55,7 +55,11 @@ void FormView(QWidget* owner, std::int32_t code, const char16_t* product, const 
     QLabel* title = addLine(dialog, *layout, owned(u"LBL_PRODUCT"), bufferText(product));
     QFont bold = title->font();
     bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 1.25);
+    // The owner's font may be sized in pixels (its point size is then -1) or in points.
+    if (bold.pixelSize() > 0)
+        bold.setPixelSize(bold.pixelSize() * 5 / 4);
+    else
+        bold.setPointSizeF(bold.pointSizeF() * 1.25);
     title->setFont(bold);
     addLine(dialog, *layout, owned(u"LBL_VERSION"), owned(u"バージョン　") + bufferText(version));
     addLine(dialog, *layout, owned(u"LBL_LABEL"), bufferText(label));
