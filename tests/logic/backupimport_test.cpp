@@ -200,9 +200,7 @@ TEST_F(ShopImport, AsksFirstAndStopsOnNoOrCancel) {
 }
 
 TEST_F(ShopImport, TakesSixHundredNamesKeepingTheSelectorTexts) {
-    QStringList names;
-    for (int i = 1; i <= 600; ++i)
-        names << u"店"_s + QString::number(i);
+    QStringList names = shopNames(600);
     names << u"Café"_s; // not in code page 932: the saved list is UTF-8 with a mark
     const QString chosen = dir.write(u"zorvan_店.txt"_s, "\xEF\xBB\xBF" + names.join(u'\n').toUtf8());
     controls.setText(u"CBO_MISE4"_s, u"どこかの店"_s);

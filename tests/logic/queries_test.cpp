@@ -29,14 +29,6 @@ QStringList record(const QString& name, const QString& price = {}, const QString
     return lines;
 }
 
-// "店1" to "店n".
-QStringList shopNames(int n) {
-    QStringList names;
-    for (int i = 1; i <= n; ++i)
-        names << u"店"_s + QString::number(i);
-    return names;
-}
-
 class Queries : public ::testing::Test, public FormFixture {
   protected:
     void SetUp() override {

@@ -17,14 +17,6 @@ const QString Input = u"TXT_MOJI_EDIT"_s;
 const QString Banme = u"LB_BANME"_s;
 const QString Blank = u"\u3000\u3000"_s;
 
-// "店1" to "店n".
-QStringList numbered(int n) {
-    QStringList names;
-    for (int i = 1; i <= n; ++i)
-        names << u"店"_s + QString::number(i);
-    return names;
-}
-
 class Tenmei : public ::testing::Test, public FormFixture {
   protected:
     QString shopFile() const { return u"prog/zorvan_店.txt"_s; }
@@ -124,15 +116,15 @@ TEST_F(Tenmei, HandlersChangeListFileMessagesAndFocus) {
          .focus = Input,
          .inputAfter = u""_s},
         {.what = "499 entries take a 500th",
-         .list = numbered(499),
+         .list = shopNames(499),
          .input = u"新"_s,
          .button = add,
-         .after = numbered(499) + QStringList{u"新"_s},
+         .after = shopNames(499) + QStringList{u"新"_s},
          .saved = true,
          .focus = Input,
          .inputAfter = u""_s},
         {.what = "500 entries are full",
-         .list = numbered(500),
+         .list = shopNames(500),
          .input = u"新"_s,
          .button = add,
          .message = u"500個までです"_s,
@@ -327,12 +319,12 @@ TEST_F(Tenmei, OpensOnTheFileAndRefillsTheSelectorsFromItAfterwards) {
 }
 
 TEST_F(Tenmei, OpensAtFiveHundredShopsAndNotAtFiveHundredAndOne) {
-    writeShops(numbered(500));
+    writeShops(shopNames(500));
     start();
     EXPECT_TRUE(manage([](DialogDriver& d) { EXPECT_EQ(d.controls().items(List).size(), 500); }));
     EXPECT_TRUE(ui.messages.isEmpty());
 
-    writeShops(numbered(501));
+    writeShops(shopNames(501));
     form->RefillShopSelectors(form->shopListFile());
     EXPECT_FALSE(manage([](DialogDriver&) {}));
     ASSERT_EQ(ui.messages.size(), 1);
@@ -372,7 +364,7 @@ TEST_F(Tenmei, AnUnreadableFileIsReportedAndTheDialogStaysShut) {
 }
 
 TEST_F(Tenmei, ClickingAnEntryFillsTheInputAndThePosition) {
-    writeShops(numbered(6));
+    writeShops(shopNames(6));
     start();
     manage([](DialogDriver& d) {
         PlainControls& c = d.controls();
@@ -382,7 +374,7 @@ TEST_F(Tenmei, ClickingAnEntryFillsTheInputAndThePosition) {
         d.ctrlClickItem(List, 4); // nothing selected now, the fifth still current
         d.type(Input, u"typed"_s);
         d.click(u"SPD_L_UP"_s);
-        EXPECT_EQ(c.items(List), numbered(6));
+        EXPECT_EQ(c.items(List), shopNames(6));
         EXPECT_EQ(c.text(Banme), u"5 番目"_s);
     });
     EXPECT_TRUE(ui.messages.isEmpty());

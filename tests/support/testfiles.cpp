@@ -4,6 +4,8 @@
 #include <QStringEncoder>
 #include <stdexcept>
 
+using namespace Qt::StringLiterals;
+
 TestDir::TestDir() {
     if (!dir_.isValid())
         throw std::runtime_error("no temporary folder");
@@ -39,4 +41,11 @@ QByteArray cp932Lines(const QStringList& lines) {
         out += "\r\n";
     }
     return out;
+}
+
+QStringList shopNames(int n) {
+    QStringList names;
+    for (int i = 1; i <= n; ++i)
+        names << u"店"_s + QString::number(i);
+    return names;
 }

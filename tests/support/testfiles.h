@@ -22,3 +22,6 @@ class TestDir {
 
 // The bytes of lines in code page 932 with CR LF after each (the notebook's own form).
 QByteArray cp932Lines(const QStringList& lines);
+
+// Shop names "店1" to "店n".
+QStringList shopNames(int n);
