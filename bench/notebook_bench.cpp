@@ -2,7 +2,7 @@
 // copying the file's bytes. Run: build/pricotta_bench
 #include "core/names.h"
 #include "core/textfile.h"
-#include "pricebook/pricebook.h"
+#include "notebook/pricebook.h"
 
 #include <QHash>
 #include <QStringList>

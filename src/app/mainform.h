@@ -2,7 +2,8 @@
 // controls by name (Controls) and on the platform through UiServices.
 #pragma once
 
-#include "pricebook/pricebook.h"
+#include "notebook/notebookfile.h"
+#include "notebook/pricebook.h"
 
 #include <QString>
 #include <QStringList>
@@ -23,8 +24,6 @@ inline constexpr char16_t SettingsFileName[] = u"zorvan.ini";
 inline constexpr char16_t ShopListFileName[] = u"zorvan_店.txt";
 // The refusal of a price field that holds no amount.
 inline constexpr char16_t AmountWarning[] = u"金額を入力して下さい。なお\\は不要です";
-// Notebooks larger than this are refused before reading.
-inline constexpr qint64 MaxNotebookBytes = 64 * 1024 * 1024;
 
 class MainForm {
   public:

@@ -3,8 +3,8 @@
 
 #include "core/controls.h"
 #include "core/dispatch.h"
-#include "core/textfile.h"
 #include "core/uiservices.h"
+#include "notebook/notebookfile.h"
 
 #include <QFileInfo>
 
@@ -62,21 +62,12 @@ void MainForm::MN_OPENClick() {
 }
 
 bool MainForm::LoadPriceBook(const QString& path) {
-    const QFileInfo info(path);
-    if (info.isFile() && info.size() > MaxNotebookBytes) {
-        ui_.warn(u"ファイルが大きすぎます（64MBまで）"_s);
+    NotebookRead read = readNotebookFile(path);
+    if (read.refusal) {
+        ui_.warn(read.refusal->text);
         return false;
     }
-    DecodedText text = textfile::readFile(path);
-    if (text.lines.isEmpty()) {
-        ui_.warn(u"当ソフトで作成されたデータではありません(0バイト)"_s);
-        return false;
-    }
-    if (text.lines.first() != QStringView(MagicLine)) {
-        ui_.warn(u"当ソフトで作成されたデータではありません(ID)"_s);
-        return false;
-    }
-    book_.assign(std::move(text.lines));
+    book_ = std::move(*read.book);
     currentFileName_ = path;
     ClearEntryPanel();
     RebuildProductList();
@@ -91,7 +82,7 @@ bool MainForm::LoadPriceBook(const QString& path) {
 }
 
 void MainForm::writeBookTo(const QString& path) {
-    textfile::writeFile(path, book_.lines());
+    writeNotebookFile(path, book_);
 }
 
 void MainForm::MN_SAVEClick() {

@@ -1,5 +1,4 @@
 // New, Open, Save, Save As and the save-changes question, through the seam.
-#include "core/apperror.h"
 #include "support/formfixture.h"
 
 #include <QDir>
@@ -240,32 +239,6 @@ TEST_F(Document, ASettingsFileThatCannotBeWrittenLeavesTheLoadDone) {
     EXPECT_FALSE(form->untitled());
     EXPECT_TRUE(caption().endsWith(u"a.txt"_s));
     EXPECT_EQ(controls.text(u"LBL_KEN"_s), u"3件"_s);
-}
-
-TEST(FindProduct, IgnoresCaseOnlyAndFindsTheFirst) {
-    PriceBook book;
-    book.assign(notebook({productLines(u"milk"_s), productLines(u"Milk"_s), productLines(u"ミルク"_s),
-                          productLines(QString()), productLines(u"ﾐﾙｸ"_s)}));
-    EXPECT_EQ(book.FindProduct(u"MILK"_s), 1);
-    EXPECT_EQ(book.FindProduct(u"ミルク"_s), 37);
-    EXPECT_EQ(book.FindProduct(u"ﾐﾙｸ"_s), 73); // reached past the empty name line
-    EXPECT_EQ(book.FindProduct(u"みるく"_s), -1);
-    EXPECT_EQ(book.productNames(), (QStringList{u"milk"_s, u"Milk"_s, u"ミルク"_s}));
-}
-
-TEST(PriceBookLines, AccessOutsideTheListRaisesTheListError) {
-    PriceBook book;
-    book.reset();
-    try {
-        (void)book.line(1);
-        FAIL();
-    } catch (const AppError& e) {
-        EXPECT_EQ(e.message(), u"リストのインデックスが範囲を超えています (1)"_s);
-    }
-    EXPECT_THROW(book.insertLine(2, {}), AppError);
-    EXPECT_THROW(book.removeLine(-1), AppError);
-    book.insertLine(1, u"x"_s);
-    EXPECT_EQ(book.count(), 2);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "app/mainform.h"
 #include "core/plaincontrols.h"
 #include "support/fakeui.h"
+#include "support/notebooklines.h"
 #include "support/testfiles.h"
 
 #include <memory>
@@ -25,11 +26,3 @@ struct FormFixture {
     // Picks a product in the selector as the user does.
     void pick(const QString& name);
 };
-
-// The 18 lines of a product with a standard price, a shop and price in slot 1 and the same date in
-// every slot.
-QStringList productLines(const QString& name, const QString& price = {}, const QString& shop = {},
-                         const QString& slotPrice = {}, const QString& date = QStringLiteral("2014/05/01"),
-                         const QString& memo = {});
-// A notebook's lines: the magic line, then the products.
-QStringList notebook(const QList<QStringList>& products);

@@ -1,4 +1,4 @@
-#include "pricebook/pricebook.h"
+#include "notebook/pricebook.h"
 
 #include "core/apperror.h"
 #include "core/names.h"
@@ -26,6 +26,28 @@ void PriceBook::insertLine(qsizetype index, const QString& text) {
 void PriceBook::removeLine(qsizetype index) {
     check(index, lines_.size());
     lines_.removeAt(index);
+}
+
+void PriceBook::insertRecord(qsizetype nameLine, const QStringList& record) {
+    Q_ASSERT(record.size() == RecordLines);
+    check(nameLine, lines_.size() + 1);
+    for (qsizetype k = 0; k < record.size(); ++k)
+        lines_.insert(nameLine + k, record[k]);
+}
+
+void PriceBook::setRecordValues(qsizetype nameLine, const QStringList& record) {
+    Q_ASSERT(record.size() == RecordLines);
+    if (memoLine(nameLine) >= lines_.size())
+        throw errors::listIndex(lines_.size());
+    check(nameLine, lines_.size());
+    for (qsizetype k = RecordOffset::StandardPrice; k < RecordLines; ++k)
+        lines_[nameLine + k] = record[k];
+}
+
+void PriceBook::removeRecord(qsizetype nameLine) {
+    check(memoLine(nameLine), lines_.size());
+    check(nameLine, lines_.size());
+    lines_.remove(nameLine, RecordLines);
 }
 
 qsizetype PriceBook::FindProduct(const QString& name) const {

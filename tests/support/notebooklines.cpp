@@ -1,0 +1,17 @@
+#include "support/notebooklines.h"
+
+QStringList productLines(const QString& name, const QString& price, const QString& shop,
+                         const QString& slotPrice, const QString& date, const QString& memo) {
+    QStringList lines{name, price, shop, slotPrice, date};
+    for (int j = 2; j <= 5; ++j)
+        lines << QString() << QString() << date;
+    lines << memo;
+    return lines;
+}
+
+QStringList notebook(const QList<QStringList>& products) {
+    QStringList lines{QStringLiteral("zorvandata")};
+    for (const QStringList& p : products)
+        lines << p;
+    return lines;
+}
