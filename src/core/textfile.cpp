@@ -4,13 +4,17 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <array>
 #include <cerrno>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -153,6 +157,62 @@ QString failureText(const QIODevice& device, const QString& path, int savedErrno
     return device.errorString();
 }
 
+struct FdCloser {
+    int fd;
+    ~FdCloser() { ::close(fd); }
+};
+
+QString notRegularFileText() {
+    return u"通常のファイルではありません。"_s;
+}
+
+QString tooLargeText(qint64 maxBytes) {
+    return u"ファイルが大きすぎます（%1MBまで）。"_s.arg(maxBytes / (1024 * 1024));
+}
+
+QString folderRefusesText(const QString& folder) {
+    return u"フォルダー \"%1\" に新しいファイルを作れないため保存できません。元のファイルはそのままです。"_s
+        .arg(folder);
+}
+
+struct TemporaryFile {
+    int fd = -1;
+    int error = 0;
+    QByteArray name;
+};
+
+// A new file with a short random name in `folder` (short, so that it fits wherever the target's
+// own name fits), made with the default permissions.
+TemporaryFile createTemporaryFile(const QString& folder) {
+    static constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    TemporaryFile temp;
+    const QByteArray prefix = QFile::encodeName(folder) + "/.prc";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        QByteArray name = prefix;
+        for (int i = 0; i < 8; ++i)
+            name += Letters[QRandomGenerator::global()->bounded(int(sizeof(Letters) - 1))];
+        name += ".tmp";
+        temp.fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (temp.fd >= 0) {
+            temp.name = name;
+            return temp;
+        }
+        temp.error = errno;
+        if (temp.error != EEXIST && temp.error != EINTR)
+            break;
+    }
+    return temp;
+}
+
+// Makes a rename durable; a folder that cannot be opened or synced changes nothing of the result.
+void syncFolder(const QString& folder) {
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
 } // namespace
 
 namespace textfile {
@@ -244,7 +304,10 @@ QByteArray encode(const QStringList& lines, TextEncoding preferred, TextEncoding
     case TextEncoding::Cp932: {
         bool ok = false;
         bytes = encodeCp932(text, &ok);
-        if (ok)
+        // Bytes that begin like a byte-order mark would be read back as another encoding.
+        const bool looksMarked =
+            bytes.startsWith(Utf16LeMark) || bytes.startsWith(Utf16BeMark) || bytes.startsWith(Utf8Mark);
+        if (ok && !looksMarked)
             break;
         // Nothing typed may turn into a substitute character: UTF-8 holds every character.
         encoding = TextEncoding::Utf8Bom;
@@ -278,21 +341,49 @@ QString lineBreakRefusalText() {
     return u"改行を含む行は書き込めません"_s;
 }
 
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly))
-        throw errors::fileOpen(path, failureText(file, path, errno));
-    errno = 0;
-    QByteArray bytes = file.readAll();
-    const int readErrno = errno;
-    if (file.error() != QFileDevice::NoError)
-        throw errors::fileOpen(path, failureText(file, path, readErrno));
+QByteArray readBytes(const QString& path, qint64 maxBytes) {
+    const QByteArray native = QFile::encodeName(path);
+    // Non-blocking, so that a FIFO cannot hang the program before it is refused below.
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        throw errors::fileOpen(path, errors::systemText(errno));
+    const FdCloser closer{fd};
+    struct stat info {};
+    if (::fstat(fd, &info) != 0)
+        throw errors::fileOpen(path, errors::systemText(errno));
+    if (S_ISDIR(info.st_mode))
+        throw errors::fileOpen(path, errors::systemText(EISDIR));
+    if (!S_ISREG(info.st_mode))
+        throw errors::fileOpen(path, notRegularFileText());
+    if (info.st_size > maxBytes)
+        throw errors::fileOpen(path, tooLargeText(maxBytes));
+
+    QByteArray bytes(qsizetype(info.st_size), Qt::Uninitialized);
+    qsizetype filled = 0;
+    for (;;) {
+        // A file that grows while it is read is read up to the limit and one byte more.
+        if (filled == bytes.size()) {
+            if (bytes.size() > maxBytes)
+                throw errors::fileOpen(path, tooLargeText(maxBytes));
+            bytes.resize(qMin<qint64>(maxBytes + 1, qMax<qint64>(4096, bytes.size() * 2)));
+        }
+        const ssize_t n = ::read(fd, bytes.data() + filled, size_t(bytes.size() - filled));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throw errors::fileOpen(path, errors::systemText(errno));
+        if (n == 0)
+            break;
+        filled += n;
+    }
+    if (filled > maxBytes)
+        throw errors::fileOpen(path, tooLargeText(maxBytes));
+    bytes.truncate(filled);
     return bytes;
 }
 
-DecodedText readFile(const QString& path) {
-    return decode(readBytes(path));
+DecodedText readFile(const QString& path, qint64 maxBytes) {
+    return decode(readBytes(path, maxBytes));
 }
 
 void writeTo(QIODevice& device, const QString& path, const QByteArray& bytes) {
@@ -307,16 +398,61 @@ void writeTo(QIODevice& device, const QString& path, const QByteArray& bytes) {
 }
 
 void writeBytes(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    // Where the folder refuses the temporary file but the file itself may be written.
-    file.setDirectWriteFallback(true);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        throw errors::fileCreate(path, failureText(file, path, errno));
-    writeTo(file, path, bytes); // on failure the unsaved temporary file is discarded
-    errno = 0;
-    if (!file.commit())
-        throw errors::fileCreate(path, failureText(file, path, errno));
+    // A link is written through: the file it points to is replaced, the link stays.
+    const QFileInfo link(path);
+    const QString target = link.isSymLink() ? link.symLinkTarget() : path;
+    const QByteArray native = QFile::encodeName(target);
+
+    struct stat old {};
+    const bool exists = ::stat(native.constData(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode))
+        throw errors::fileCreate(path, errors::systemText(EISDIR));
+    if (exists && !S_ISREG(old.st_mode))
+        throw errors::fileCreate(path, notRegularFileText());
+
+    // The new text goes to a temporary file beside the target and replaces it only once every
+    // byte is written and on the disk: a full disk, a fault or a kill leaves the old file whole.
+    const QString folder = QFileInfo(target).path();
+    TemporaryFile temp = createTemporaryFile(folder);
+    if (temp.fd < 0) {
+        const int error = temp.error;
+        if ((error == EACCES || error == EPERM) && exists)
+            throw errors::fileCreate(path, folderRefusesText(folder));
+        throw errors::fileCreate(path, errors::systemText(error));
+    }
+    const auto fail = [&](int error) {
+        if (temp.fd >= 0)
+            ::close(temp.fd);
+        ::unlink(temp.name.constData());
+        throw errors::fileCreate(path, errors::systemText(error));
+    };
+
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(temp.fd, data, size_t(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            fail(n < 0 ? errno : ENOSPC);
+        data += n;
+        left -= n;
+    }
+    if (exists) {
+        // The replacement keeps the old file's permissions (and its owner, where allowed).
+        if (::fchmod(temp.fd, old.st_mode & 07777) != 0)
+            fail(errno);
+        [[maybe_unused]] const int ignored = ::fchown(temp.fd, old.st_uid, old.st_gid);
+    }
+    if (::fsync(temp.fd) != 0 && errno != EINVAL && errno != ENOTSUP)
+        fail(errno);
+    const int fd = temp.fd;
+    temp.fd = -1;
+    if (::close(fd) != 0)
+        fail(errno);
+    if (::rename(temp.name.constData(), native.constData()) != 0)
+        fail(errno);
+    syncFolder(folder);
 }
 
 void writeFile(const QString& path, const QStringList& lines, TextEncoding preferred) {

@@ -41,14 +41,19 @@ bool hasLineBreakOrNul(QStringView line);
 // The system text of the refusal: "改行を含む行は書き込めません".
 QString lineBreakRefusalText();
 
-// Reads a whole file. Throws errors::fileOpen when it cannot be opened or read.
-DecodedText readFile(const QString& path);
-// Reads the raw bytes of a file. Throws errors::fileOpen.
-QByteArray readBytes(const QString& path);
+// The largest file any reader takes unless it sets its own limit.
+inline constexpr qint64 DefaultMaxBytes = 64 * 1024 * 1024;
 
-// Replaces the file whole (temporary file, then rename; in place only where the folder refuses the
-// temporary file). Throws errors::fileCreate and leaves the old file as it was on any failure,
-// also when a line holds a line break or NUL.
+// Reads a whole file. Throws errors::fileOpen when it cannot be opened or read, is not a regular
+// file (a folder, a FIFO, a device) or holds more than `maxBytes` bytes.
+DecodedText readFile(const QString& path, qint64 maxBytes = DefaultMaxBytes);
+// Reads the raw bytes of a file, with the same refusals.
+QByteArray readBytes(const QString& path, qint64 maxBytes = DefaultMaxBytes);
+
+// Replaces the file whole: the bytes go to a temporary file in the same folder, which is synced and
+// then renamed over the target. Throws errors::fileCreate and leaves the old file as it was on any
+// failure (a full disk, a file-size limit, a folder that refuses new files, a target that is not a
+// regular file), also when a line holds a line break or NUL. A symbolic link is written through.
 void writeFile(const QString& path, const QStringList& lines, TextEncoding preferred = TextEncoding::Cp932);
 // Writes bytes the same way.
 void writeBytes(const QString& path, const QByteArray& bytes);

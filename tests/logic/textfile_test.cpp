@@ -9,6 +9,8 @@
 
 #include <random>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -319,5 +321,49 @@ TEST(TextFile, ArbitraryBytesSettleAfterOneLoad) {
             ASSERT_FALSE(textfile::hasLineBreakOrNul(line)) << bytes.toHex().constData();
         const DecodedText second = textfile::decode(textfile::encode(first.lines, TextEncoding::Cp932));
         ASSERT_EQ(second.lines, first.lines) << bytes.toHex().constData();
+    }
+}
+
+// A FIFO would block a plain read for ever and a device never ends: only regular files are read.
+TEST(TextFile, RefusesWhatIsNotARegularFileOrIsTooLarge) {
+    TestDir dir;
+    const QString fifo = dir.file(u"fifo.txt"_s);
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString zero = dir.file(u"zero.txt"_s);
+    ASSERT_TRUE(QFile::link(u"/dev/zero"_s, zero));
+    const QString big = dir.write(u"big.txt"_s, QByteArray(2 * 1024 * 1024 + 1, 'a'));
+    struct Case {
+        QString path;
+        qint64 limit;
+        QString reason;
+    };
+    const QList<Case> cases{
+        {fifo, textfile::DefaultMaxBytes, u"通常のファイルではありません。"_s},
+        {zero, textfile::DefaultMaxBytes, u"通常のファイルではありません。"_s},
+        {big, 2 * 1024 * 1024, u"ファイルが大きすぎます（2MBまで）。"_s},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(errorOf([&] { textfile::readFile(c.path, c.limit); }),
+                  u"ファイル %1 は開けません。 %2 "_s.arg(c.path, c.reason));
+    }
+    EXPECT_EQ(textfile::readBytes(big, 2 * 1024 * 1024 + 1).size(), 2 * 1024 * 1024 + 1);
+    for (const QString& path : {fifo, zero}) {
+        EXPECT_EQ(errorOf([&] { textfile::writeFile(path, {u"x"_s}); }),
+                  u"ファイル \"%1\" を作成できません。通常のファイルではありません。"_s.arg(path));
+    }
+}
+
+// The code page 932 bytes of U+F8F3 U+F8F2 are FF FE: such a text is written in UTF-8 with a mark so
+// that it reads back as itself.
+TEST(TextFile, NeverWritesCodePageBytesThatLookLikeAMark) {
+    const QList<QStringList> cases{
+        {u"\uF8F3\uF8F2A店"_s, u"B"_s},
+        {u"\uF8F2\uF8F3a=1"_s},
+    };
+    for (const QStringList& lines : cases) {
+        TextEncoding used = TextEncoding::Cp932;
+        const QByteArray bytes = textfile::encode(lines, TextEncoding::Cp932, &used);
+        EXPECT_EQ(used, TextEncoding::Utf8Bom);
+        EXPECT_EQ(textfile::decode(bytes).lines, lines);
     }
 }
