@@ -125,6 +125,49 @@ QString decodeUnicode(QStringDecoder::Encoding encoding, QByteArrayView bytes) {
     return text;
 }
 
+// Whether the bytes up to the first NUL are valid UTF-8 holding at least one character beyond ASCII.
+// Code page 932 text of real Japanese is almost never valid UTF-8, so such a file without a mark was
+// made by a UTF-8 program.
+bool isUtf8Text(QByteArrayView bytes) {
+    const auto* p = reinterpret_cast<const uchar*>(bytes.data());
+    const qsizetype size = bytes.size();
+    bool beyondAscii = false;
+    for (qsizetype i = 0; i < size;) {
+        const uchar b = p[i];
+        if (b == 0)
+            break;
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        beyondAscii = true;
+        int length = 0;
+        uchar low = 0x80;  // the allowed range of the second byte, against overlong forms,
+        uchar high = 0xBF; // surrogates and code points beyond U+10FFFF
+        if (b >= 0xC2 && b <= 0xDF) {
+            length = 2;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            length = 3;
+            low = b == 0xE0 ? 0xA0 : 0x80;
+            high = b == 0xED ? 0x9F : 0xBF;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            length = 4;
+            low = b == 0xF0 ? 0x90 : 0x80;
+            high = b == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        if (size - i < length || p[i + 1] < low || p[i + 1] > high)
+            return false;
+        for (int k = 2; k < length; ++k) {
+            if (p[i + k] < 0x80 || p[i + k] > 0xBF)
+                return false;
+        }
+        i += length;
+    }
+    return beyondAscii;
+}
+
 QByteArray encodeUnicode(QStringEncoder::Encoding encoding, QByteArrayView mark, const QString& text) {
     QStringEncoder encoder(encoding);
     return mark.toByteArray() + QByteArray(encoder.encode(text));
@@ -278,6 +321,10 @@ DecodedText decode(QByteArrayView bytes) {
     } else if (bytes.startsWith(Utf8Mark)) {
         result.encoding = TextEncoding::Utf8Bom;
         text = decodeUnicode(QStringDecoder::Utf8, bytes.sliced(Utf8Mark.size()));
+    } else if (isUtf8Text(bytes)) {
+        // Written without a mark by another program; saved again by the rule for unmarked files.
+        result.encoding = TextEncoding::Cp932;
+        text = decodeUnicode(QStringDecoder::Utf8, bytes);
     } else {
         result.encoding = TextEncoding::Cp932;
         text = decodeCp932(bytes);
@@ -304,10 +351,11 @@ QByteArray encode(const QStringList& lines, TextEncoding preferred, TextEncoding
     case TextEncoding::Cp932: {
         bool ok = false;
         bytes = encodeCp932(text, &ok);
-        // Bytes that begin like a byte-order mark would be read back as another encoding.
-        const bool looksMarked =
-            bytes.startsWith(Utf16LeMark) || bytes.startsWith(Utf16BeMark) || bytes.startsWith(Utf8Mark);
-        if (ok && !looksMarked)
+        // Bytes that begin like a byte-order mark, or that are valid UTF-8 (a few half-width
+        // katakana are), would be read back as another encoding.
+        const bool misread = bytes.startsWith(Utf16LeMark) || bytes.startsWith(Utf16BeMark) ||
+                             bytes.startsWith(Utf8Mark) || isUtf8Text(bytes);
+        if (ok && !misread)
             break;
         // Nothing typed may turn into a substitute character: UTF-8 holds every character.
         encoding = TextEncoding::Utf8Bom;
