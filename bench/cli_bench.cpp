@@ -1,0 +1,111 @@
+// Speed of the companion's export, cheapest and report on a notebook of 100,000 products, each as
+// a multiple of the floor measured in the same run: reading the notebook file (the bytes, decoding,
+// splitting into lines). The counter x_floor is that multiple; the goal is at most 3.
+// Run: build/pricotta_cli_bench
+#include "cli/command.h"
+#include "core/textfile.h"
+
+#include <QTemporaryDir>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int Products = 100000;
+
+// Japanese names, five shops, prices around the standard price, dates over two years, a memo.
+QStringList makeNotebook(int products) {
+    QStringList lines{u"zorvandata"_s};
+    for (int i = 0; i < products; ++i) {
+        lines << u"商品%1 牛乳"_s.arg(i) << QString::number(180 + i % 40);
+        for (int j = 1; j <= 5; ++j) {
+            const bool filled = (i + j) % 7 != 0;
+            lines << (filled ? u"スーパー%1店"_s.arg((i + j) % 9) : QString())
+                  << (filled ? QString::number(150 + (i * j) % 60) : QString())
+                  << u"20%1/%2/%3"_s.arg(13 + (i + j) % 3)
+                         .arg(1 + (i * 7 + j) % 12, 2, 10, QChar(u'0'))
+                         .arg(1 + (i + 3 * j) % 28, 2, 10, QChar(u'0'));
+        }
+        lines << u"特売日は水曜、ポイント５倍"_s;
+    }
+    return lines;
+}
+
+struct Fixture {
+    QTemporaryDir dir;
+    QString path;
+    double floorSeconds = 0;
+
+    Fixture() {
+        path = dir.filePath(u"notebook.txt"_s);
+        textfile::writeFile(path, makeNotebook(Products));
+        // The floor: the fastest of a few reads, so a slow first read does not flatter the ratio.
+        std::vector<double> times;
+        for (int i = 0; i < 5; ++i) {
+            const auto start = std::chrono::steady_clock::now();
+            benchmark::DoNotOptimize(textfile::readFile(path));
+            times.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        }
+        floorSeconds = *std::min_element(times.begin(), times.end());
+    }
+};
+
+Fixture& fixture() {
+    static Fixture f;
+    return f;
+}
+
+void BM_ReadNotebookFloor(benchmark::State& state) {
+    Fixture& f = fixture();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(textfile::readFile(f.path));
+    state.counters["x_floor"] = 1.0;
+}
+
+void runCommand(benchmark::State& state, const QStringList& arguments) {
+    Fixture& f = fixture();
+    double total = 0;
+    qint64 outBytes = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        CliEnvironment env;
+        env.today = QDate(2016, 6, 1);
+        if (runCli(arguments, env) != 0)
+            state.SkipWithError("the command failed");
+        outBytes = env.out.size();
+        benchmark::DoNotOptimize(env.out.constData());
+        total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    state.counters["x_floor"] = total / double(state.iterations()) / f.floorSeconds;
+    state.counters["out_MB"] = double(outBytes) / 1e6;
+}
+
+void BM_ExportCsv(benchmark::State& state) {
+    runCommand(state, {u"export"_s, fixture().path});
+}
+
+void BM_ExportJson(benchmark::State& state) {
+    runCommand(state, {u"export"_s, fixture().path, u"--format"_s, u"json"_s});
+}
+
+void BM_Cheapest(benchmark::State& state) {
+    runCommand(state, {u"cheapest"_s, fixture().path});
+}
+
+void BM_Report(benchmark::State& state) {
+    runCommand(state, {u"report"_s, fixture().path});
+}
+
+} // namespace
+
+BENCHMARK(BM_ReadNotebookFloor)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_ExportCsv)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_ExportJson)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_Cheapest)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_Report)->Unit(benchmark::kMillisecond)->MinTime(2);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,88 @@
+#include "cli/cheapest.h"
+
+#include "cli/productorder.h"
+#include "cli/table.h"
+#include "core/dates.h"
+
+#include <algorithm>
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+qint64 dayOf(const Observation* o) {
+    return o->date ? o->date->toJulianDay() : std::numeric_limits<qint64>::min();
+}
+
+QString amountCell(const std::optional<Amount>& value) {
+    return value ? formatDisplay(*value) : QString();
+}
+
+} // namespace
+
+CheapestPrice cheapestOf(const ProductView& product) {
+    CheapestPrice result;
+    for (const Observation& o : product.observations) {
+        if (!o.price)
+            continue;
+        if (!result.price || *o.price < *result.price) {
+            result.price = o.price;
+            result.seen.clear();
+        }
+        if (*o.price == *result.price)
+            result.seen << &o;
+    }
+    std::stable_sort(result.seen.begin(), result.seen.end(),
+                     [](const Observation* a, const Observation* b) { return dayOf(a) > dayOf(b); });
+    if (result.price && product.standardPrice)
+        result.difference = *product.standardPrice - *result.price;
+    return result;
+}
+
+QStringList shopsOf(const QList<const Observation*>& observations) {
+    QStringList shops;
+    for (const Observation* o : observations) {
+        const QString shop = o->shop.isEmpty() ? u"（店名なし）"_s : o->shop;
+        if (!shops.contains(shop))
+            shops << shop;
+    }
+    return shops;
+}
+
+QString newestDateOf(const QList<const Observation*>& observations) {
+    const Observation* newest = nullptr;
+    for (const Observation* o : observations) {
+        if (o->date && (!newest || *o->date > *newest->date))
+            newest = o;
+    }
+    if (newest)
+        return formatStoredDate(*newest->date);
+    return observations.isEmpty() ? QString() : observations.first()->dateText;
+}
+
+QString cheapestTable(const QList<NotebookProduct>& products, const std::optional<QString>& shop) {
+    QList<TableColumn> columns{{u"商品名"_s}, {u"最安値"_s, true}};
+    if (!shop)
+        columns << TableColumn{u"店名"_s};
+    columns << TableColumn{u"記録日"_s, true} << TableColumn{u"標準価格"_s, true}
+            << TableColumn{u"差額"_s, true};
+
+    QList<QStringList> rows;
+    for (const qsizetype i : productNameOrder(products)) {
+        const ProductView& v = products[i].view;
+        const CheapestPrice c = cheapestOf(v);
+        QList<const Observation*> seen = c.seen;
+        if (shop) {
+            seen.removeIf([&](const Observation* o) { return o->shop != *shop; });
+            if (seen.isEmpty())
+                continue;
+        }
+        QStringList row{v.name, c.price ? formatDisplay(*c.price) : u"記録なし"_s};
+        if (!shop)
+            row << shopsOf(seen).join(u'、');
+        row << newestDateOf(seen) << amountCell(v.standardPrice) << amountCell(c.difference);
+        rows << row;
+    }
+    return formatTable(columns, rows);
+}

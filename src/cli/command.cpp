@@ -1,0 +1,363 @@
+#include "cli/command.h"
+
+#include "cli/cheapest.h"
+#include "cli/clierror.h"
+#include "cli/csv.h"
+#include "cli/exporter.h"
+#include "cli/helptext.h"
+#include "cli/importer.h"
+#include "cli/merge.h"
+#include "cli/notebookinput.h"
+#include "cli/observations.h"
+#include "cli/report.h"
+#include "cli/stale.h"
+#include "cli/textwidth.h"
+#include "core/apperror.h"
+#include "core/textfile.h"
+#include "notebook/notebookfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QTemporaryFile>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int MaxStaleMonths = 1200;
+
+// The arguments of one command: positionals, and options given once each.
+struct Arguments {
+    QStringList positional;
+    QHash<QString, QString> values; // by option name, e.g. "-o", "--format"
+    QStringList flags;              // e.g. "--open"
+
+    std::optional<QString> value(const QString& name) const {
+        const auto it = values.constFind(name);
+        return it == values.cend() ? std::nullopt : std::optional<QString>(*it);
+    }
+};
+
+Arguments parseArguments(const QString& command, const QStringList& args, const QStringList& valueOptions,
+                         const QStringList& flagOptions, qsizetype positionals) {
+    Arguments parsed;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        QString arg = args[i];
+        if (optionsEnded || !arg.startsWith(u'-') || arg == u"-"_s) {
+            parsed.positional << arg;
+            continue;
+        }
+        if (arg == u"--"_s) {
+            optionsEnded = true;
+            continue;
+        }
+        std::optional<QString> inlineValue;
+        if (const qsizetype eq = arg.indexOf(u'='); arg.startsWith(u"--"_s) && eq > 0) {
+            inlineValue = arg.mid(eq + 1);
+            arg.truncate(eq);
+        }
+        if (valueOptions.contains(arg)) {
+            if (parsed.values.contains(arg))
+                usageError(u"%1 が二度指定されています"_s.arg(arg));
+            if (!inlineValue) {
+                if (i + 1 >= args.size())
+                    usageError(u"%1 のあとに値が必要です"_s.arg(arg));
+                inlineValue = args[++i];
+            }
+            parsed.values.insert(arg, *inlineValue);
+        } else if (flagOptions.contains(arg) && !inlineValue) {
+            parsed.flags << arg;
+        } else {
+            usageError(u"%1 に %2 というオプションはありません"_s.arg(command, arg));
+        }
+    }
+    if (parsed.positional.size() != positionals)
+        usageError(u"%1 には %2 個のファイルを指定します（%3 個あります）"_s.arg(command)
+                       .arg(positionals)
+                       .arg(parsed.positional.size()));
+    return parsed;
+}
+
+bool sameFile(const QString& a, const QString& b) {
+    const QFileInfo x(a);
+    const QFileInfo y(b);
+    if (x.exists() && y.exists())
+        return x.canonicalFilePath() == y.canonicalFilePath();
+    return x.absoluteFilePath() == y.absoluteFilePath();
+}
+
+bool isNotebook(const QString& path) {
+    try {
+        return readNotebookFile(path).book.has_value();
+    } catch (const AppError&) {
+        return false;
+    }
+}
+
+// An export or report never lands on a notebook: -o takes a new file or one that is no notebook.
+void checkPlainOutput(const QString& output, const QString& input) {
+    if (sameFile(output, input))
+        usageError(u"出力先 %1 は読み込むノートと同じファイルです"_s.arg(output));
+    if (QFileInfo(output).isFile() && isNotebook(output))
+        usageError(u"出力先 %1 はノートです。ノートはこのコマンドで上書きしません"_s.arg(output));
+}
+
+// A notebook written by -o replaces only a notebook or an empty file, never other data.
+void checkNotebookOutput(const QString& output) {
+    const QFileInfo info(output);
+    if (info.exists() && info.isFile() && info.size() > 0 && !isNotebook(output))
+        usageError(u"出力先 %1 はノートではありません。ノート以外のファイルは上書きしません"_s.arg(output));
+}
+
+void writeOutput(const QString& path, const QByteArray& bytes) {
+    try {
+        textfile::writeBytes(path, bytes);
+    } catch (const AppError& e) {
+        throw CliFailure(exitcode::Refused, e.message());
+    }
+}
+
+void writeNotebook(const QString& path, const PriceBook& book) {
+    try {
+        writeNotebookFile(path, book);
+    } catch (const AppError& e) {
+        throw CliFailure(exitcode::Refused, e.message());
+    }
+}
+
+class Runner {
+  public:
+    explicit Runner(CliEnvironment& env) : env_(env) {}
+
+    int run(const QStringList& arguments);
+
+  private:
+    void printErr(const QString& text) {
+        // Names from files are printed terminal-safe, line by line.
+        for (const QString& line : text.split(u'\n'))
+            env_.err += terminalSafe(line).toUtf8() + '\n';
+    }
+    void warn(const QStringList& warnings) {
+        for (const QString& w : warnings)
+            printErr(u"警告: "_s + w);
+    }
+
+    int exportCommand(const QStringList& args);
+    int importCommand(const QStringList& args);
+    int mergeCommand(const QStringList& args);
+    int cheapestCommand(const QStringList& args);
+    int staleCommand(const QStringList& args);
+    int reportCommand(const QStringList& args);
+
+    CliEnvironment& env_;
+};
+
+int Runner::run(const QStringList& arguments) {
+    try {
+        if (arguments.isEmpty())
+            usageError(u"コマンドを指定して下さい（export, import, merge, cheapest, stale, report）"_s);
+        const QString command = arguments.first();
+        const QStringList rest = arguments.mid(1);
+        if (command == u"-h"_s || command == u"--help"_s || command == u"help"_s ||
+            rest.contains(u"--help"_s) || rest.contains(u"-h"_s)) {
+            env_.out += helpText().toUtf8();
+            return exitcode::Ok;
+        }
+        if (command == u"--version"_s) {
+            env_.out += QByteArray("pricotta-cli " PRICOTTA_CLI_VERSION "\n");
+            return exitcode::Ok;
+        }
+        if (command == u"export"_s)
+            return exportCommand(rest);
+        if (command == u"import"_s)
+            return importCommand(rest);
+        if (command == u"merge"_s)
+            return mergeCommand(rest);
+        if (command == u"cheapest"_s)
+            return cheapestCommand(rest);
+        if (command == u"stale"_s)
+            return staleCommand(rest);
+        if (command == u"report"_s)
+            return reportCommand(rest);
+        usageError(u"%1 というコマンドはありません"_s.arg(command));
+    } catch (const CliFailure& failure) {
+        printErr(u"pricotta-cli: "_s + failure.message());
+        return failure.exitCode();
+    } catch (const AppError& error) {
+        // A run-time error not met above (the list error of a damaged notebook): data refused.
+        printErr(u"pricotta-cli: "_s + error.message());
+        return exitcode::Refused;
+    }
+}
+
+int Runner::exportCommand(const QStringList& args) {
+    const Arguments a =
+        parseArguments(u"export"_s, args, {u"--format"_s, u"--encoding"_s, u"-o"_s, u"--output"_s}, {}, 1);
+    const QString format = a.value(u"--format"_s).value_or(u"csv"_s);
+    if (format != u"csv"_s && format != u"json"_s)
+        usageError(u"--format は csv か json です（%1 は使えません）"_s.arg(format));
+    const std::optional<QString> encodingName = a.value(u"--encoding"_s);
+    CsvEncoding encoding = CsvEncoding::Utf8WithMark;
+    if (encodingName) {
+        if (format == u"json"_s)
+            usageError(u"JSON はいつも UTF-8 です。--encoding は CSV にだけ使えます"_s);
+        const QString name = encodingName->toLower();
+        if (name == u"cp932"_s || name == u"shift_jis"_s || name == u"sjis"_s)
+            encoding = CsvEncoding::Cp932;
+        else if (name != u"utf-8"_s && name != u"utf8"_s)
+            usageError(u"--encoding は utf-8 か cp932 です（%1 は使えません）"_s.arg(*encodingName));
+    }
+    if (a.values.contains(u"-o"_s) && a.values.contains(u"--output"_s))
+        usageError(u"-o が二度指定されています"_s);
+    const std::optional<QString> output = a.value(u"-o"_s) ? a.value(u"-o"_s) : a.value(u"--output"_s);
+    const QString input = a.positional.first();
+    if (output)
+        checkPlainOutput(*output, input);
+
+    const LoadedNotebook nb = loadNotebook(input, env_.today, NotebookUse::Read);
+    QStringList warnings = nb.warnings;
+    const QByteArray bytes =
+        format == u"json"_s ? exportJson(nb, warnings) : exportCsv(nb, encoding, warnings);
+    warn(warnings);
+    if (output)
+        writeOutput(*output, bytes);
+    else
+        env_.out += bytes;
+    return exitcode::Ok;
+}
+
+int Runner::importCommand(const QStringList& args) {
+    const Arguments a = parseArguments(u"import"_s, args, {u"-o"_s, u"--into"_s}, {}, 1);
+    const std::optional<QString> output = a.value(u"-o"_s);
+    const std::optional<QString> into = a.value(u"--into"_s);
+    if (output.has_value() == into.has_value())
+        usageError(u"import には -o ノート か --into ノート のどちらか一つを指定します"_s);
+    const QString csvPath = a.positional.first();
+    const QString target = output ? *output : *into;
+    if (sameFile(csvPath, target))
+        usageError(u"CSV ファイル %1 にノートは書きません"_s.arg(csvPath));
+    if (output)
+        checkNotebookOutput(*output);
+
+    QByteArray bytes;
+    try {
+        bytes = textfile::readBytes(csvPath);
+    } catch (const AppError& e) {
+        throw CliFailure(exitcode::Refused, e.message());
+    }
+    const QList<ProductView> products = importCsv(csvPath, csv::decode(bytes), env_.today);
+
+    PriceBook book;
+    QStringList notes;
+    if (output) {
+        book.reset();
+        for (const ProductView& p : products)
+            book.insertRecord(book.count(), recordLines(p, env_.today));
+    } else {
+        LoadedNotebook existing = loadNotebook(*into, env_.today, NotebookUse::Write);
+        book = std::move(existing.book);
+        QList<IncomingProduct> incoming;
+        for (const ProductView& p : products)
+            incoming.append({p, {}});
+        notes = mergeProducts(book, incoming, {*into, csvPath}, env_.today);
+    }
+    for (const QString& n : notes)
+        printErr(n);
+    writeNotebook(target, book);
+    printErr(u"%1 に書き込みました（商品 %2 件）"_s.arg(target).arg(book.productCount()));
+    return exitcode::Ok;
+}
+
+int Runner::mergeCommand(const QStringList& args) {
+    const Arguments a = parseArguments(u"merge"_s, args, {u"-o"_s}, {}, 2);
+    const std::optional<QString> output = a.value(u"-o"_s);
+    if (!output)
+        usageError(u"merge には -o で書き込むノートを指定します"_s);
+    const QString pathA = a.positional[0];
+    const QString pathB = a.positional[1];
+    if (!sameFile(*output, pathA) && !sameFile(*output, pathB))
+        checkNotebookOutput(*output);
+
+    LoadedNotebook nbA = loadNotebook(pathA, env_.today, NotebookUse::Write);
+    const LoadedNotebook nbB = loadNotebook(pathB, env_.today, NotebookUse::Write);
+    QList<IncomingProduct> incoming;
+    incoming.reserve(nbB.products.size());
+    for (const NotebookProduct& p : nbB.products)
+        incoming.append({p.view, nbB.book.lines().mid(p.nameLine, RecordLines)});
+    const QStringList notes = mergeProducts(nbA.book, incoming, {pathA, pathB}, env_.today);
+    for (const QString& n : notes)
+        printErr(n);
+    writeNotebook(*output, nbA.book);
+    printErr(u"%1 に書き込みました（商品 %2 件）"_s.arg(*output).arg(nbA.book.productCount()));
+    return exitcode::Ok;
+}
+
+int Runner::cheapestCommand(const QStringList& args) {
+    const Arguments a = parseArguments(u"cheapest"_s, args, {u"--shop"_s}, {}, 1);
+    const LoadedNotebook nb = loadNotebook(a.positional.first(), env_.today, NotebookUse::Read);
+    warn(nb.warnings);
+    env_.out += cheapestTable(nb.products, a.value(u"--shop"_s)).toUtf8();
+    return exitcode::Ok;
+}
+
+int Runner::staleCommand(const QStringList& args) {
+    const Arguments a = parseArguments(u"stale"_s, args, {u"--months"_s, u"--shop"_s}, {}, 1);
+    int months = DefaultStaleMonths;
+    if (const std::optional<QString> text = a.value(u"--months"_s)) {
+        bool ok = false;
+        months = text->toInt(&ok);
+        if (!ok || months < 0 || months > MaxStaleMonths || text->startsWith(u'+'))
+            usageError(
+                u"--months は 0 から %1 までの整数です（%2 は使えません）"_s.arg(MaxStaleMonths).arg(*text));
+    }
+    const LoadedNotebook nb = loadNotebook(a.positional.first(), env_.today, NotebookUse::Read);
+    warn(nb.warnings);
+    const QList<StaleProduct> stale = staleProducts(nb.products, env_.today, months, a.value(u"--shop"_s));
+    env_.out += staleTable(stale, env_.today).toUtf8();
+    return exitcode::Ok;
+}
+
+int Runner::reportCommand(const QStringList& args) {
+    const Arguments a = parseArguments(u"report"_s, args, {u"-o"_s, u"--output"_s}, {u"--open"_s}, 1);
+    if (a.values.contains(u"-o"_s) && a.values.contains(u"--output"_s))
+        usageError(u"-o が二度指定されています"_s);
+    std::optional<QString> output = a.value(u"-o"_s) ? a.value(u"-o"_s) : a.value(u"--output"_s);
+    const bool open = a.flags.contains(u"--open"_s);
+    const QString input = a.positional.first();
+    if (output)
+        checkPlainOutput(*output, input);
+
+    const LoadedNotebook nb = loadNotebook(input, env_.today, NotebookUse::Read);
+    warn(nb.warnings);
+    const QByteArray html = reportHtml(nb, QFileInfo(input).fileName(), env_.today);
+    if (!output && !open) {
+        env_.out += html;
+        return exitcode::Ok;
+    }
+    if (output) {
+        writeOutput(*output, html);
+    } else {
+        QTemporaryFile file(QDir(env_.temporaryFolder).filePath(u"pricotta-report-XXXXXX.html"_s));
+        file.setAutoRemove(false);
+        if (!file.open() || file.write(html) != html.size() || !file.flush())
+            throw CliFailure(exitcode::Refused, u"レポートを一時フォルダー %1 に書けません（%2）"_s.arg(
+                                                    env_.temporaryFolder, file.errorString()));
+        output = file.fileName();
+        file.close();
+    }
+    if (open) {
+        const QString failure = env_.openInBrowser(*output);
+        if (!failure.isEmpty())
+            throw CliFailure(exitcode::Refused,
+                             u"レポート %1 をブラウザーで開けませんでした: %2"_s.arg(*output, failure));
+    }
+    return exitcode::Ok;
+}
+
+} // namespace
+
+int runCli(const QStringList& arguments, CliEnvironment& env) {
+    return Runner(env).run(arguments);
+}

@@ -1,0 +1,6 @@
+// The companion's help, in Japanese.
+#pragma once
+
+#include <QString>
+
+QString helpText();

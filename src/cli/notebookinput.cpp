@@ -1,0 +1,61 @@
+#include "cli/notebookinput.h"
+
+#include "cli/clierror.h"
+#include "core/apperror.h"
+#include "notebook/notebookfile.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+LoadedNotebook fromRead(const QString& path, NotebookRead read, const QDate& today, NotebookUse use) {
+    if (read.refusal) {
+        // The window's own words; the magic line is the first line of the file.
+        const qsizetype line = read.refusal->kind == RefusalKind::WrongMagic ? 1 : 0;
+        refuseData(path, line, read.refusal->text);
+    }
+    LoadedNotebook loaded;
+    loaded.path = path;
+    loaded.book = std::move(*read.book);
+    const PriceBook& book = loaded.book;
+
+    const qsizetype whole = book.productCount();
+    loaded.products.reserve(whole);
+    for (qsizetype p = 0; p < whole; ++p) {
+        const qsizetype nameLine = PriceBook::nameLine(p);
+        if (book.name(nameLine).isEmpty()) {
+            const QString reason = u"商品名が空です"_s;
+            if (use == NotebookUse::Write)
+                refuseData(path, lineNumber(nameLine), reason);
+            loaded.warnings << atLine(path, lineNumber(nameLine), reason + u"。この商品は除きました"_s);
+            continue;
+        }
+        loaded.products.append({nameLine, viewProduct(book, nameLine, today)});
+    }
+    const qsizetype tailStart = PriceBook::nameLine(whole);
+    if (tailStart < book.count()) {
+        const QString reason =
+            u"最後の商品が %1 行しかありません（1 商品は 18 行）"_s.arg(book.count() - tailStart);
+        if (use == NotebookUse::Write)
+            refuseData(path, lineNumber(tailStart), reason);
+        loaded.warnings << atLine(path, lineNumber(tailStart), reason + u"。この商品は除きました"_s);
+    }
+    return loaded;
+}
+
+} // namespace
+
+LoadedNotebook loadNotebook(const QString& path, const QDate& today, NotebookUse use) {
+    NotebookRead read;
+    try {
+        read = readNotebookFile(path);
+    } catch (const AppError& e) {
+        throw CliFailure(exitcode::Refused, e.message());
+    }
+    return fromRead(path, std::move(read), today, use);
+}
+
+LoadedNotebook loadNotebookBytes(const QString& path, QByteArrayView bytes, const QDate& today,
+                                 NotebookUse use) {
+    return fromRead(path, readNotebook(bytes), today, use);
+}

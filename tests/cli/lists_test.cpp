@@ -1,0 +1,87 @@
+// The cheapest and stale lists: ties, products without observations, a shop's list, the cut-off day.
+#include "cli/cheapest.h"
+#include "cli/stale.h"
+#include "clitest.h"
+#include "support/notebooklines.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString tableOf(const QList<QStringList>& products, const QStringList& options, const QString& command) {
+    TestDir dir;
+    const QString path = dir.write(u"nb.txt"_s, cp932Lines(notebook(products)));
+    const CliRun run = runCommand(QStringList{command, path} + options);
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    return QString::fromUtf8(run.out);
+}
+
+const QList<QStringList> Shopping{
+    record(u"卵"_s, u"250"_s,
+           {{u"A店"_s, u"220"_s, u"2016/01/01"_s},
+            {u"B店"_s, u"198"_s, u"2015/03/01"_s},
+            {u"C店"_s, u"198"_s, u"2016/02/01"_s},
+            {u"B店"_s, u"198"_s, u"2014/01/01"_s}}),
+    record(u"牛乳"_s, QString(),
+           {{u"A店"_s, u"178"_s, u"2015/06/01"_s}, {u"B店"_s, QString(), u"2016/05/01"_s}}),
+    record(u"Apple"_s, u"1000"_s,
+           {{u"A店"_s, u"1,050"_s, u"2016/05/31"_s}, {u"B店"_s, u"1050"_s, u"2015/06/01"_s}}),
+    record(u"お米"_s, u"4000"_s, {}),
+};
+
+} // namespace
+
+TEST(Cheapest, ListsEveryProductWithItsCheapestShopsDateAndDifference) {
+    // "1,050" is no amount in the notebook, so Apple's cheapest is B店's 1050.
+    EXPECT_EQ(tableOf(Shopping, {}, u"cheapest"_s),
+              u"商品名  最安値  店名        記録日  標準価格  差額\n"
+              u"------  ------  ----------  ----------  --------  ----\n"
+              u"Apple    1,050  B店     2015/06/01     1,000   -50\n"
+              u"お米  記録なし                              4,000\n"
+              u"牛乳       178  A店     2015/06/01\n"
+              u"卵         198  C店、B店  2016/02/01       250    52\n"_s);
+}
+
+TEST(Cheapest, AShopsListHoldsTheProductsWhoseCheapestPriceWasSeenThereTiesIncluded) {
+    const QString b = tableOf(Shopping, {u"--shop"_s, u"B店"_s}, u"cheapest"_s);
+    EXPECT_EQ(b, u"商品名  最安値      記録日  標準価格  差額\n"
+                 u"------  ------  ----------  --------  ----\n"
+                 u"Apple    1,050  2015/06/01     1,000   -50\n"
+                 u"卵         198  2015/03/01       250    52\n"_s);
+    EXPECT_TRUE(tableOf(Shopping, {u"--shop"_s, u"A店"_s}, u"cheapest"_s).contains(u"牛乳"_s));
+    // The shop matches exactly, as the window's by-shop query does.
+    EXPECT_EQ(tableOf(Shopping, {u"--shop"_s, u"b店"_s}, u"cheapest"_s).count(u'\n'), 2);
+}
+
+TEST(Stale, ListsProductsWhoseNewestObservationIsOnOrBeforeTheCutOffOldestFirst) {
+    // Today is 2016/06/01: twelve months back is 2015/06/01, which counts as stale.
+    EXPECT_EQ(tableOf(Shopping, {}, u"stale"_s), u"商品名  最終記録日  店名  経過日数\n"
+                                                 u"------  ----------  ----  --------\n"
+                                                 u"お米      記録なし\n"_s);
+    EXPECT_EQ(tableOf(Shopping, {u"--shop"_s, u"B店"_s}, u"stale"_s),
+              u"商品名  最終記録日  店名  経過日数\n"
+              u"------  ----------  ----  --------\n"
+              u"卵      2015/03/01  B店      458日\n"
+              u"Apple   2015/06/01  B店      366日\n"_s);
+    // Four months back is 2016/02/01, the day 卵 was last seen.
+    const QString four = tableOf(Shopping, {u"--months"_s, u"4"_s}, u"stale"_s);
+    EXPECT_EQ(four.count(u'\n'), 2 + 2);
+    EXPECT_TRUE(four.indexOf(u"お米"_s) < four.indexOf(u"卵"_s));
+}
+
+TEST(Stale, CutOffKeepsTheDayOrTakesTheLastDayOfAShorterMonth) {
+    const struct {
+        QDate today;
+        int months;
+        QDate cutOff;
+    } cases[] = {
+        {QDate(2026, 12, 8), 12, QDate(2025, 12, 8)},
+        {QDate(2024, 2, 29), 12, QDate(2023, 2, 28)}, // the window's query fails on this day
+        {QDate(2016, 5, 31), 3, QDate(2016, 2, 29)},
+        {QDate(2016, 6, 1), 0, QDate(2016, 6, 1)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(staleCutOff(c.today, c.months), c.cutOff) << c.today.toString(Qt::ISODate).toStdString();
+}

@@ -1,0 +1,96 @@
+// The program as a user runs it: help, exit statuses, messages naming the file and the line, and
+// the files it refuses to write over.
+#include "support/notebooklines.h"
+#include "support/testfiles.h"
+
+#include <QProcess>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Result {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Result runProgram(const QStringList& arguments, const QString& outputFile = QString()) {
+    QProcess p;
+    if (!outputFile.isEmpty())
+        p.setStandardOutputFile(outputFile);
+    p.start(QStringLiteral(PRICOTTA_CLI_PROGRAM), arguments);
+    p.closeWriteChannel();
+    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+} // namespace
+
+TEST(Program, AnswersWithTheRightExitStatusAndMessage) {
+    TestDir dir;
+    const QByteArray nbBytes = cp932Lines(notebook({productLines(u"牛乳"_s, u"198"_s, u"A店"_s, u"178"_s)}));
+    const QString nb = dir.write(u"nb.txt"_s, nbBytes);
+    const QString other = dir.write(u"other.txt"_s, nbBytes);
+    const QString foreign = dir.write(u"shops.txt"_s, cp932Lines({u"A店"_s}));
+    const QString empty = dir.write(u"empty.txt"_s, QByteArray("\xEF\xBB\xBF"));
+    const QString csv = dir.write(u"a.csv"_s, "商品名\r\n牛乳\r\n");
+    const struct {
+        QStringList arguments;
+        int status;
+        QString out; // a part of standard output
+        QString err; // a part of standard error
+    } cases[] = {
+        {{u"--help"_s}, 0, u"使い方: pricotta-cli コマンド"_s, {}},
+        {{u"report"_s, u"--help"_s}, 0, u"終了コード:"_s, {}},
+        {{u"--version"_s}, 0, u"pricotta-cli "_s, {}},
+        {{}, 2, {}, u"コマンドを指定して下さい"_s},
+        {{u"frobnicate"_s}, 2, {}, u"frobnicate というコマンドはありません\n使い方は pricotta-cli --help"_s},
+        {{u"export"_s}, 2, {}, u"export には 1 個のファイルを指定します（0 個あります）"_s},
+        {{u"export"_s, nb, u"--format"_s, u"xml"_s}, 2, {}, u"--format は csv か json です"_s},
+        {{u"export"_s, nb, u"--format=json"_s, u"--encoding"_s, u"cp932"_s},
+         2,
+         {},
+         u"--encoding は CSV にだけ"_s},
+        {{u"export"_s, nb, u"-o"_s}, 2, {}, u"-o のあとに値が必要です"_s},
+        {{u"cheapest"_s, nb, u"--months"_s, u"3"_s},
+         2,
+         {},
+         u"cheapest に --months というオプションはありません"_s},
+        {{u"stale"_s, nb, u"--months"_s, u"-1"_s}, 2, {}, u"--months は 0 から 1200 までの整数です"_s},
+        {{u"import"_s, csv}, 2, {}, u"-o ノート か --into ノート のどちらか"_s},
+        {{u"import"_s, csv, u"-o"_s, csv}, 2, {}, u"CSV ファイル"_s},
+        {{u"merge"_s, nb, other}, 2, {}, u"merge には -o で"_s},
+        {{u"export"_s, nb, u"-o"_s, nb}, 2, {}, u"読み込むノートと同じファイルです"_s},
+        {{u"report"_s, nb, u"-o"_s, other}, 2, {}, u"はノートです。ノートはこのコマンドで上書きしません"_s},
+        {{u"export"_s, foreign}, 1, {}, foreign + u" 1行目: 当ソフトで作成されたデータではありません(ID)"_s},
+        {{u"cheapest"_s, empty}, 1, {}, empty + u": 当ソフトで作成されたデータではありません(0バイト)"_s},
+        {{u"stale"_s, dir.path()}, 1, {}, u"ファイル "_s + dir.path() + u" は開けません。"_s},
+        {{u"cheapest"_s, nb}, 0, u"牛乳       178  A店"_s, {}},
+        {{u"stale"_s, nb, u"--months=0"_s}, 0, u"牛乳"_s, {}},
+        {{u"export"_s, u"--"_s, nb}, 0, u"牛乳,198,A店,178,2014/05/01,"_s, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+        const Result r = runProgram(c.arguments);
+        EXPECT_EQ(r.status, c.status) << r.err.toStdString();
+        EXPECT_TRUE(r.out.contains(c.out)) << r.out.toStdString();
+        EXPECT_TRUE(r.err.contains(c.err)) << r.err.toStdString();
+        if (c.status != 0)
+            EXPECT_TRUE(r.err.startsWith(u"pricotta-cli: "_s)) << r.err.toStdString();
+    }
+    EXPECT_EQ(dir.read(u"nb.txt"_s), nbBytes);
+    EXPECT_EQ(dir.read(u"other.txt"_s), nbBytes);
+    EXPECT_EQ(dir.read(u"a.csv"_s), QByteArray("商品名\r\n牛乳\r\n"));
+}
+
+TEST(Program, ReportsAStandardOutputItCannotWrite) {
+    TestDir dir;
+    const QString nb = dir.write(u"nb.txt"_s, cp932Lines(notebook({productLines(u"牛乳"_s)})));
+    const Result r = runProgram({u"export"_s, nb}, u"/dev/full"_s);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains(u"標準出力に書き込めません"_s)) << r.err.toStdString();
+}
