@@ -1,6 +1,7 @@
 // The report as a browser draws it: Debian's chromium renders the page headless; the DOM it built
 // holds a chart per product and its screenshot is not blank. And the desktop entry's program,
 // with a stand-in for xdg-open, hands the report to the browser.
+#include "notebook/pricebook.h"
 #include "support/notebooklines.h"
 #include "support/testfiles.h"
 

@@ -3,6 +3,7 @@
 #include "clitest.h"
 #include "core/textfile.h"
 #include "notebook/notebookfile.h"
+#include "notebook/pricebook.h"
 #include "support/notebooklines.h"
 
 #include <QJsonArray>
@@ -167,7 +168,7 @@ TEST(Import, RefusesABadRowWithItsLineAndWritesNothing) {
         {u"牛乳,9E15,,,,\r\n"_s, 2, u"標準価格 '9E15'"_s},
         {u"牛乳,,A店,178,2014-05-01,\r\n"_s, 2, u"記録日: '2014-05-01' は正しい日付ではありません"_s},
         {u"牛乳,,A店,178,,\r\n"_s, 2, u"記録日がありません"_s},
-        {u"牛乳,,,,2014/05/01,\r\n"_s, 2, u"店名も時価もありません"_s},
+        {u"牛乳,,,,2014/05/01,\r\n"_s, 2, u"記録日がありますが、店名も時価もありません"_s},
         {u"ok,,,,,\r\n,198,,,,\r\n"_s, 3, u"商品名が空です"_s},
         {u"ok,,,,,\r\n牛乳,198,A店,178\r\n"_s, 3, u"欄が 4 個あります（見出しは 6 個）"_s},
         {u"牛乳,198,,,,\r\nx,,,,,\r\n牛乳,200,,,,\r\n"_s, 4,
@@ -221,7 +222,7 @@ TEST(Import, IntoANotebookMergesLikeMerge) {
     const QString nb = dir.write(
         u"nb.txt"_s,
         cp932Lines(notebook({
-            record(u"牛乳"_s, QString(), {{u"A店"_s, u"178"_s, u"2014/05/01"_s}}, u"水曜"_s, u"2010/01/01"_s),
+            record(u"Milk"_s, QString(), {{u"A店"_s, u"178"_s, u"2014/05/01"_s}}, u"水曜"_s, u"2010/01/01"_s),
             record(u"卵"_s, u"200"_s, {}, QString(), u"2010/01/01"_s),
         })));
     const QString csv = dir.write(u"in.csv"_s, withMark(Header + u"\r\n"_s
@@ -229,13 +230,13 @@ TEST(Import, IntoANotebookMergesLikeMerge) {
                                                                  u"新商品,100,B店,90,2016/05/01,\r\n"_s));
     const CliRun run = runCommand({u"import"_s, csv, u"--into"_s, nb});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    // Nothing new for 牛乳: its slots stay as they were; the empty standard price is filled.
+    // Nothing new for Milk: its slots stay as they were; the empty standard price is filled.
     EXPECT_EQ(
         dir.read(u"nb.txt"_s),
         cp932Lines(notebook({
-            record(u"牛乳"_s, u"198"_s, {{u"A店"_s, u"178"_s, u"2014/05/01"_s}}, u"水曜"_s, u"2010/01/01"_s),
+            record(u"Milk"_s, u"198"_s, {{u"A店"_s, u"178"_s, u"2014/05/01"_s}}, u"水曜"_s, u"2010/01/01"_s),
             record(u"卵"_s, u"200"_s, {}, QString(), u"2010/01/01"_s),
             record(u"新商品"_s, u"100"_s, {{u"B店"_s, u"90"_s, u"2016/05/01"_s}}),
         })));
-    EXPECT_TRUE(run.err.contains(u"「牛乳」のメモが違います"_s)) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(u"「Milk」のメモが違います"_s)) << run.err.toStdString();
 }

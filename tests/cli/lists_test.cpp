@@ -36,12 +36,12 @@ const QList<QStringList> Shopping{
 TEST(Cheapest, ListsEveryProductWithItsCheapestShopsDateAndDifference) {
     // "1,050" is no amount in the notebook, so Apple's cheapest is B店's 1050.
     EXPECT_EQ(tableOf(Shopping, {}, u"cheapest"_s),
-              u"商品名  最安値  店名        記録日  標準価格  差額\n"
-              u"------  ------  ----------  ----------  --------  ----\n"
-              u"Apple    1,050  B店     2015/06/01     1,000   -50\n"
-              u"お米  記録なし                              4,000\n"
-              u"牛乳       178  A店     2015/06/01\n"
-              u"卵         198  C店、B店  2016/02/01       250    52\n"_s);
+              u"商品名    最安値  店名          記録日  標準価格  差額\n"
+              u"------  --------  --------  ----------  --------  ----\n"
+              u"Apple      1,050  B店       2015/06/01     1,000   -50\n"
+              u"お米    記録なし                           4,000\n"
+              u"牛乳         178  A店       2015/06/01\n"
+              u"卵           198  C店、B店  2016/02/01       250    52\n"_s);
 }
 
 TEST(Cheapest, AShopsListHoldsTheProductsWhoseCheapestPriceWasSeenThereTiesIncluded) {

@@ -79,8 +79,9 @@ TEST(Program, AnswersWithTheRightExitStatusAndMessage) {
         EXPECT_EQ(r.status, c.status) << r.err.toStdString();
         EXPECT_TRUE(r.out.contains(c.out)) << r.out.toStdString();
         EXPECT_TRUE(r.err.contains(c.err)) << r.err.toStdString();
-        if (c.status != 0)
+        if (c.status != 0) {
             EXPECT_TRUE(r.err.startsWith(u"pricotta-cli: "_s)) << r.err.toStdString();
+        }
     }
     EXPECT_EQ(dir.read(u"nb.txt"_s), nbBytes);
     EXPECT_EQ(dir.read(u"other.txt"_s), nbBytes);
