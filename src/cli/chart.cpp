@@ -1,11 +1,6 @@
 #include "cli/chart.h"
 
-#include "cli/htmltext.h"
-#include "core/dates.h"
-
 #include <algorithm>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -24,8 +19,8 @@ struct Point {
 
 } // namespace
 
-QList<PriceMark> priceMarks(const ProductView& product) {
-    QList<PriceMark> marks(product.observations.size(), PriceMark::None);
+PriceMarks priceMarks(const ProductView& product) {
+    PriceMarks marks(product.observations.size(), PriceMark::None);
     std::optional<Amount> low;
     std::optional<Amount> high;
     for (const Observation& o : product.observations) {
@@ -48,96 +43,92 @@ QList<PriceMark> priceMarks(const ProductView& product) {
     return marks;
 }
 
-void appendChart(QString& html, const ProductView& product) {
-    QList<Point> points;
-    for (qsizetype i = 0; i < product.observations.size(); ++i) {
+void appendChart(Utf8Buffer& html, const ProductView& product, const PriceMarks& marks) {
+    Point points[PriceSlots];
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < product.observations.size() && count < PriceSlots; ++i) {
         const Observation& o = product.observations[i];
         if (o.price && o.date)
-            points.append({o.date->toJulianDay(), *o.price, i});
+            points[count++] = {o.date->toJulianDay(), *o.price, i};
     }
-    html +=
-        u"<svg class=\"chart\" width=\"220\" height=\"56\" viewBox=\"0 0 220 56\" role=\"img\" aria-label=\"";
-    appendEscaped(html, product.name);
-    html += u"の価格の推移\">";
-    if (points.isEmpty()) {
-        html += u"<text x=\"110\" y=\"32\" class=\"none\">記録なし</text></svg>";
+    html << "<svg class=\"chart\" viewBox=\"0 0 220 56\">";
+    if (count == 0) {
+        html << "<text x=\"110\" y=\"32\" class=\"none\">記録なし</text></svg>";
         return;
     }
-    std::stable_sort(points.begin(), points.end(),
-                     [](const Point& a, const Point& b) { return a.day < b.day; });
+    std::stable_sort(points, points + count, [](const Point& a, const Point& b) { return a.day < b.day; });
 
-    Amount low = points.first().price;
+    Amount low = points[0].price;
     Amount high = low;
-    for (const Point& p : points) {
-        low = std::min(low, p.price);
-        high = std::max(high, p.price);
+    for (qsizetype i = 0; i < count; ++i) {
+        low = std::min(low, points[i].price);
+        high = std::max(high, points[i].price);
     }
     if (product.standardPrice) {
         low = std::min(low, *product.standardPrice);
         high = std::max(high, *product.standardPrice);
     }
-    const qint64 firstDay = points.first().day;
-    const qint64 lastDay = points.last().day;
+    const qint64 firstDay = points[0].day;
+    const qint64 lastDay = points[count - 1].day;
     const double plotWidth = Width - Left - Right;
     const double plotHeight = Height - Top - Bottom;
     const auto x = [&](qint64 day) {
         if (lastDay == firstDay)
-            return int(Left + plotWidth / 2);
-        return int(Left + plotWidth * double(day - firstDay) / double(lastDay - firstDay) + 0.5);
+            return qint64(Left + plotWidth / 2);
+        return qint64(Left + plotWidth * double(day - firstDay) / double(lastDay - firstDay) + 0.5);
     };
     const auto y = [&](Amount price) {
         if (high == low)
-            return int(Top + plotHeight / 2);
-        return int(Top + plotHeight * (double(high) - double(price)) / (double(high) - double(low)) + 0.5);
+            return qint64(Top + plotHeight / 2);
+        return qint64(Top + plotHeight * (double(high) - double(price)) / (double(high) - double(low)) + 0.5);
     };
 
     if (product.standardPrice) {
-        const QString sy = QString::number(y(*product.standardPrice));
-        html += u"<line class=\"std\" x1=\"0\" x2=\"220\" y1=\""_s + sy + u"\" y2=\""_s + sy +
-                u"\"><title>標準価格 "_s;
-        html += formatDisplay(*product.standardPrice);
-        html += u"円</title></line>";
+        const qint64 sy = y(*product.standardPrice);
+        html << "<line class=\"std\" x1=\"0\" x2=\"220\" y1=\"";
+        html.number(sy) << "\" y2=\"";
+        html.number(sy) << "\"/>";
     }
-    if (points.size() > 1) {
-        html += u"<polyline points=\"";
-        for (const Point& p : points) {
-            html += QString::number(x(p.day));
-            html += u',';
-            html += QString::number(y(p.price));
-            html += u' ';
+    if (count > 1) {
+        html << "<polyline points=\"";
+        for (qsizetype i = 0; i < count; ++i) {
+            if (i > 0)
+                html << ' ';
+            html.number(x(points[i].day)) << ',';
+            html.number(y(points[i].price));
         }
-        html.chop(1);
-        html += u"\"/>";
+        html << "\"/>";
     }
-    const QList<PriceMark> marks = priceMarks(product);
-    for (const Point& p : points) {
+    for (qsizetype i = 0; i < count; ++i) {
+        const Point& p = points[i];
         const Observation& o = product.observations[p.index];
-        html += u"<circle r=\"3.5\" cx=\"";
-        html += QString::number(x(p.day));
-        html += u"\" cy=\"";
-        html += QString::number(y(p.price));
+        html << "<circle r=\"3.5\" cx=\"";
+        html.number(x(p.day)) << "\" cy=\"";
+        html.number(y(p.price));
         switch (marks[p.index]) {
         case PriceMark::Cheapest:
-            html += u"\" class=\"cheap";
+            html << "\" class=\"cheap";
             break;
         case PriceMark::Dearest:
-            html += u"\" class=\"dear";
+            html << "\" class=\"dear";
             break;
         case PriceMark::None:
             break;
         }
-        html += u"\"><title>";
-        appendEscaped(html, o.shop.isEmpty() ? u"（店名なし）"_s : o.shop);
-        html += u' ';
-        html += formatStoredDate(*o.date);
-        html += u' ';
-        html += formatDisplay(*o.price);
-        html += u"円</title></circle>";
+        html << "\"><title>";
+        if (o.shop.isEmpty())
+            html << "（店名なし）";
+        else
+            html.escaped(o.shop);
+        html << ' ';
+        html.date(*o.date) << ' ';
+        html.displayAmount(*o.price) << "円</title></circle>";
     }
-    const QString first = formatStoredDate(QDate::fromJulianDay(firstDay));
-    html += u"<text x=\"0\" y=\"54\">"_s + first + u"</text>"_s;
-    if (lastDay != firstDay)
-        html += u"<text x=\"220\" y=\"54\" class=\"end\">"_s +
-                formatStoredDate(QDate::fromJulianDay(lastDay)) + u"</text>"_s;
-    html += u"</svg>";
+    html << "<text x=\"0\" y=\"54\">";
+    html.date(QDate::fromJulianDay(firstDay)) << "</text>";
+    if (lastDay != firstDay) {
+        html << "<text x=\"220\" y=\"54\" class=\"end\">";
+        html.date(QDate::fromJulianDay(lastDay)) << "</text>";
+    }
+    html << "</svg>";
 }

@@ -2,15 +2,19 @@
 // by a line, the standard price as a dashed line, the shop, date and price of each point on hover.
 #pragma once
 
+#include "cli/utf8buffer.h"
+#include "notebook/pricebook.h"
 #include "notebook/productview.h"
 
-#include <QString>
+#include <QVarLengthArray>
 
 // Point colours as the window's difference labels: the cheapest red, the dearest lime (when all
 // prices are equal, every point is lime), the rest grey.
 enum class PriceMark { None, Cheapest, Dearest };
 
-// The mark of each observation, by position in product.observations.
-QList<PriceMark> priceMarks(const ProductView& product);
+using PriceMarks = QVarLengthArray<PriceMark, PriceSlots>;
 
-void appendChart(QString& html, const ProductView& product);
+// The mark of each observation, by position in product.observations.
+PriceMarks priceMarks(const ProductView& product);
+
+void appendChart(Utf8Buffer& html, const ProductView& product, const PriceMarks& marks);

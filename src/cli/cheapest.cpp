@@ -40,7 +40,7 @@ CheapestPrice cheapestOf(const ProductView& product) {
     return result;
 }
 
-QStringList shopsOf(const QList<const Observation*>& observations) {
+QStringList shopsOf(const ObservationRefs& observations) {
     QStringList shops;
     for (const Observation* o : observations) {
         const QString shop = o->shop.isEmpty() ? u"（店名なし）"_s : o->shop;
@@ -50,15 +50,22 @@ QStringList shopsOf(const QList<const Observation*>& observations) {
     return shops;
 }
 
-QString newestDateOf(const QList<const Observation*>& observations) {
+const Observation* newestOf(const ObservationRefs& observations) {
     const Observation* newest = nullptr;
     for (const Observation* o : observations) {
-        if (o->date && (!newest || *o->date > *newest->date))
+        if (o->date && (!newest || !newest->date || *o->date > *newest->date))
             newest = o;
     }
-    if (newest)
-        return formatStoredDate(*newest->date);
-    return observations.isEmpty() ? QString() : observations.first()->dateText;
+    if (!newest && !observations.isEmpty())
+        newest = observations.first();
+    return newest;
+}
+
+QString newestDateOf(const ObservationRefs& observations) {
+    const Observation* newest = newestOf(observations);
+    if (!newest)
+        return QString();
+    return newest->date ? formatStoredDate(*newest->date) : newest->dateText;
 }
 
 QString cheapestTable(const QList<NotebookProduct>& products, const std::optional<QString>& shop) {
@@ -72,12 +79,13 @@ QString cheapestTable(const QList<NotebookProduct>& products, const std::optiona
     for (const qsizetype i : productNameOrder(products)) {
         const ProductView& v = products[i].view;
         const CheapestPrice c = cheapestOf(v);
-        QList<const Observation*> seen = c.seen;
-        if (shop) {
-            seen.removeIf([&](const Observation* o) { return o->shop != *shop; });
-            if (seen.isEmpty())
-                continue;
+        ObservationRefs seen;
+        for (const Observation* o : c.seen) {
+            if (!shop || o->shop == *shop)
+                seen << o;
         }
+        if (shop && seen.isEmpty())
+            continue;
         QStringList row{v.name, c.price ? formatDisplay(*c.price) : u"記録なし"_s};
         if (!shop)
             row << shopsOf(seen).join(u'、');

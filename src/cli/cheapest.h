@@ -4,11 +4,15 @@
 #include "cli/notebookinput.h"
 
 #include <QString>
+#include <QVarLengthArray>
 #include <optional>
+
+// Observations of one product: never more than its five slots, so kept off the heap.
+using ObservationRefs = QVarLengthArray<const Observation*, PriceSlots>;
 
 struct CheapestPrice {
     std::optional<Amount> price;      // nothing when no observation has a price
-    QList<const Observation*> seen;   // the observations at that price, newest first
+    ObservationRefs seen;             // the observations at that price, newest first
     std::optional<Amount> difference; // standard price minus the cheapest, with a standard price only
 };
 
@@ -16,9 +20,11 @@ CheapestPrice cheapestOf(const ProductView& product);
 
 // The shops of the observations, each once, in their order; an observation without a shop shows
 // as "（店名なし）".
-QStringList shopsOf(const QList<const Observation*>& observations);
-// The newest readable date of the observations as stored (yyyy/MM/dd), else the first stored text.
-QString newestDateOf(const QList<const Observation*>& observations);
+QStringList shopsOf(const ObservationRefs& observations);
+// The observation with the newest readable date, else the first; nothing for none.
+const Observation* newestOf(const ObservationRefs& observations);
+// Its date as stored (yyyy/MM/dd), or its text when it does not read.
+QString newestDateOf(const ObservationRefs& observations);
 
 // Every product in name order: cheapest price, where and when, standard price, difference. With a
 // shop: only the products whose cheapest price was seen there (ties included), without the shop column.

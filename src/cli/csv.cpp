@@ -34,6 +34,22 @@ void appendField(QString& out, QStringView field) {
     out += u'"';
 }
 
+void appendField(Utf8Buffer& out, QStringView field) {
+    if (!needsQuotes(field)) {
+        out << field;
+        return;
+    }
+    out << '"';
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        if (field[i] == u'"') {
+            out << field.sliced(start, i + 1 - start) << '"';
+            start = i + 1;
+        }
+    }
+    out << field.sliced(start) << '"';
+}
+
 void appendRecord(QString& out, const QStringList& fields) {
     for (qsizetype i = 0; i < fields.size(); ++i) {
         if (i > 0)

@@ -2,6 +2,8 @@
 // double quotes when it holds a comma, a quote or a line break, a quote inside doubled.
 #pragma once
 
+#include "cli/utf8buffer.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -11,6 +13,7 @@
 namespace csv {
 
 void appendField(QString& out, QStringView field);
+void appendField(Utf8Buffer& out, QStringView field);
 // The fields, then CR LF.
 void appendRecord(QString& out, const QStringList& fields);
 

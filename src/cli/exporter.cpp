@@ -3,29 +3,30 @@
 #include "cli/clierror.h"
 #include "cli/columns.h"
 #include "cli/csv.h"
-#include "core/dates.h"
+#include "cli/utf8buffer.h"
 #include "core/textfile.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// The amount in storage form; a text that is no amount exports as empty, as the window shows it.
-QString exportedAmount(const QString& stored, const std::optional<Amount>& value, const LoadedNotebook& nb,
-                       qsizetype lineIndex, QStringList& warnings) {
-    if (stored.isEmpty())
-        return QString();
-    if (value)
-        return formatStorage(*value);
+void warnAmount(const QString& stored, const LoadedNotebook& nb, qsizetype lineIndex, QStringList& warnings) {
     warnings << atLine(nb.path, lineNumber(lineIndex),
                        u"'%1' は金額ではありません。空として書き出しました"_s.arg(stored));
-    return QString();
 }
 
 void warnDate(const Observation& o, const LoadedNotebook& nb, qsizetype nameLine, QStringList& warnings) {
-    if (!o.date)
-        warnings << atLine(nb.path, lineNumber(PriceBook::dateLine(nameLine, o.slot)),
-                           u"'%1' は正しい日付ではありません"_s.arg(o.dateText));
+    warnings << atLine(nb.path, lineNumber(PriceBook::dateLine(nameLine, o.slot)),
+                       u"'%1' は正しい日付ではありません"_s.arg(o.dateText));
+}
+
+// An amount field: storage form; a text that is no amount as empty, as the window shows it.
+void amountField(Utf8Buffer& out, const QString& stored, const std::optional<Amount>& value,
+                 const LoadedNotebook& nb, qsizetype lineIndex, QStringList& warnings) {
+    if (value)
+        out.storageAmount(*value);
+    else if (!stored.isEmpty())
+        warnAmount(stored, nb, lineIndex, warnings);
 }
 
 // Finds the first value code page 932 cannot hold and refuses the export at its line.
@@ -49,118 +50,153 @@ void warnDate(const Observation& o, const LoadedNotebook& nb, qsizetype nameLine
     refuseData(nb.path, 0, u"コードページ 932 で書けない文字があります"_s);
 }
 
-void appendJsonString(QString& out, QStringView text) {
-    out += u'"';
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        switch (u) {
+void jsonString(Utf8Buffer& out, QStringView text) {
+    out << '"';
+    qsizetype start = 0;
+    const auto flush = [&](qsizetype end) { out << text.sliced(start, end - start); };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        const char* escape = nullptr;
+        switch (c) {
         case u'"':
-            out += u"\\\"";
+            escape = "\\\"";
             break;
         case u'\\':
-            out += u"\\\\";
+            escape = "\\\\";
             break;
         case u'\n':
-            out += u"\\n";
+            escape = "\\n";
             break;
         case u'\r':
-            out += u"\\r";
+            escape = "\\r";
             break;
         case u'\t':
-            out += u"\\t";
+            escape = "\\t";
             break;
         default:
             // Other controls, and the two separators a script would take as line ends.
-            if (u < 0x20 || u == 0x2028 || u == 0x2029)
-                out += u"\\u%1"_s.arg(int(u), 4, 16, QChar(u'0'));
-            else
-                out += c;
+            if (c >= 0x20 && c != 0x2028 && c != 0x2029)
+                continue;
+        }
+        flush(i);
+        start = i + 1;
+        if (escape) {
+            out.raw(escape);
+        } else {
+            const char hex[] = "0123456789abcdef";
+            const char code[] = {'\\',        'u', hex[c >> 12], hex[(c >> 8) & 15], hex[(c >> 4) & 15],
+                                 hex[c & 15], 0};
+            out.raw(code);
         }
     }
-    out += u'"';
-}
-
-void appendJsonAmount(QString& out, const std::optional<Amount>& value) {
-    if (value)
-        out += formatStorage(*value);
-    else
-        out += u"null";
+    flush(text.size());
+    out << '"';
 }
 
 } // namespace
 
 QByteArray exportCsv(const LoadedNotebook& nb, CsvEncoding encoding, QStringList& warnings) {
-    QString text;
-    csv::appendRecord(text, exportColumns());
-    QStringList row(6);
+    Utf8Buffer out;
+    out.reserve(256 + nb.book.count() * 24);
+    if (encoding == CsvEncoding::Utf8WithMark)
+        out << "\xEF\xBB\xBF";
+    const QStringList header = exportColumns();
+    for (qsizetype i = 0; i < header.size(); ++i) {
+        if (i > 0)
+            out << ',';
+        out << header[i];
+    }
+    out << "\r\n";
     for (const NotebookProduct& p : nb.products) {
         const ProductView& v = p.view;
-        row[0] = v.name;
-        row[1] = exportedAmount(v.standardPriceText, v.standardPrice, nb,
-                                PriceBook::standardPriceLine(p.nameLine), warnings);
-        row[5] = v.memo;
+        // Name and standard price, then the observation's three fields, then the memo.
+        const auto head = [&] {
+            csv::appendField(out, v.name);
+            out << ',';
+            amountField(out, v.standardPriceText, v.standardPrice, nb,
+                        PriceBook::standardPriceLine(p.nameLine), warnings);
+            out << ',';
+        };
+        const auto tail = [&] {
+            out << ',';
+            csv::appendField(out, v.memo);
+            out << "\r\n";
+        };
         if (v.observations.isEmpty()) {
-            row[2].clear();
-            row[3].clear();
-            row[4].clear();
-            csv::appendRecord(text, row);
+            head();
+            out << ",,";
+            tail();
             continue;
         }
         for (const Observation& o : v.observations) {
-            row[2] = o.shop;
-            row[3] =
-                exportedAmount(o.priceText, o.price, nb, PriceBook::priceLine(p.nameLine, o.slot), warnings);
-            // A date that does not read is written as stored: the import then names it.
-            warnDate(o, nb, p.nameLine, warnings);
-            row[4] = o.date ? formatStoredDate(*o.date) : o.dateText;
-            csv::appendRecord(text, row);
+            head();
+            csv::appendField(out, o.shop);
+            out << ',';
+            amountField(out, o.priceText, o.price, nb, PriceBook::priceLine(p.nameLine, o.slot), warnings);
+            out << ',';
+            if (o.date) {
+                out.date(*o.date);
+            } else {
+                // Written as stored: an import then names it.
+                warnDate(o, nb, p.nameLine, warnings);
+                csv::appendField(out, o.dateText);
+            }
+            tail();
         }
     }
     if (encoding == CsvEncoding::Utf8WithMark)
-        return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+        return out.take();
     bool ok = false;
-    QByteArray bytes = textfile::encodeCp932(text, &ok);
+    QByteArray bytes = textfile::encodeCp932(QString::fromUtf8(out.take()), &ok);
     if (!ok)
         refuseCp932(nb);
     return bytes;
 }
 
 QByteArray exportJson(const LoadedNotebook& nb, QStringList& warnings) {
-    QString out;
-    out += u"{\n  \"products\": [";
+    Utf8Buffer out;
+    out.reserve(256 + nb.book.count() * 24);
+    out << "{\n  \"products\": [";
     bool firstProduct = true;
     for (const NotebookProduct& p : nb.products) {
         const ProductView& v = p.view;
-        out += firstProduct ? u"\n    {\"name\": "_s : u",\n    {\"name\": "_s;
+        out.raw(firstProduct ? "\n    {\"name\": " : ",\n    {\"name\": ");
         firstProduct = false;
-        appendJsonString(out, v.name);
-        out += u", \"standardPrice\": ";
+        jsonString(out, v.name);
+        out << ", \"standardPrice\": ";
+        if (v.standardPrice)
+            out.storageAmount(*v.standardPrice);
+        else
+            out << "null";
         if (!v.standardPriceText.isEmpty() && !v.standardPrice)
-            exportedAmount(v.standardPriceText, v.standardPrice, nb, PriceBook::standardPriceLine(p.nameLine),
-                           warnings);
-        appendJsonAmount(out, v.standardPrice);
-        out += u", \"memo\": ";
-        appendJsonString(out, v.memo);
-        out += u", \"observations\": [";
+            warnAmount(v.standardPriceText, nb, PriceBook::standardPriceLine(p.nameLine), warnings);
+        out << ", \"memo\": ";
+        jsonString(out, v.memo);
+        out << ", \"observations\": [";
         bool firstObservation = true;
         for (const Observation& o : v.observations) {
-            out += firstObservation ? u"\n      {\"shop\": "_s : u",\n      {\"shop\": "_s;
+            out.raw(firstObservation ? "\n      {\"shop\": " : ",\n      {\"shop\": ");
             firstObservation = false;
-            appendJsonString(out, o.shop);
-            out += u", \"price\": ";
-            if (!o.priceText.isEmpty() && !o.price)
-                exportedAmount(o.priceText, o.price, nb, PriceBook::priceLine(p.nameLine, o.slot), warnings);
-            appendJsonAmount(out, o.price);
-            out += u", \"date\": ";
-            warnDate(o, nb, p.nameLine, warnings);
-            if (o.date)
-                appendJsonString(out, o.date->toString(u"yyyy-MM-dd"_s));
+            jsonString(out, o.shop);
+            out << ", \"price\": ";
+            if (o.price)
+                out.storageAmount(*o.price);
             else
-                out += u"null";
-            out += u'}';
+                out << "null";
+            if (!o.priceText.isEmpty() && !o.price)
+                warnAmount(o.priceText, nb, PriceBook::priceLine(p.nameLine, o.slot), warnings);
+            out << ", \"date\": ";
+            if (o.date) {
+                out << '"';
+                out.date(*o.date, '-') << '"';
+            } else {
+                warnDate(o, nb, p.nameLine, warnings);
+                out << "null";
+            }
+            out << '}';
         }
-        out += firstObservation ? u"]}"_s : u"\n    ]}"_s;
+        out.raw(firstObservation ? "]}" : "\n    ]}");
     }
-    out += firstProduct ? u"]\n}\n"_s : u"\n  ]\n}\n"_s;
-    return out.toUtf8();
+    out.raw(firstProduct ? "]\n}\n" : "\n  ]\n}\n");
+    return out.take();
 }

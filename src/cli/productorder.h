@@ -5,5 +5,6 @@
 
 #include <QList>
 
-// Indexes into `products` in product-name order (Japanese collation ignoring case, made total).
+// Indexes into `products` in product-name order (Japanese collation ignoring case, made total);
+// equal names (possible in a file made elsewhere) in notebook order.
 QList<qsizetype> productNameOrder(const QList<NotebookProduct>& products);

@@ -14,9 +14,14 @@ QDate staleCutOff(const QDate& today, int months) {
 
 QList<StaleProduct> staleProducts(const QList<NotebookProduct>& products, const QDate& today, int months,
                                   const std::optional<QString>& shop) {
+    return staleProducts(products, productNameOrder(products), today, months, shop);
+}
+
+QList<StaleProduct> staleProducts(const QList<NotebookProduct>& products, const QList<qsizetype>& nameOrder,
+                                  const QDate& today, int months, const std::optional<QString>& shop) {
     const QDate cutOff = staleCutOff(today, months);
     QList<StaleProduct> stale;
-    for (const qsizetype i : productNameOrder(products)) {
+    for (const qsizetype i : nameOrder) {
         const NotebookProduct& p = products[i];
         bool seenAtShop = false;
         const Observation* newest = nullptr;

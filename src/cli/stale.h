@@ -24,5 +24,8 @@ QDate staleCutOff(const QDate& today, int months);
 // shop, products never seen there are left out.
 QList<StaleProduct> staleProducts(const QList<NotebookProduct>& products, const QDate& today, int months,
                                   const std::optional<QString>& shop);
+// The same with the products' name order (productNameOrder) already at hand.
+QList<StaleProduct> staleProducts(const QList<NotebookProduct>& products, const QList<qsizetype>& nameOrder,
+                                  const QDate& today, int months, const std::optional<QString>& shop);
 
 QString staleTable(const QList<StaleProduct>& stale, const QDate& today);

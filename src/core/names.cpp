@@ -57,3 +57,29 @@ void sortProductNames(QStringList& names) {
     for (qsizetype i = 0; i < names.size(); ++i)
         names[i] = std::move(keyed[size_t(i)].name);
 }
+
+QList<qsizetype> productNameOrder(const QStringList& names) {
+    // The comparison of sortProductNames, on positions; stable, so equal names keep their order.
+    struct Keyed {
+        QCollatorSortKey key;
+        qsizetype position;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(size_t(names.size()));
+    for (qsizetype i = 0; i < names.size(); ++i)
+        keyed.push_back({japaneseCollator().sortKey(names[i]), i});
+    std::stable_sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
+        if (const int byCollation = a.key.compare(b.key); byCollation != 0)
+            return byCollation < 0;
+        const QString& x = names[a.position];
+        const QString& y = names[b.position];
+        if (const int ignoringCase = QString::compare(x, y, Qt::CaseInsensitive); ignoringCase != 0)
+            return ignoringCase < 0;
+        return QString::compare(x, y, Qt::CaseSensitive) < 0;
+    });
+    QList<qsizetype> order;
+    order.reserve(names.size());
+    for (const Keyed& k : keyed)
+        order << k.position;
+    return order;
+}

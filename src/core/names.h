@@ -10,3 +10,6 @@ bool productNameLess(const QString& a, const QString& b);
 // Where `name` goes in a list already in productNameLess order (after equal ones).
 qsizetype sortedInsertPosition(const QStringList& sorted, const QString& name);
 void sortProductNames(QStringList& names);
+// The positions of `names` in the order sortProductNames gives, equal names in their given order;
+// for sorting records by their names without moving the names.
+QList<qsizetype> productNameOrder(const QStringList& names);

@@ -45,7 +45,7 @@ TEST(PriceMarks, FollowTheWindowsDifferenceColours) {
     using M = PriceMark;
     const struct {
         QList<std::optional<Amount>> prices;
-        QList<PriceMark> marks;
+        PriceMarks marks;
     } cases[] = {
         {{980, std::nullopt, 1050, 1000}, {M::Cheapest, M::None, M::Dearest, M::None}},
         {{300}, {M::Dearest}}, // cheapest and dearest at once: the dearest colour

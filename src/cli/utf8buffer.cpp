@@ -1,0 +1,120 @@
+#include "cli/utf8buffer.h"
+
+#include <charconv>
+
+namespace {
+
+constexpr Amount UnitsPerWhole = 10000;
+
+// The code point at i, stepping over the low half of a pair; a lone surrogate is U+FFFD.
+char32_t codePointAt(QStringView text, qsizetype& i) {
+    const char16_t c = text[i].unicode();
+    if (!QChar::isSurrogate(c))
+        return c;
+    if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+        return QChar::surrogateToUcs4(c, text[++i].unicode());
+    return QChar::ReplacementCharacter;
+}
+
+} // namespace
+
+void Utf8Buffer::appendCodePoint(char32_t c) {
+    if (c < 0x80) {
+        bytes_.append(char(c));
+    } else if (c < 0x800) {
+        const char b[] = {char(0xC0 | (c >> 6)), char(0x80 | (c & 0x3F))};
+        bytes_.append(b, 2);
+    } else if (c < 0x10000) {
+        const char b[] = {char(0xE0 | (c >> 12)), char(0x80 | ((c >> 6) & 0x3F)), char(0x80 | (c & 0x3F))};
+        bytes_.append(b, 3);
+    } else {
+        const char b[] = {char(0xF0 | (c >> 18)), char(0x80 | ((c >> 12) & 0x3F)),
+                          char(0x80 | ((c >> 6) & 0x3F)), char(0x80 | (c & 0x3F))};
+        bytes_.append(b, 4);
+    }
+}
+
+Utf8Buffer& Utf8Buffer::operator<<(QStringView text) {
+    for (qsizetype i = 0; i < text.size(); ++i)
+        appendCodePoint(codePointAt(text, i));
+    return *this;
+}
+
+Utf8Buffer& Utf8Buffer::escaped(QStringView text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        switch (c) {
+        case u'&':
+            *this << "&amp;";
+            break;
+        case u'<':
+            *this << "&lt;";
+            break;
+        case u'>':
+            *this << "&gt;";
+            break;
+        case u'"':
+            *this << "&quot;";
+            break;
+        case u'\'':
+            *this << "&#39;";
+            break;
+        default:
+            if (c < 0x20 || (c >= 0x7F && c <= 0x9F))
+                appendCodePoint(QChar::ReplacementCharacter);
+            else
+                appendCodePoint(codePointAt(text, i));
+        }
+    }
+    return *this;
+}
+
+Utf8Buffer& Utf8Buffer::number(qint64 value) {
+    char digits[24];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    bytes_.append(digits, result.ptr - digits);
+    return *this;
+}
+
+Utf8Buffer& Utf8Buffer::storageAmount(Amount value) {
+    // Stored prices are whole numbers; anything else takes the rounding of the amount module.
+    if (value % UnitsPerWhole == 0)
+        return number(value / UnitsPerWhole);
+    return *this << formatStorage(value);
+}
+
+Utf8Buffer& Utf8Buffer::displayAmount(Amount value) {
+    if (value % UnitsPerWhole != 0)
+        return *this << formatDisplay(value);
+    const qint64 whole = value / UnitsPerWhole; // never the most negative qint64
+    char digits[24];
+    const auto result = std::to_chars(digits, digits + sizeof digits, whole < 0 ? -whole : whole);
+    const qsizetype count = result.ptr - digits;
+    if (whole < 0)
+        bytes_.append('-');
+    for (qsizetype i = 0; i < count; ++i) {
+        if (i > 0 && (count - i) % 3 == 0)
+            bytes_.append(',');
+        bytes_.append(digits[i]);
+    }
+    return *this;
+}
+
+Utf8Buffer& Utf8Buffer::date(const QDate& date, char separator) {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    date.getDate(&year, &month, &day);
+    const char text[] = {char('0' + year / 1000 % 10),
+                         char('0' + year / 100 % 10),
+                         char('0' + year / 10 % 10),
+                         char('0' + year % 10),
+                         separator,
+                         char('0' + month / 10),
+                         char('0' + month % 10),
+                         separator,
+                         char('0' + day / 10),
+                         char('0' + day % 10)};
+    bytes_.append(text, sizeof text);
+    return *this;
+}
