@@ -193,8 +193,7 @@ int Runner::run(const QStringList& arguments) {
 }
 
 int Runner::exportCommand(const QStringList& args) {
-    const Arguments a =
-        parseArguments(u"export"_s, args, {u"--format"_s, u"--encoding"_s, u"-o"_s, u"--output"_s}, {}, 1);
+    const Arguments a = parseArguments(u"export"_s, args, {u"--format"_s, u"--encoding"_s, u"-o"_s}, {}, 1);
     const QString format = a.value(u"--format"_s).value_or(u"csv"_s);
     if (format != u"csv"_s && format != u"json"_s)
         usageError(u"--format は csv か json です（%1 は使えません）"_s.arg(format));
@@ -209,9 +208,7 @@ int Runner::exportCommand(const QStringList& args) {
         else if (name != u"utf-8"_s && name != u"utf8"_s)
             usageError(u"--encoding は utf-8 か cp932 です（%1 は使えません）"_s.arg(*encodingName));
     }
-    if (a.values.contains(u"-o"_s) && a.values.contains(u"--output"_s))
-        usageError(u"-o が二度指定されています"_s);
-    const std::optional<QString> output = a.value(u"-o"_s) ? a.value(u"-o"_s) : a.value(u"--output"_s);
+    const std::optional<QString> output = a.value(u"-o"_s);
     const QString input = a.positional.first();
     if (output)
         checkPlainOutput(*output, input);
@@ -320,10 +317,8 @@ int Runner::staleCommand(const QStringList& args) {
 }
 
 int Runner::reportCommand(const QStringList& args) {
-    const Arguments a = parseArguments(u"report"_s, args, {u"-o"_s, u"--output"_s}, {u"--open"_s}, 1);
-    if (a.values.contains(u"-o"_s) && a.values.contains(u"--output"_s))
-        usageError(u"-o が二度指定されています"_s);
-    std::optional<QString> output = a.value(u"-o"_s) ? a.value(u"-o"_s) : a.value(u"--output"_s);
+    const Arguments a = parseArguments(u"report"_s, args, {u"-o"_s}, {u"--open"_s}, 1);
+    std::optional<QString> output = a.value(u"-o"_s);
     const bool open = a.flags.contains(u"--open"_s);
     const QString input = a.positional.first();
     if (output)
