@@ -100,6 +100,7 @@ FolderPicker::FolderPicker(const QString& title, QWidget* parent) : QDialog(pare
     tree_->setSelectionMode(QAbstractItemView::SingleSelection);
     tree_->expand(model_->index(u"/"_s));
     tree_->setMinimumSize(320, 320);
+    tree_->setAccessibleName(u"フォルダー"_s);
     layout->addWidget(tree_);
 
     status_ = new QLabel(this);
