@@ -208,6 +208,14 @@ template <class Handle> bool ListBox::byUser(Handle handle) {
 }
 
 void ListBox::mousePressEvent(QMouseEvent* event) {
+    // A list of single choice keeps its choice when the press misses every entry, as the list boxes
+    // of the desktop do; a double-click below the entries then confirms that choice.
+    if (selectionMode() == QAbstractItemView::SingleSelection && !itemAt(event->position().toPoint())) {
+        if (focusPolicy() & Qt::ClickFocus)
+            setFocus(Qt::MouseFocusReason);
+        event->accept();
+        return;
+    }
     const bool picked = byUser([&] { QListWidget::mousePressEvent(event); });
     // A press on the current entry changes no current entry, yet it is the user's pick.
     if (!picked && itemAt(event->position().toPoint()))

@@ -67,7 +67,8 @@ class DatePicker : public QDateEdit {
 
 // A list box that tells apart what the user does from what the program does: userPicked is emitted
 // once for every change of the current entry that a mouse press, a drag or a key makes, and for a
-// press on the entry that is already current; never for changes from code.
+// press on the entry that is already current; never for changes from code. A list of single choice
+// keeps its choice when a press misses every entry.
 class ListBox : public QListWidget {
     Q_OBJECT
   public:
