@@ -82,9 +82,7 @@ QLabel* newLabel(const ControlSpec& c, const WindowSpec& window, QWidget& surfac
         if (QStringView(g.window) == QStringView(window.name) && name.startsWith(QStringView(g.namePrefix)))
             return new GrowingLabel(text, QRect(c.x, c.y, c.w, c.h), g.grows, g.limit, &surface);
     }
-    auto* label = new QLabel(text, &surface);
-    label->setTextFormat(Qt::PlainText);
-    return label;
+    return new QLabel(text, &surface);
 }
 
 QWidget* createControl(const ControlSpec& c, const WindowSpec& window, QWidget& surface) {
