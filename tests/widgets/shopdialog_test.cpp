@@ -93,7 +93,7 @@ TEST(ShopDialog, InputAndPositionFollowEveryChangeOfTheCurrentEntry) {
         input.setText(u"新しい店"_s);
         dialog.findChild<QAbstractButton*>(u"BTN_TSUIKA"_s)->click();
         EXPECT_EQ(list.currentRow(), 8);
-        EXPECT_EQ(picks, QList<int>());
+        EXPECT_TRUE(picks.isEmpty()) << picks.size();
         EXPECT_EQ(input.text(), QString());
         EXPECT_EQ(position.text(), u"6 番目"_s);
         dialog.findChild<QAbstractButton*>(u"OKBtn"_s)->click();
