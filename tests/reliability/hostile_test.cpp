@@ -6,6 +6,7 @@
 #include "core/textfile.h"
 #include "shops/shoplist.h"
 #include "support/formfixture.h"
+#include "support/qtprinters.h"
 
 #include <QDir>
 #include <QFile>

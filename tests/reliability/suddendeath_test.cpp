@@ -7,6 +7,7 @@
 // PRICOTTA_KILL_PRODUCTS the size of the notebook.
 #include "core/textfile.h"
 #include "support/formfixture.h"
+#include "support/qtprinters.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -48,7 +49,7 @@ QByteArray readAll(const QString& path) {
 }
 
 TEST(SuddenDeath, KilledSavesLeaveWholeFilesAndNoTemporaryFileForLong) {
-    const int kills = setting("PRICOTTA_KILLS", 4);
+    const int kills = setting("PRICOTTA_KILLS", 5);
     const int products = setting("PRICOTTA_KILL_PRODUCTS", 3000);
     TestDir dir;
     // Two versions of different sizes, so that a torn file can be neither of them.
@@ -109,23 +110,29 @@ TEST(SuddenDeath, KilledSavesLeaveWholeFilesAndNoTemporaryFileForLong) {
     EXPECT_EQ(readAll(book), oldBook);
 }
 
-// A temporary file that may still be written is left alone, and so is anything not named like ours.
-TEST(SuddenDeath, RecentOrForeignTemporaryFilesStay) {
+// A save removes the old temporary files of killed saves in its folder; one that may still be
+// written is left alone, and so is anything not named like ours.
+TEST(SuddenDeath, SavesRemoveOnlyOldTemporaryFilesOfTheirOwn) {
     TestDir dir;
     const QDateTime old = QDateTime::currentDateTime().addSecs(-3600);
-    const QStringList kept{u".prcabcdefgh.tmp"_s, u".prc12345678.tmp.txt"_s, u".prcabc.tmp"_s,
-                           u"prcabcdefgh.tmp"_s,  u".prcABCDEFGH.tmp"_s,     u".PRCabcdefgh.TMP"_s};
-    dir.write(u".prcabcdefgh.tmp"_s, "being written");
-    for (const QString& name : kept.sliced(1)) {
-        QFile f(dir.write(name, "someone else's"));
+    const QStringList stale{u".prcabcd1234.tmp"_s, u".prc0000zzzz.tmp"_s};
+    const QStringList foreign{u".prc12345678.tmp.txt"_s, u".prcabc.tmp"_s, u"prcabcdefgh.tmp"_s,
+                              u".prcABCDEFGH.tmp"_s, u".PRCabcdefgh.TMP"_s};
+    for (const QString& name : stale + foreign) {
+        QFile f(dir.write(name, "left behind"));
         ASSERT_TRUE(f.open(QIODevice::ReadWrite));
         ASSERT_TRUE(f.setFileTime(old, QFileDevice::FileModificationTime));
     }
+    dir.write(u".prcabcdefgh.tmp"_s, "being written");
     ASSERT_TRUE(QDir(dir.path()).mkdir(u".prcfolder1.tmp"_s));
+    ASSERT_TRUE(QFile::link(dir.file(u".prcabcd1234.tmp"_s), dir.file(u".prclink0000.tmp"_s)));
+
     textfile::writeBytes(dir.file(u"book.txt"_s), "zorvandata\r\n");
-    QStringList expected = kept + QStringList{u".prcfolder1.tmp"_s, u"book.txt"_s};
+    QStringList expected = foreign + QStringList{u".prcabcdefgh.tmp"_s, u".prcfolder1.tmp"_s,
+                                                 u".prclink0000.tmp"_s, u"book.txt"_s};
     expected.sort();
-    QStringList present = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    QStringList present =
+        QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     present.sort();
     EXPECT_EQ(present, expected);
 }
