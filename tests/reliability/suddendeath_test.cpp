@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <csignal>
 #include <random>
 #include <thread>
@@ -93,6 +94,8 @@ TEST(SuddenDeath, KilledSavesLeaveWholeFilesAndNoTemporaryFileForLong) {
         leftBehind = found;
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{u"book.txt"_s, u"next.txt"_s}));
     }
+
+    std::printf("%d of %d kills cut a save short\n", leftBehind, kills);
 
     // Leftovers are removed by the next save in their folder once they are an hour old.
     for (const QString& folder : {dir.path(), dir.path() + u"/prog"_s}) {
