@@ -11,7 +11,6 @@
 #include <QStringEncoder>
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <vector>
 
@@ -37,73 +36,40 @@ constexpr bool isTrailByte(uchar b) {
     return b >= 0x40 && b <= 0xFC && b != 0x7F;
 }
 
-// Code page 932 both ways, built once from ICU's Shift_JIS and corrected where ICU differs from
-// Windows. Encoding is the exact inverse of decoding, so whatever encodes decodes back unchanged.
-struct Cp932Tables {
-    std::array<char16_t, 256> single{}; // characters of the bytes that are not lead bytes
-    std::vector<char16_t> pairs;        // by lead << 8 | trail; 0 where the pair has no character
-    std::vector<quint16> codes;         // by character: one byte, or lead << 8 | trail; 0 for none
-};
+#include "core/cp932data.inc"
 
-// A fresh converter each time: resetState() does not clear an ICU converter's error flag.
-char16_t decodeWithIcu(QByteArrayView bytes) {
-    QStringDecoder decoder("Shift_JIS");
-    Q_ASSERT(decoder.isValid());
-    const QString text = decoder.decode(bytes);
-    if (decoder.hasError() || text.size() != 1)
-        return 0;
-    const char16_t c = text.front().unicode();
-    // ICU reports a pair it cannot convert as the substitute character, not as an error.
-    return c == 0x1A || c == 0xFFFD ? 0 : c;
-}
+// Code page 932 both ways, as lookup tables made at first use from the static data above (a few
+// tens of microseconds). Encoding is the exact inverse of decoding, so whatever encodes decodes
+// back unchanged.
+struct Cp932Tables {
+    std::vector<char16_t> pairs; // by lead << 8 | trail; 0 where the pair has no character
+    std::vector<quint16> codes;  // by character: one byte, or lead << 8 | trail; 0 for none
+};
 
 Cp932Tables buildTables() {
     Cp932Tables t;
-
-    // ICU follows IBM in swapping 1A, 1C and 7F and knows nothing of 80, A0 and FD-FF.
-    for (int b = 0; b < 0x80; ++b)
-        t.single[b] = char16_t(b);
-    t.single[0x80] = 0x0080;
-    t.single[0xA0] = 0xF8F0;
-    t.single[0xFD] = 0xF8F1;
-    t.single[0xFE] = 0xF8F2;
-    t.single[0xFF] = 0xF8F3;
-    for (int b = 0xA1; b <= 0xDF; ++b) {
-        const char byte = char(b);
-        t.single[b] = decodeWithIcu(QByteArrayView(&byte, 1));
-    }
-
     t.pairs.assign(0x10000, 0);
+    int row = 0;
     for (int lead = 0x81; lead <= 0xFC; ++lead) {
         if (!isLeadByte(uchar(lead)))
             continue;
-        for (int trail = 0x40; trail <= 0xFC; ++trail) {
-            if (!isTrailByte(uchar(trail)))
-                continue;
-            const char pair[2] = {char(lead), char(trail)};
-            t.pairs[lead << 8 | trail] = decodeWithIcu(QByteArrayView(pair, 2));
-        }
+        for (int trail = 0x40; trail <= 0xFC; ++trail)
+            t.pairs[lead << 8 | trail] = Cp932Pairs[row * Cp932Trails + trail - 0x40];
+        ++row;
     }
 
     t.codes.assign(0x10000, 0);
     for (int b = 1; b < 0x100; ++b) {
-        if (!isLeadByte(uchar(b)) && t.single[b] != 0)
-            t.codes[t.single[b]] = quint16(b);
+        if (!isLeadByte(uchar(b)) && Cp932Single[b] != 0)
+            t.codes[Cp932Single[b]] = quint16(b);
     }
-    // Some characters have two or three pairs; ICU's encoder knows which one Windows writes.
     for (int code = 0x8100; code < 0x10000; ++code) {
         const char16_t c = t.pairs[code];
-        if (c == 0 || t.codes[c] != 0)
-            continue;
-        t.codes[c] = quint16(code);
-        QStringEncoder encoder("Shift_JIS");
-        const QByteArray preferred = encoder.encode(QStringView(&c, 1));
-        if (!encoder.hasError() && preferred.size() == 2) {
-            const int other = uchar(preferred[0]) << 8 | uchar(preferred[1]);
-            if (t.pairs[other] == c)
-                t.codes[c] = quint16(other);
-        }
+        if (c != 0 && t.codes[c] == 0)
+            t.codes[c] = quint16(code);
     }
+    for (const auto& [character, code] : Cp932Preferred)
+        t.codes[character] = code;
     return t;
 }
 
@@ -126,6 +92,49 @@ QString decodeUnicode(QStringDecoder::Encoding encoding, QByteArrayView bytes) {
             text[i] = QChar::ReplacementCharacter;
     }
     return text;
+}
+
+// Whether the bytes up to the first NUL are valid UTF-8 holding at least one character beyond ASCII.
+// Code page 932 text of real Japanese is almost never valid UTF-8, so such a file without a mark was
+// made by a UTF-8 program.
+bool isUtf8Text(QByteArrayView bytes) {
+    const auto* p = reinterpret_cast<const uchar*>(bytes.data());
+    const qsizetype size = bytes.size();
+    bool beyondAscii = false;
+    for (qsizetype i = 0; i < size;) {
+        const uchar b = p[i];
+        if (b == 0)
+            break;
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        beyondAscii = true;
+        int length = 0;
+        uchar low = 0x80;  // the allowed range of the second byte, against overlong forms,
+        uchar high = 0xBF; // surrogates and code points beyond U+10FFFF
+        if (b >= 0xC2 && b <= 0xDF) {
+            length = 2;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            length = 3;
+            low = b == 0xE0 ? 0xA0 : 0x80;
+            high = b == 0xED ? 0x9F : 0xBF;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            length = 4;
+            low = b == 0xF0 ? 0x90 : 0x80;
+            high = b == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        if (size - i < length || p[i + 1] < low || p[i + 1] > high)
+            return false;
+        for (int k = 2; k < length; ++k) {
+            if (p[i + k] < 0x80 || p[i + k] > 0xBF)
+                return false;
+        }
+        i += length;
+    }
+    return beyondAscii;
 }
 
 QByteArray encodeUnicode(QStringEncoder::Encoding encoding, QByteArrayView mark, const QString& text) {
@@ -250,7 +259,7 @@ QString decodeCp932(QByteArrayView bytes) {
     for (qsizetype i = 0; i < size;) {
         const uchar b = src[i];
         if (!isLeadByte(b)) {
-            *dst++ = t.single[b];
+            *dst++ = Cp932Single[b];
             ++i;
         } else if (i + 1 == size || src[i + 1] < 0x20) {
             // A control byte after a lead byte stays itself, so a broken pair cannot swallow a
@@ -301,6 +310,10 @@ DecodedText decode(QByteArrayView bytes) {
     } else if (bytes.startsWith(Utf8Mark)) {
         result.encoding = TextEncoding::Utf8Bom;
         text = decodeUnicode(QStringDecoder::Utf8, bytes.sliced(Utf8Mark.size()));
+    } else if (isUtf8Text(bytes)) {
+        // Written without a mark by another program; saved again by the rule for unmarked files.
+        result.encoding = TextEncoding::Cp932;
+        text = decodeUnicode(QStringDecoder::Utf8, bytes);
     } else {
         result.encoding = TextEncoding::Cp932;
         text = decodeCp932(bytes);
@@ -327,10 +340,11 @@ QByteArray encode(const QStringList& lines, TextEncoding preferred, TextEncoding
     case TextEncoding::Cp932: {
         bool ok = false;
         bytes = encodeCp932(text, &ok);
-        // Bytes that begin like a byte-order mark would be read back as another encoding.
-        const bool looksMarked =
-            bytes.startsWith(Utf16LeMark) || bytes.startsWith(Utf16BeMark) || bytes.startsWith(Utf8Mark);
-        if (ok && !looksMarked)
+        // Bytes that begin like a byte-order mark, or that are valid UTF-8 (a few half-width
+        // katakana are), would be read back as another encoding.
+        const bool misread = bytes.startsWith(Utf16LeMark) || bytes.startsWith(Utf16BeMark) ||
+                             bytes.startsWith(Utf8Mark) || isUtf8Text(bytes);
+        if (ok && !misread)
             break;
         // Nothing typed may turn into a substitute character: UTF-8 holds every character.
         encoding = TextEncoding::Utf8Bom;

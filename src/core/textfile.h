@@ -1,7 +1,9 @@
 // Reading and writing every text file of the program: notebooks, the shop list, the settings file.
-// Reading honours a UTF-8 or UTF-16 byte-order mark and otherwise decodes code page 932; lines split
+// Reading honours a UTF-8 or UTF-16 byte-order mark, reads unmarked valid UTF-8 holding non-ASCII
+// characters as UTF-8 and otherwise decodes code page 932; lines split
 // at CR LF, CR or LF; a NUL ends the text. Writing puts CR LF after every line, in code page 932
-// when every character encodes and in UTF-8 with a mark otherwise, and replaces the file whole.
+// when every character encodes (and the bytes cannot be mistaken for a mark or for UTF-8) and in
+// UTF-8 with a mark otherwise, and replaces the file whole.
 #pragma once
 
 #include <QByteArray>

@@ -367,3 +367,33 @@ TEST(TextFile, NeverWritesCodePageBytesThatLookLikeAMark) {
         EXPECT_EQ(textfile::decode(bytes).lines, lines);
     }
 }
+
+// A file without a mark is read as UTF-8 when its bytes are valid UTF-8 beyond ASCII, else as code
+// page 932; whatever is written without a mark reads back as itself.
+TEST(TextFile, ReadsUnmarkedUtf8AndNeverWritesCodePageBytesThatLookLikeIt) {
+    const struct {
+        QByteArray bytes;
+        QStringList lines;
+    } reads[] = {
+        {"\xE5\xAE\xB6\xE8\xA8\x88\r\n\xE7\xB0\xBF", {u"家計"_s, u"簿"_s}},        // UTF-8 from Linux
+        {"\x89\xC6\x8C\x76\x95\xEB\r\n", {u"家計簿"_s}},                           // code page 932
+        {"abc\r\n", {u"abc"_s}},                                                   // ASCII either way
+        {"\xC3\xA9\xED\xA0\x80", {textfile::decodeCp932("\xC3\xA9\xED\xA0\x80")}}, // a surrogate: not UTF-8
+        {"\xC0\xAF", {textfile::decodeCp932("\xC0\xAF")}},                         // overlong: not UTF-8
+        {QByteArray("\xE5\xAE\xB6\0\xFF", 5), {u"家"_s}},                          // a NUL ends the text
+    };
+    for (const auto& r : reads) {
+        const DecodedText text = textfile::decode(r.bytes);
+        EXPECT_EQ(shown(text.lines), shown(r.lines)) << hex(r.bytes);
+        EXPECT_EQ(text.encoding, TextEncoding::Cp932);
+    }
+    // ﾃｽ is C3 BD in code page 932, which is also "ý" in UTF-8.
+    for (const QStringList& lines : {QStringList{u"ﾃｽ"_s}, QStringList{u"ﾃｽﾄ"_s, u"ﾃﾞ"_s}}) {
+        TextEncoding used = TextEncoding::Cp932;
+        const QByteArray bytes = textfile::encode(lines, TextEncoding::Cp932, &used);
+        EXPECT_EQ(textfile::decode(bytes).lines, lines) << hex(bytes);
+    }
+    TextEncoding used = TextEncoding::Utf8Bom;
+    textfile::encode({u"家計簿"_s}, TextEncoding::Cp932, &used);
+    EXPECT_EQ(used, TextEncoding::Cp932);
+}
