@@ -1,7 +1,8 @@
 # Installs the build into a scratch prefix and checks that every file lies where the installed
 # program and the desktop look for it, and that the installed program runs.
 #   cmake -DBUILD_DIR=... -DSTAGE=... -DBINDIR=... -DDATADIR=... -DDATA_FROM_BIN=...
-#         -DLIBRARY_FROM_BIN=... -DDESKTOP_ID=... -DMETAINFO_ID=... -DVERSION=... -P this
+#         -DLIBRARY_FROM_BIN=... -DDESKTOP_ID=... -DMETAINFO_ID=... -DVERSION=...
+#         [-DAPPSTREAMCLI=...] -P this
 file(REMOVE_RECURSE ${STAGE})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${STAGE}
   RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE out)
@@ -38,4 +39,13 @@ execute_process(COMMAND env -i LANG=C ${bin}/pricotta --version
   RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT code EQUAL 0 OR NOT out STREQUAL "Pricotta ${VERSION}\n")
   message(FATAL_ERROR "the installed program answered ${code}: ${out}${err}")
+endif()
+
+# The metadata and the desktop entry it launches agree, as a software centre reads them.
+if(APPSTREAMCLI)
+  execute_process(COMMAND ${APPSTREAMCLI} validate-tree --no-net ${STAGE}
+    RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  if(NOT code EQUAL 0)
+    message(FATAL_ERROR "appstreamcli validate-tree ${STAGE}:\n${out}")
+  endif()
 endif()

@@ -1,5 +1,5 @@
-// The program and the desktop: the opener's exit status decides whether a file was opened, and
-// Qt's own dialogs leave nothing in the user's folders.
+// The program and the desktop: its icon, the opener's exit status deciding whether a file was
+// opened, and Qt's own dialogs leaving nothing in the user's folders.
 #include "support/testfiles.h"
 #include "ui/desktop.h"
 #include "ui/qtuiservices.h"
@@ -45,6 +45,14 @@ TEST(Opener, TheOpenersExitStatusTellsWhetherTheFileWasOpened) {
         EXPECT_EQ(QString::fromUtf8(dir.read(QFileInfo(opener).fileName() + u".arg"_s)), file);
     }
     EXPECT_EQ(runOpener(dir.file(u"no-such-opener"_s), file, 500), OpenerResult::NotStarted);
+}
+
+TEST(ProgramIcon, ComesInEverySizeTheDesktopAsksFor) {
+    const QIcon icon = programIcon();
+    const QList<QSize> sizes = icon.availableSizes();
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
+    EXPECT_FALSE(icon.pixmap(32).isNull());
 }
 
 TEST(QtSettings, FileDialogsLeaveNothingInTheUsersFolders) {
