@@ -1,8 +1,9 @@
 // The command line: --version and --help answer and end, anything else is refused with exit 2,
-// and no argument opens the window.
+// and no argument opens the window; the read-me and the manual name the same version.
 #include "app/commandline.h"
 #include "core/programinfo.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -43,6 +44,17 @@ TEST(CommandLine, JapaneseWhenTheUserInterfaceLanguageIsJapanese) {
     EXPECT_TRUE(prefersJapanese(QLocale(QLocale::Japanese, QLocale::Japan)));
     EXPECT_FALSE(prefersJapanese(QLocale(QLocale::English, QLocale::UnitedStates)));
     EXPECT_FALSE(prefersJapanese(QLocale::c()));
+}
+
+TEST(ProgramVersion, TheReadMeAndTheManualNameTheBuildsVersion) {
+    for (const QString& name : {u"お読み下さい.txt"_s, u"zorvan_00.html"_s}) {
+        SCOPED_TRACE(name.toStdString());
+        QFile file(QStringLiteral(PRICOTTA_SOURCE_DIR) + u"/resources/"_s + name);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        EXPECT_TRUE(text.contains(programVersionFullWidth()));
+        EXPECT_TRUE(text.contains(u"pricotta_"_s + programVersion() + u"_amd64.deb"_s));
+    }
 }
 
 } // namespace
