@@ -43,6 +43,8 @@ QString systemText(int errnoValue) {
         return u"開いているファイルが多すぎます。"_s;
     case ENAMETOOLONG:
         return u"ファイル名が長すぎます。"_s;
+    case EFBIG:
+        return u"ファイルが大きすぎるため書き込めません。"_s;
     case EIO:
         return u"I/O デバイス エラーです。"_s;
     default:

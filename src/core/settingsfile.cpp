@@ -18,6 +18,23 @@ QStringView trimBlanks(QStringView text) {
     return text;
 }
 
+bool isQuoted(QStringView text) {
+    return text.size() >= 2 && text.front() == u'"' && text.back() == u'"';
+}
+
+// Values are trimmed when read, so one that begins or ends with a blank, or is itself quoted, is
+// written between double quotes, which reading takes off again: a path ending in a space stays exact.
+QString storedValue(const QString& value) {
+    const bool blankAtEnd = !value.isEmpty() && (value.front() == u' ' || value.front() == u'\t' ||
+                                                 value.back() == u' ' || value.back() == u'\t');
+    return blankAtEnd || isQuoted(value) ? u'"' + value + u'"' : value;
+}
+
+QString readValue(QStringView stored) {
+    stored = trimBlanks(stored);
+    return (isQuoted(stored) ? stored.sliced(1, stored.size() - 2) : stored).toString();
+}
+
 bool sameName(const QString& a, const QString& b) {
     return QString::compare(a, b, Qt::CaseInsensitive) == 0;
 }
@@ -73,7 +90,7 @@ SettingsFile SettingsFile::load(const QString& path) {
     SettingsFile settings;
     if (!QFileInfo::exists(path))
         return settings;
-    const DecodedText text = textfile::readFile(path);
+    const DecodedText text = textfile::readFile(path, MaxSettingsBytes);
     settings.encoding_ = text.encoding;
 
     Section* current = nullptr;
@@ -102,7 +119,7 @@ SettingsFile SettingsFile::load(const QString& path) {
             current = &settings.sections_.last();
         }
         current->entries.append(
-            Entry{trimBlanks(line.left(equals)).toString(), trimBlanks(line.sliced(equals + 1)).toString()});
+            Entry{trimBlanks(line.left(equals)).toString(), readValue(line.sliced(equals + 1))});
     }
     return settings;
 }
@@ -159,7 +176,7 @@ void SettingsFile::save(const QString& path) const {
         if (!s.name.isNull())
             lines.append(u'[' + s.name + u']');
         for (const Entry& e : s.entries)
-            lines.append(e.key + u'=' + e.value);
+            lines.append(e.key + u'=' + storedValue(e.value));
     }
     textfile::writeFile(path, lines, encoding_);
 }

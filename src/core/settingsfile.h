@@ -9,6 +9,10 @@
 #include <QList>
 #include <QString>
 
+// A settings file larger than this is refused before reading: the window position, one option and
+// ten paths fit many times over.
+inline constexpr qint64 MaxSettingsBytes = 1024 * 1024;
+
 class SettingsFile {
   public:
     // A missing file reads as empty. Throws errors::fileOpen when it exists but cannot be read.

@@ -4,13 +4,16 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-#include <array>
 #include <cerrno>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -30,73 +33,40 @@ constexpr bool isTrailByte(uchar b) {
     return b >= 0x40 && b <= 0xFC && b != 0x7F;
 }
 
-// Code page 932 both ways, built once from ICU's Shift_JIS and corrected where ICU differs from
-// Windows. Encoding is the exact inverse of decoding, so whatever encodes decodes back unchanged.
-struct Cp932Tables {
-    std::array<char16_t, 256> single{}; // characters of the bytes that are not lead bytes
-    std::vector<char16_t> pairs;        // by lead << 8 | trail; 0 where the pair has no character
-    std::vector<quint16> codes;         // by character: one byte, or lead << 8 | trail; 0 for none
-};
+#include "core/cp932data.inc"
 
-// A fresh converter each time: resetState() does not clear an ICU converter's error flag.
-char16_t decodeWithIcu(QByteArrayView bytes) {
-    QStringDecoder decoder("Shift_JIS");
-    Q_ASSERT(decoder.isValid());
-    const QString text = decoder.decode(bytes);
-    if (decoder.hasError() || text.size() != 1)
-        return 0;
-    const char16_t c = text.front().unicode();
-    // ICU reports a pair it cannot convert as the substitute character, not as an error.
-    return c == 0x1A || c == 0xFFFD ? 0 : c;
-}
+// Code page 932 both ways, as lookup tables made at first use from the static data above (a few
+// tens of microseconds). Encoding is the exact inverse of decoding, so whatever encodes decodes
+// back unchanged.
+struct Cp932Tables {
+    std::vector<char16_t> pairs; // by lead << 8 | trail; 0 where the pair has no character
+    std::vector<quint16> codes;  // by character: one byte, or lead << 8 | trail; 0 for none
+};
 
 Cp932Tables buildTables() {
     Cp932Tables t;
-
-    // ICU follows IBM in swapping 1A, 1C and 7F and knows nothing of 80, A0 and FD-FF.
-    for (int b = 0; b < 0x80; ++b)
-        t.single[b] = char16_t(b);
-    t.single[0x80] = 0x0080;
-    t.single[0xA0] = 0xF8F0;
-    t.single[0xFD] = 0xF8F1;
-    t.single[0xFE] = 0xF8F2;
-    t.single[0xFF] = 0xF8F3;
-    for (int b = 0xA1; b <= 0xDF; ++b) {
-        const char byte = char(b);
-        t.single[b] = decodeWithIcu(QByteArrayView(&byte, 1));
-    }
-
     t.pairs.assign(0x10000, 0);
+    int row = 0;
     for (int lead = 0x81; lead <= 0xFC; ++lead) {
         if (!isLeadByte(uchar(lead)))
             continue;
-        for (int trail = 0x40; trail <= 0xFC; ++trail) {
-            if (!isTrailByte(uchar(trail)))
-                continue;
-            const char pair[2] = {char(lead), char(trail)};
-            t.pairs[lead << 8 | trail] = decodeWithIcu(QByteArrayView(pair, 2));
-        }
+        for (int trail = 0x40; trail <= 0xFC; ++trail)
+            t.pairs[lead << 8 | trail] = Cp932Pairs[row * Cp932Trails + trail - 0x40];
+        ++row;
     }
 
     t.codes.assign(0x10000, 0);
     for (int b = 1; b < 0x100; ++b) {
-        if (!isLeadByte(uchar(b)) && t.single[b] != 0)
-            t.codes[t.single[b]] = quint16(b);
+        if (!isLeadByte(uchar(b)) && Cp932Single[b] != 0)
+            t.codes[Cp932Single[b]] = quint16(b);
     }
-    // Some characters have two or three pairs; ICU's encoder knows which one Windows writes.
     for (int code = 0x8100; code < 0x10000; ++code) {
         const char16_t c = t.pairs[code];
-        if (c == 0 || t.codes[c] != 0)
-            continue;
-        t.codes[c] = quint16(code);
-        QStringEncoder encoder("Shift_JIS");
-        const QByteArray preferred = encoder.encode(QStringView(&c, 1));
-        if (!encoder.hasError() && preferred.size() == 2) {
-            const int other = uchar(preferred[0]) << 8 | uchar(preferred[1]);
-            if (t.pairs[other] == c)
-                t.codes[c] = quint16(other);
-        }
+        if (c != 0 && t.codes[c] == 0)
+            t.codes[c] = quint16(code);
     }
+    for (const auto& [character, code] : Cp932Preferred)
+        t.codes[character] = code;
     return t;
 }
 
@@ -119,6 +89,49 @@ QString decodeUnicode(QStringDecoder::Encoding encoding, QByteArrayView bytes) {
             text[i] = QChar::ReplacementCharacter;
     }
     return text;
+}
+
+// Whether the bytes up to the first NUL are valid UTF-8 holding at least one character beyond ASCII.
+// Code page 932 text of real Japanese is almost never valid UTF-8, so such a file without a mark was
+// made by a UTF-8 program.
+bool isUtf8Text(QByteArrayView bytes) {
+    const auto* p = reinterpret_cast<const uchar*>(bytes.data());
+    const qsizetype size = bytes.size();
+    bool beyondAscii = false;
+    for (qsizetype i = 0; i < size;) {
+        const uchar b = p[i];
+        if (b == 0)
+            break;
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        beyondAscii = true;
+        int length = 0;
+        uchar low = 0x80;  // the allowed range of the second byte, against overlong forms,
+        uchar high = 0xBF; // surrogates and code points beyond U+10FFFF
+        if (b >= 0xC2 && b <= 0xDF) {
+            length = 2;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            length = 3;
+            low = b == 0xE0 ? 0xA0 : 0x80;
+            high = b == 0xED ? 0x9F : 0xBF;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            length = 4;
+            low = b == 0xF0 ? 0x90 : 0x80;
+            high = b == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        if (size - i < length || p[i + 1] < low || p[i + 1] > high)
+            return false;
+        for (int k = 2; k < length; ++k) {
+            if (p[i + k] < 0x80 || p[i + k] > 0xBF)
+                return false;
+        }
+        i += length;
+    }
+    return beyondAscii;
 }
 
 QByteArray encodeUnicode(QStringEncoder::Encoding encoding, QByteArrayView mark, const QString& text) {
@@ -153,6 +166,62 @@ QString failureText(const QIODevice& device, const QString& path, int savedErrno
     return device.errorString();
 }
 
+struct FdCloser {
+    int fd;
+    ~FdCloser() { ::close(fd); }
+};
+
+QString notRegularFileText() {
+    return u"通常のファイルではありません。"_s;
+}
+
+QString tooLargeText(qint64 maxBytes) {
+    return u"ファイルが大きすぎます（%1MBまで）。"_s.arg(maxBytes / (1024 * 1024));
+}
+
+QString folderRefusesText(const QString& folder) {
+    return u"フォルダー \"%1\" に新しいファイルを作れないため保存できません。元のファイルはそのままです。"_s
+        .arg(folder);
+}
+
+struct TemporaryFile {
+    int fd = -1;
+    int error = 0;
+    QByteArray name;
+};
+
+// A new file with a short random name in `folder` (short, so that it fits wherever the target's
+// own name fits), made with the default permissions.
+TemporaryFile createTemporaryFile(const QString& folder) {
+    static constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    TemporaryFile temp;
+    const QByteArray prefix = QFile::encodeName(folder) + "/.prc";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        QByteArray name = prefix;
+        for (int i = 0; i < 8; ++i)
+            name += Letters[QRandomGenerator::global()->bounded(int(sizeof(Letters) - 1))];
+        name += ".tmp";
+        temp.fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (temp.fd >= 0) {
+            temp.name = name;
+            return temp;
+        }
+        temp.error = errno;
+        if (temp.error != EEXIST && temp.error != EINTR)
+            break;
+    }
+    return temp;
+}
+
+// Makes a rename durable; a folder that cannot be opened or synced changes nothing of the result.
+void syncFolder(const QString& folder) {
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
 } // namespace
 
 namespace textfile {
@@ -167,7 +236,7 @@ QString decodeCp932(QByteArrayView bytes) {
     for (qsizetype i = 0; i < size;) {
         const uchar b = src[i];
         if (!isLeadByte(b)) {
-            *dst++ = t.single[b];
+            *dst++ = Cp932Single[b];
             ++i;
         } else if (i + 1 == size || src[i + 1] < 0x20) {
             // A control byte after a lead byte stays itself, so a broken pair cannot swallow a
@@ -218,6 +287,10 @@ DecodedText decode(QByteArrayView bytes) {
     } else if (bytes.startsWith(Utf8Mark)) {
         result.encoding = TextEncoding::Utf8Bom;
         text = decodeUnicode(QStringDecoder::Utf8, bytes.sliced(Utf8Mark.size()));
+    } else if (isUtf8Text(bytes)) {
+        // Written without a mark by another program; saved again by the rule for unmarked files.
+        result.encoding = TextEncoding::Cp932;
+        text = decodeUnicode(QStringDecoder::Utf8, bytes);
     } else {
         result.encoding = TextEncoding::Cp932;
         text = decodeCp932(bytes);
@@ -244,7 +317,11 @@ QByteArray encode(const QStringList& lines, TextEncoding preferred, TextEncoding
     case TextEncoding::Cp932: {
         bool ok = false;
         bytes = encodeCp932(text, &ok);
-        if (ok)
+        // Bytes that begin like a byte-order mark, or that are valid UTF-8 (a few half-width
+        // katakana are), would be read back as another encoding.
+        const bool misread = bytes.startsWith(Utf16LeMark) || bytes.startsWith(Utf16BeMark) ||
+                             bytes.startsWith(Utf8Mark) || isUtf8Text(bytes);
+        if (ok && !misread)
             break;
         // Nothing typed may turn into a substitute character: UTF-8 holds every character.
         encoding = TextEncoding::Utf8Bom;
@@ -278,21 +355,49 @@ QString lineBreakRefusalText() {
     return u"改行を含む行は書き込めません"_s;
 }
 
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly))
-        throw errors::fileOpen(path, failureText(file, path, errno));
-    errno = 0;
-    QByteArray bytes = file.readAll();
-    const int readErrno = errno;
-    if (file.error() != QFileDevice::NoError)
-        throw errors::fileOpen(path, failureText(file, path, readErrno));
+QByteArray readBytes(const QString& path, qint64 maxBytes) {
+    const QByteArray native = QFile::encodeName(path);
+    // Non-blocking, so that a FIFO cannot hang the program before it is refused below.
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        throw errors::fileOpen(path, errors::systemText(errno));
+    const FdCloser closer{fd};
+    struct stat info {};
+    if (::fstat(fd, &info) != 0)
+        throw errors::fileOpen(path, errors::systemText(errno));
+    if (S_ISDIR(info.st_mode))
+        throw errors::fileOpen(path, errors::systemText(EISDIR));
+    if (!S_ISREG(info.st_mode))
+        throw errors::fileOpen(path, notRegularFileText());
+    if (info.st_size > maxBytes)
+        throw errors::fileOpen(path, tooLargeText(maxBytes));
+
+    QByteArray bytes(qsizetype(info.st_size), Qt::Uninitialized);
+    qsizetype filled = 0;
+    for (;;) {
+        // A file that grows while it is read is read up to the limit and one byte more.
+        if (filled == bytes.size()) {
+            if (bytes.size() > maxBytes)
+                throw errors::fileOpen(path, tooLargeText(maxBytes));
+            bytes.resize(qMin<qint64>(maxBytes + 1, qMax<qint64>(4096, bytes.size() * 2)));
+        }
+        const ssize_t n = ::read(fd, bytes.data() + filled, size_t(bytes.size() - filled));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throw errors::fileOpen(path, errors::systemText(errno));
+        if (n == 0)
+            break;
+        filled += n;
+    }
+    if (filled > maxBytes)
+        throw errors::fileOpen(path, tooLargeText(maxBytes));
+    bytes.truncate(filled);
     return bytes;
 }
 
-DecodedText readFile(const QString& path) {
-    return decode(readBytes(path));
+DecodedText readFile(const QString& path, qint64 maxBytes) {
+    return decode(readBytes(path, maxBytes));
 }
 
 void writeTo(QIODevice& device, const QString& path, const QByteArray& bytes) {
@@ -307,16 +412,61 @@ void writeTo(QIODevice& device, const QString& path, const QByteArray& bytes) {
 }
 
 void writeBytes(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    // Where the folder refuses the temporary file but the file itself may be written.
-    file.setDirectWriteFallback(true);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        throw errors::fileCreate(path, failureText(file, path, errno));
-    writeTo(file, path, bytes); // on failure the unsaved temporary file is discarded
-    errno = 0;
-    if (!file.commit())
-        throw errors::fileCreate(path, failureText(file, path, errno));
+    // A link is written through: the file it points to is replaced, the link stays.
+    const QFileInfo link(path);
+    const QString target = link.isSymLink() ? link.symLinkTarget() : path;
+    const QByteArray native = QFile::encodeName(target);
+
+    struct stat old {};
+    const bool exists = ::stat(native.constData(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode))
+        throw errors::fileCreate(path, errors::systemText(EISDIR));
+    if (exists && !S_ISREG(old.st_mode))
+        throw errors::fileCreate(path, notRegularFileText());
+
+    // The new text goes to a temporary file beside the target and replaces it only once every
+    // byte is written and on the disk: a full disk, a fault or a kill leaves the old file whole.
+    const QString folder = QFileInfo(target).path();
+    TemporaryFile temp = createTemporaryFile(folder);
+    if (temp.fd < 0) {
+        const int error = temp.error;
+        if ((error == EACCES || error == EPERM) && exists)
+            throw errors::fileCreate(path, folderRefusesText(folder));
+        throw errors::fileCreate(path, errors::systemText(error));
+    }
+    const auto fail = [&](int error) {
+        if (temp.fd >= 0)
+            ::close(temp.fd);
+        ::unlink(temp.name.constData());
+        throw errors::fileCreate(path, errors::systemText(error));
+    };
+
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(temp.fd, data, size_t(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            fail(n < 0 ? errno : ENOSPC);
+        data += n;
+        left -= n;
+    }
+    if (exists) {
+        // The replacement keeps the old file's permissions (and its owner, where allowed).
+        if (::fchmod(temp.fd, old.st_mode & 07777) != 0)
+            fail(errno);
+        [[maybe_unused]] const int ignored = ::fchown(temp.fd, old.st_uid, old.st_gid);
+    }
+    if (::fsync(temp.fd) != 0 && errno != EINVAL && errno != ENOTSUP)
+        fail(errno);
+    const int fd = temp.fd;
+    temp.fd = -1;
+    if (::close(fd) != 0)
+        fail(errno);
+    if (::rename(temp.name.constData(), native.constData()) != 0)
+        fail(errno);
+    syncFolder(folder);
 }
 
 void writeFile(const QString& path, const QStringList& lines, TextEncoding preferred) {

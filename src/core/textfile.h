@@ -1,7 +1,9 @@
 // Reading and writing every text file of the program: notebooks, the shop list, the settings file.
-// Reading honours a UTF-8 or UTF-16 byte-order mark and otherwise decodes code page 932; lines split
+// Reading honours a UTF-8 or UTF-16 byte-order mark, reads unmarked valid UTF-8 holding non-ASCII
+// characters as UTF-8 and otherwise decodes code page 932; lines split
 // at CR LF, CR or LF; a NUL ends the text. Writing puts CR LF after every line, in code page 932
-// when every character encodes and in UTF-8 with a mark otherwise, and replaces the file whole.
+// when every character encodes (and the bytes cannot be mistaken for a mark or for UTF-8) and in
+// UTF-8 with a mark otherwise, and replaces the file whole.
 #pragma once
 
 #include <QByteArray>
@@ -41,14 +43,19 @@ bool hasLineBreakOrNul(QStringView line);
 // The system text of the refusal: "改行を含む行は書き込めません".
 QString lineBreakRefusalText();
 
-// Reads a whole file. Throws errors::fileOpen when it cannot be opened or read.
-DecodedText readFile(const QString& path);
-// Reads the raw bytes of a file. Throws errors::fileOpen.
-QByteArray readBytes(const QString& path);
+// The largest file any reader takes unless it sets its own limit.
+inline constexpr qint64 DefaultMaxBytes = 64 * 1024 * 1024;
 
-// Replaces the file whole (temporary file, then rename; in place only where the folder refuses the
-// temporary file). Throws errors::fileCreate and leaves the old file as it was on any failure,
-// also when a line holds a line break or NUL.
+// Reads a whole file. Throws errors::fileOpen when it cannot be opened or read, is not a regular
+// file (a folder, a FIFO, a device) or holds more than `maxBytes` bytes.
+DecodedText readFile(const QString& path, qint64 maxBytes = DefaultMaxBytes);
+// Reads the raw bytes of a file, with the same refusals.
+QByteArray readBytes(const QString& path, qint64 maxBytes = DefaultMaxBytes);
+
+// Replaces the file whole: the bytes go to a temporary file in the same folder, which is synced and
+// then renamed over the target. Throws errors::fileCreate and leaves the old file as it was on any
+// failure (a full disk, a file-size limit, a folder that refuses new files, a target that is not a
+// regular file), also when a line holds a line break or NUL. A symbolic link is written through.
 void writeFile(const QString& path, const QStringList& lines, TextEncoding preferred = TextEncoding::Cp932);
 // Writes bytes the same way.
 void writeBytes(const QString& path, const QByteArray& bytes);

@@ -10,7 +10,7 @@
 using namespace Qt::StringLiterals;
 
 QStringList LoadShopList(const QString& path) {
-    return textfile::readFile(path).lines;
+    return textfile::readFile(path, MaxShopListBytes).lines;
 }
 
 void SaveShopList(const QString& path, const QStringList& names) {

@@ -10,6 +10,10 @@ class UiServices;
 // file) keeps it and the by-shop query from opening.
 inline constexpr int MaxShops = 500;
 
+// A shop list larger than this is refused before reading (a thousand times the largest list the
+// management dialog builds).
+inline constexpr qint64 MaxShopListBytes = 4 * 1024 * 1024;
+
 // Reads a shop-list file. Throws errors::fileOpen when it cannot be opened.
 QStringList LoadShopList(const QString& path);
 // Replaces the file with the names. Throws errors::fileCreate.

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 TEST(ProductNames, EqualityIgnoresCaseOnly) {
@@ -75,4 +77,24 @@ TEST(ProductNames, InsertPositionKeepsTheListSorted) {
     QStringList expected = added;
     sortProductNames(expected);
     EXPECT_EQ(built, expected);
+}
+
+// The sort compares collation keys made once per name; its order is the pairwise order's.
+TEST(ProductNames, KeyedSortGivesThePairwiseOrder) {
+    const QStringList pieces{u"ミルク"_s,   u"ﾐﾙｸ"_s,  u"みるく"_s, u"milk"_s, u"Milk"_s,
+                             u"ＭＩＬＫ"_s, u"牛乳"_s, u"パン"_s,   u"ぱん"_s, u"ﾊﾟﾝ"_s,
+                             u"a"_s,        u"B"_s,    u""_s,       u"1"_s};
+    QStringList names;
+    for (const QString& a : pieces) {
+        for (const QString& b : pieces)
+            names << a + b;
+    }
+    QStringList expected = names;
+    std::stable_sort(expected.begin(), expected.end(), productNameLess);
+    for (int round = 0; round < 3; ++round) {
+        std::rotate(names.begin(), names.begin() + 17 * round, names.end());
+        QStringList sorted = names;
+        sortProductNames(sorted);
+        EXPECT_EQ(sorted, expected);
+    }
 }

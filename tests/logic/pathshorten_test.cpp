@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
+#include <random>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -95,4 +97,89 @@ TEST(PathShortening, ToLengthKeepsTheDriveAndTheTrailingFoldersThatFit) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(ShortenPathToLength(c.path, 40, c.rules), c.expected) << c.path.toStdString();
+}
+
+namespace {
+
+// The cut as first written, one folder per measurement: the reference the fast cut must match.
+QString stepByStep(const QString& path, qsizetype fileStart,
+                   const std::function<bool(const QString&)>& tooLong, PathRules rules) {
+    const QChar delimiter = rules.delimiter;
+    const QString marker = u"..."_s + delimiter;   // stands for the folders cut so far
+    const QString markerOnly = delimiter + marker; // "/.../": every folder is cut
+
+    QString folder = path.left(fileStart);
+    const QString file = path.mid(fileStart);
+    QString drive;
+    if (rules.drives && folder.size() >= 2 && folder[1] == u':') {
+        drive = folder.left(2);
+        folder.remove(0, 2);
+    }
+
+    QString result = path;
+    while ((!folder.isEmpty() || !drive.isEmpty()) && tooLong(result)) {
+        if (folder == markerOnly) {
+            drive.clear();
+            folder = marker;
+        } else if (folder.isEmpty()) {
+            drive.clear();
+        } else if (folder == delimiter) {
+            folder.clear();
+        } else {
+            const bool rooted = folder.startsWith(delimiter);
+            if (rooted)
+                folder.remove(0, 1);
+            // Only our own marker is dropped here: a first folder whose name begins with "."
+            // (a hidden folder) is cut like any other.
+            if (folder.startsWith(marker))
+                folder.remove(0, marker.size());
+            const qsizetype next = folder.indexOf(delimiter);
+            if (next >= 0)
+                folder = marker + folder.mid(next + 1);
+            else
+                folder.clear();
+            if (rooted)
+                folder.prepend(delimiter);
+        }
+        result = drive + folder + file;
+    }
+    return result;
+}
+
+} // namespace
+
+TEST(PathShortening, MatchesTheStepByStepCutOnRandomPaths) {
+    std::mt19937 random(20261210);
+    const QStringList parts{u"a"_s,      u"bb"_s, u"..."_s, u".x"_s,
+                            u"家計簿"_s, u""_s,   u"C:"_s,  u"long_folder_name"_s};
+    for (int round = 0; round < 3000; ++round) {
+        const PathRules rules = round % 3 == 0 ? WindowsPaths : LinuxPaths;
+        QString path = round % 2 ? QString(rules.delimiter) : QString();
+        const int folders = int(random() % 7);
+        for (int i = 0; i < folders; ++i)
+            path += parts[random() % parts.size()] + rules.delimiter;
+        path += u"f.txt"_s;
+        const int limit = int(random() % 40);
+        const auto tooLong = [limit](const QString& text) { return text.size() > limit; };
+        const qsizetype folderEnd = path.lastIndexOf(rules.delimiter);
+        const QString expected = stepByStep(path, folderEnd + 1, tooLong, rules);
+        ASSERT_EQ(ShortenPathToWidth(path, limit * 10, tenPerCharacter, rules), expected)
+            << path.toStdString() << " " << limit;
+    }
+}
+
+// A history entry can hold a path of any length: it is cut in one pass, not folder by folder.
+TEST(PathShortening, CutsAMegabytePathInOnePass) {
+    QString path = u"/"_s;
+    while (path.size() < 1024 * 1024)
+        path += u"folder/"_s;
+    path += u"a.txt"_s;
+    EXPECT_EQ(ShortenPathToLength(path, 40), u"/.../folder/folder/folder/folder/a.txt"_s);
+    int measured = 0;
+    const auto width = [&](const QString& text) {
+        ++measured;
+        return int(text.size());
+    };
+    EXPECT_EQ(ShortenPathToWidth(path, 11, width), u"/.../a.txt"_s);
+    EXPECT_LT(measured, 64);
 }

@@ -188,3 +188,33 @@ TEST(SettingsFile, ValueWithALineBreakIsRefusedAndTheFileKept) {
     EXPECT_THROW(settings.save(path), AppError);
     EXPECT_EQ(hex(dir.read(u"zorvan.ini"_s)), hex("[Form]\r\nTOP=1\r\n"));
 }
+
+// Values are trimmed when read; one that would lose a blank or its quotes is stored quoted.
+TEST(SettingsFile, KeepsValuesWithBlanksAtTheEndsOrQuotesExact) {
+    TestDir dir;
+    const QString path = dir.file(u"zorvan.ini"_s);
+    struct Case {
+        QString value;
+        QByteArray stored;
+    };
+    const QList<Case> cases{
+        {u"/home/user/a.txt "_s, "0=\"/home/user/a.txt \""},
+        {u" lead"_s, "0=\" lead\""},
+        {u"\"quoted\""_s, "0=\"\"quoted\"\""},
+        {u"plain \"inner\" text"_s, "0=plain \"inner\" text"},
+        {u"\""_s, "0=\""},
+    };
+    for (const Case& c : cases) {
+        SettingsFile settings;
+        settings.setValue(u"F_RIREKI"_s, u"0"_s, c.value);
+        settings.save(path);
+        EXPECT_EQ(hex(dir.read(u"zorvan.ini"_s)), hex("[F_RIREKI]\r\n" + c.stored + "\r\n"));
+        EXPECT_EQ(SettingsFile::load(path).value(u"F_RIREKI"_s, u"0"_s), c.value);
+    }
+}
+
+TEST(SettingsFile, RefusesAFileTooLargeForSettings) {
+    TestDir dir;
+    const QString path = dir.write(u"zorvan.ini"_s, QByteArray(MaxSettingsBytes + 1, ';'));
+    EXPECT_THROW(SettingsFile::load(path), AppError);
+}

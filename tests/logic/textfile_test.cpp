@@ -9,6 +9,8 @@
 
 #include <random>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -320,4 +322,78 @@ TEST(TextFile, ArbitraryBytesSettleAfterOneLoad) {
         const DecodedText second = textfile::decode(textfile::encode(first.lines, TextEncoding::Cp932));
         ASSERT_EQ(second.lines, first.lines) << bytes.toHex().constData();
     }
+}
+
+// A FIFO would block a plain read for ever and a device never ends: only regular files are read.
+TEST(TextFile, RefusesWhatIsNotARegularFileOrIsTooLarge) {
+    TestDir dir;
+    const QString fifo = dir.file(u"fifo.txt"_s);
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString zero = dir.file(u"zero.txt"_s);
+    ASSERT_TRUE(QFile::link(u"/dev/zero"_s, zero));
+    const QString big = dir.write(u"big.txt"_s, QByteArray(2 * 1024 * 1024 + 1, 'a'));
+    struct Case {
+        QString path;
+        qint64 limit;
+        QString reason;
+    };
+    const QList<Case> cases{
+        {fifo, textfile::DefaultMaxBytes, u"通常のファイルではありません。"_s},
+        {zero, textfile::DefaultMaxBytes, u"通常のファイルではありません。"_s},
+        {big, 2 * 1024 * 1024, u"ファイルが大きすぎます（2MBまで）。"_s},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(errorOf([&] { textfile::readFile(c.path, c.limit); }),
+                  u"ファイル %1 は開けません。 %2 "_s.arg(c.path, c.reason));
+    }
+    EXPECT_EQ(textfile::readBytes(big, 2 * 1024 * 1024 + 1).size(), 2 * 1024 * 1024 + 1);
+    for (const QString& path : {fifo, zero}) {
+        EXPECT_EQ(errorOf([&] { textfile::writeFile(path, {u"x"_s}); }),
+                  u"ファイル \"%1\" を作成できません。通常のファイルではありません。"_s.arg(path));
+    }
+}
+
+// The code page 932 bytes of U+F8F3 U+F8F2 are FF FE: such a text is written in UTF-8 with a mark so
+// that it reads back as itself.
+TEST(TextFile, NeverWritesCodePageBytesThatLookLikeAMark) {
+    const QList<QStringList> cases{
+        {u"\uF8F3\uF8F2A店"_s, u"B"_s},
+        {u"\uF8F2\uF8F3a=1"_s},
+    };
+    for (const QStringList& lines : cases) {
+        TextEncoding used = TextEncoding::Cp932;
+        const QByteArray bytes = textfile::encode(lines, TextEncoding::Cp932, &used);
+        EXPECT_EQ(used, TextEncoding::Utf8Bom);
+        EXPECT_EQ(textfile::decode(bytes).lines, lines);
+    }
+}
+
+// A file without a mark is read as UTF-8 when its bytes are valid UTF-8 beyond ASCII, else as code
+// page 932; whatever is written without a mark reads back as itself.
+TEST(TextFile, ReadsUnmarkedUtf8AndNeverWritesCodePageBytesThatLookLikeIt) {
+    const struct {
+        QByteArray bytes;
+        QStringList lines;
+    } reads[] = {
+        {"\xE5\xAE\xB6\xE8\xA8\x88\r\n\xE7\xB0\xBF", {u"家計"_s, u"簿"_s}},        // UTF-8 from Linux
+        {"\x89\xC6\x8C\x76\x95\xEB\r\n", {u"家計簿"_s}},                           // code page 932
+        {"abc\r\n", {u"abc"_s}},                                                   // ASCII either way
+        {"\xC3\xA9\xED\xA0\x80", {textfile::decodeCp932("\xC3\xA9\xED\xA0\x80")}}, // a surrogate: not UTF-8
+        {"\xC0\xAF", {textfile::decodeCp932("\xC0\xAF")}},                         // overlong: not UTF-8
+        {QByteArray("\xE5\xAE\xB6\0\xFF", 5), {u"家"_s}},                          // a NUL ends the text
+    };
+    for (const auto& r : reads) {
+        const DecodedText text = textfile::decode(r.bytes);
+        EXPECT_EQ(shown(text.lines), shown(r.lines)) << hex(r.bytes);
+        EXPECT_EQ(text.encoding, TextEncoding::Cp932);
+    }
+    // ﾃｽ is C3 BD in code page 932, which is also "ý" in UTF-8.
+    for (const QStringList& lines : {QStringList{u"ﾃｽ"_s}, QStringList{u"ﾃｽﾄ"_s, u"ﾃﾞ"_s}}) {
+        TextEncoding used = TextEncoding::Cp932;
+        const QByteArray bytes = textfile::encode(lines, TextEncoding::Cp932, &used);
+        EXPECT_EQ(textfile::decode(bytes).lines, lines) << hex(bytes);
+    }
+    TextEncoding used = TextEncoding::Utf8Bom;
+    textfile::encode({u"家計簿"_s}, TextEncoding::Cp932, &used);
+    EXPECT_EQ(used, TextEncoding::Cp932);
 }
