@@ -43,7 +43,11 @@ QString filesFolder(const QString& programDir, const QString& userFolder) {
     const QFileInfo program(programDir);
     if (program.isDir() && program.isWritable() && !isInstalled(programDir))
         return withOneTrailingSlash(programDir);
-    QDir().mkpath(userFolder);
+    // Only its owner may look in, as the base directory rules ask of a folder they create.
+    if (!QFileInfo::exists(userFolder)) {
+        QDir().mkpath(QFileInfo(userFolder).absolutePath());
+        QDir().mkdir(userFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
     return withOneTrailingSlash(userFolder);
 }
 

@@ -55,6 +55,13 @@ TEST(FilesFolder, TheProgramsFolderWhenItCanWriteThereElseTheUsersFolder) {
         EXPECT_EQ(folder, c.own ? dir.file(u"portable/"_s) : user + u'/');
         // The user's folder is made only when it is the one chosen, and then before any file needs it.
         EXPECT_EQ(QDir(user).exists(), !c.own);
+        if (!c.own) {
+            // Made for its owner alone.
+            const QFile::Permissions p = QFile::permissions(user);
+            EXPECT_TRUE(p.testFlags(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+            EXPECT_FALSE(p & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
+                              QFile::WriteOther | QFile::ExeOther));
+        }
     }
 }
 
