@@ -28,6 +28,8 @@ inline constexpr qint64 MaxNotebookBytes = 64 * 1024 * 1024;
 
 class MainForm {
   public:
+    // `executableDir` is the program's folder; the settings and the shop list go where
+    // appfiles::filesFolder says (AppDir).
     MainForm(Controls& controls, UiServices& ui, const QString& executableDir);
 
     // Start-up: settings, shop list, untitled notebook. Returns where the window goes.
@@ -126,6 +128,7 @@ class MainForm {
     Controls& c_;
     UiServices& ui_;
     PriceBook book_;
+    QString programDir_;
     QString appDir_;
     QString iniFile_;
     QString currentFileName_ = QString::fromUtf16(UntitledName);
