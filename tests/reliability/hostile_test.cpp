@@ -61,7 +61,7 @@ const QList<Hostile>& hostileFiles() {
          }},
         {"empty lines",
          [](const QString& path) {
-             writeBytes(path, "zorvandata\r\n" + repeated("\r\n", FullSize ? 10'000'000 : 300'000));
+             writeBytes(path, "zorvandata\r\n" + repeated("\r\n", FullSize ? 10'000'000 : 100'000));
          }},
         {"a line of a million bytes",
          [](const QString& path) {

@@ -50,8 +50,8 @@ QByteArray readAll(const QString& path) {
 }
 
 TEST(SuddenDeath, KilledSavesLeaveWholeFilesAndNoTemporaryFileForLong) {
-    const int kills = setting("PRICOTTA_KILLS", 5);
-    const int products = setting("PRICOTTA_KILL_PRODUCTS", 3000);
+    const int kills = setting("PRICOTTA_KILLS", 4);
+    const int products = setting("PRICOTTA_KILL_PRODUCTS", 2000);
     TestDir dir;
     // Two versions of different sizes, so that a torn file can be neither of them.
     const QByteArray oldBook = textfile::encode(bookOf(products, u"1980"_s), TextEncoding::Cp932);
