@@ -18,7 +18,7 @@ set_target_properties(pricotta-cli PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_B
 
 # The desktop entry's program: a file dialog for the notebook, then `pricotta-cli report --open`,
 # and a message box when that fails. A separate program, so pricotta-cli links no widget library.
-add_executable(pricotta-report-dialog src/reportdialog/main.cpp)
+add_executable(pricotta-report-dialog reportdialog/main.cpp)
 target_link_libraries(pricotta-report-dialog PRIVATE Qt6::Widgets pricotta_flags)
 set_target_properties(pricotta-report-dialog PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR} AUTOMOC OFF)
 add_dependencies(pricotta-report-dialog pricotta-cli)

@@ -1,12 +1,11 @@
-// Help, read-me and version information: the manual and the read-me are files of the program's
-// folder opened with their own programs; the version window comes from a library of that folder.
+// Help, read-me and version information: the manual and the read-me are files that came with the
+// program, opened with their own programs; the version window comes from a library of the program.
 #include "app/mainform.h"
 
-#include "core/apperror.h"
+#include "core/appfiles.h"
 #include "core/dispatch.h"
+#include "core/programinfo.h"
 #include "core/uiservices.h"
-
-#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -14,22 +13,23 @@ namespace {
 
 // What the version window shows besides the product and its version.
 constexpr int ProductCode = 573765;
-constexpr char16_t VersionText[] = u"２．２";
 constexpr char16_t LabelText[] = u"価格メモ帳";
 constexpr char16_t YearsText[] = u"2014-2026";
 
 } // namespace
 
 void MainForm::OpenProgramFile(const QString& name) {
-    const QString path = appDir_ + name;
-    // A folder of that name is no file to open either.
-    if (!QFileInfo(path).isFile()) {
+    // Next to the program (a copy run from its folder), else where it was installed.
+    const QString path = appfiles::findFile(appfiles::dataFolders(programDir_), name);
+    if (path.isEmpty()) {
         ui_.warn(u"このソフトと同じフォルダに "_s + name + u" が見つかりません"_s);
         return;
     }
+    // No program for the file, or one that failed: say where the file is, so it can be opened by hand.
     if (!ui_.openWithProgram(path))
-        throw AppError(
-            u"指定されたファイルにはこの操作を実行するために関連付けられたアプリケーションがありません。"_s);
+        ui_.warn(path + u" を開けませんでした。\r\n\r\n"_s
+                        u"このファイルを開くプログラムが見つからないか、うまく動きませんでした。"
+                        u"ファイルマネージャーやブラウザーから直接開いて下さい。"_s);
 }
 
 void MainForm::MN_HELPClick() {
@@ -44,7 +44,7 @@ void MainForm::MN_VERClick() {
     VersionInfo info;
     info.code = ProductCode;
     info.product = u"製品名\u3000"_s + QString::fromUtf16(ApplicationTitle);
-    info.version = QString::fromUtf16(VersionText);
+    info.version = programVersionFullWidth();
     info.label = QString::fromUtf16(LabelText);
     info.years = QString::fromUtf16(YearsText);
     switch (ui_.showVersionWindow(info)) {

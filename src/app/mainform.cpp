@@ -1,5 +1,6 @@
 #include "app/mainform.h"
 
+#include "core/appfiles.h"
 #include "core/controls.h"
 #include "core/dispatch.h"
 #include "core/pathshorten.h"
@@ -9,18 +10,8 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QString withOneTrailingSlash(QString dir) {
-    while (dir.endsWith(u'/'))
-        dir.chop(1);
-    return dir + u'/';
-}
-
-} // namespace
-
 MainForm::MainForm(Controls& controls, UiServices& ui, const QString& executableDir)
-    : c_(controls), ui_(ui), appDir_(withOneTrailingSlash(executableDir)),
+    : c_(controls), ui_(ui), programDir_(executableDir), appDir_(appfiles::filesFolder(executableDir)),
       iniFile_(appDir_ + QString::fromUtf16(SettingsFileName)) {
     book_.reset();
 }

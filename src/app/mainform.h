@@ -27,6 +27,8 @@ inline constexpr char16_t AmountWarning[] = u"金額を入力して下さい。�
 
 class MainForm {
   public:
+    // `executableDir` is the program's folder; the settings and the shop list go where
+    // appfiles::filesFolder says (AppDir).
     MainForm(Controls& controls, UiServices& ui, const QString& executableDir);
 
     // Start-up: settings, shop list, untitled notebook. Returns where the window goes.
@@ -125,6 +127,7 @@ class MainForm {
     Controls& c_;
     UiServices& ui_;
     PriceBook book_;
+    QString programDir_;
     QString appDir_;
     QString iniFile_;
     QString currentFileName_ = QString::fromUtf16(UntitledName);

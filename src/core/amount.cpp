@@ -186,5 +186,10 @@ std::optional<QString> checkAmountText(const QString& fieldText) {
     const std::optional<Amount> value = ParseAmount(working);
     if (!value)
         return std::nullopt;
-    return formatStorage(*value);
+    // Within a half of either end of the range, the whole number lies beyond it and would read back
+    // as no amount at all (an empty field, lost at the next update): refused as out of range.
+    QString stored = formatStorage(*value);
+    if (!ParseAmount(stored))
+        return std::nullopt;
+    return stored;
 }

@@ -2,12 +2,15 @@
 
 #include "core/apperror.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <cerrno>
 #include <vector>
 
@@ -211,6 +214,26 @@ TemporaryFile createTemporaryFile(const QString& folder) {
             break;
     }
     return temp;
+}
+
+// A save killed between creating its temporary file and the rename leaves that file behind.
+// Every completed save removes such leftovers in its folder, once they are so old that no save can
+// still be writing them; only regular files named exactly as createTemporaryFile names them.
+constexpr qint64 StaleTemporarySeconds = 30 * 60;
+
+void removeStaleTemporaryFiles(const QString& folder) {
+    const QDateTime written = QDateTime::currentDateTime().addSecs(-StaleTemporarySeconds);
+    const QDir dir(folder, u".prc*.tmp"_s, QDir::NoSort,
+                   QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::CaseSensitive);
+    for (const QFileInfo& info : dir.entryInfoList()) {
+        const QString name = info.fileName();
+        const bool ours = name.size() == 16 && name.startsWith(u".prc") && name.endsWith(u".tmp") &&
+                          std::all_of(name.begin() + 4, name.begin() + 12, [](QChar c) {
+                              return (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9');
+                          });
+        if (ours && info.lastModified() < written)
+            ::unlink(QFile::encodeName(info.filePath()).constData());
+    }
 }
 
 // Makes a rename durable; a folder that cannot be opened or synced changes nothing of the result.
@@ -467,6 +490,7 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
     if (::rename(temp.name.constData(), native.constData()) != 0)
         fail(errno);
     syncFolder(folder);
+    removeStaleTemporaryFiles(folder);
 }
 
 void writeFile(const QString& path, const QStringList& lines, TextEncoding preferred) {

@@ -56,6 +56,8 @@ QByteArray readBytes(const QString& path, qint64 maxBytes = DefaultMaxBytes);
 // then renamed over the target. Throws errors::fileCreate and leaves the old file as it was on any
 // failure (a full disk, a file-size limit, a folder that refuses new files, a target that is not a
 // regular file), also when a line holds a line break or NUL. A symbolic link is written through.
+// A temporary file that a killed save left in the folder is removed by a later save there once
+// it is half an hour old.
 void writeFile(const QString& path, const QStringList& lines, TextEncoding preferred = TextEncoding::Cp932);
 // Writes bytes the same way.
 void writeBytes(const QString& path, const QByteArray& bytes);

@@ -90,6 +90,7 @@ class UiServices {
     virtual VersionWindowResult showVersionWindow(const VersionInfo& info) = 0;
 
     virtual void setClipboardText(const QString& text) = 0;
+    // Opens a file with the desktop's program for it; false when none took it or it failed.
     virtual bool openWithProgram(const QString& path) = 0;
 
     virtual QDate today() = 0;

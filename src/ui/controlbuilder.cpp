@@ -1,10 +1,13 @@
 #include "ui/controlbuilder.h"
 
+#include "ui/accessibility.h"
+#include "ui/growinglabel.h"
 #include "ui/inputwidgets.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QToolButton>
@@ -35,11 +38,58 @@ class FixedHeightItems : public QStyledItemDelegate {
     int height_;
 };
 
-QWidget* createControl(const ControlSpec& c, QWidget& surface) {
+// The list pop-up for a drop-down list: the menu-like pop-up of some styles shows every item and
+// ignores the number of rows the list is given.
+class ListPopupStyle : public QProxyStyle {
+  public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+QComboBox* newComboBox(const ControlSpec& c, QWidget& surface) {
+    auto* combo = new QComboBox(&surface);
+    // The style goes with its combo box; the widget lets go of a style that is deleted.
+    auto* style = new ListPopupStyle;
+    style->setParent(combo);
+    combo->setStyle(style);
+    if (c.dropRows > 0)
+        combo->setMaxVisibleItems(c.dropRows);
+    return combo;
+}
+
+// Labels that show a text the program sets and must show it whole, with the edge they keep and
+// how far they may grow: the position in 店名管理 up to its caption 入力ボックス, the price
+// differences up to the column of buttons.
+struct LabelGrowth {
+    const char16_t* window;
+    const char16_t* namePrefix;
+    GrowingLabel::Grows grows;
+    int limit;
+};
+constexpr LabelGrowth labelGrowths[] = {
+    {u"F_TENMEI", u"LB_BANME", GrowingLabel::Grows::Leftwards, 100},
+    {u"F_MAIN", u"LBL_SA_", GrowingLabel::Grows::Rightwards, 548},
+};
+
+QLabel* newLabel(const ControlSpec& c, const WindowSpec& window, QWidget& surface) {
+    const QString text = QString::fromUtf16(c.text);
+    const QString name = QString::fromUtf16(c.name);
+    for (const LabelGrowth& g : labelGrowths) {
+        if (QStringView(g.window) == QStringView(window.name) && name.startsWith(QStringView(g.namePrefix)))
+            return new GrowingLabel(text, QRect(c.x, c.y, c.w, c.h), g.grows, g.limit, &surface);
+    }
+    return new QLabel(text, &surface);
+}
+
+QWidget* createControl(const ControlSpec& c, const WindowSpec& window, QWidget& surface) {
     const QString text = QString::fromUtf16(c.text);
     switch (c.kind) {
     case ControlKind::Label: {
-        auto* label = new QLabel(text, &surface);
+        QLabel* label = newLabel(c, window, surface);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment((c.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
         return label;
@@ -51,21 +101,15 @@ QWidget* createControl(const ControlSpec& c, QWidget& surface) {
     }
     case ControlKind::Memo:
         return new MemoEdit(c.maxLength, &surface);
-    case ControlKind::DropList: {
-        auto* combo = new QComboBox(&surface);
-        if (c.dropRows > 0)
-            combo->setMaxVisibleItems(c.dropRows);
-        return combo;
-    }
+    case ControlKind::DropList:
+        return newComboBox(c, surface);
     case ControlKind::EditCombo: {
-        auto* combo = new QComboBox(&surface);
+        QComboBox* combo = newComboBox(c, surface);
         auto* edit = new GuardedLineEdit(c.maxLength);
         edit->setInputMethodOff(c.ime == ImeMode::Off);
         combo->setLineEdit(edit);
         // Typed text never becomes an item.
         combo->setInsertPolicy(QComboBox::NoInsert);
-        if (c.dropRows > 0)
-            combo->setMaxVisibleItems(c.dropRows);
         return combo;
     }
     case ControlKind::DatePicker: {
@@ -103,7 +147,7 @@ QWidget* createControl(const ControlSpec& c, QWidget& surface) {
 void buildControls(QWidget& surface, const WindowSpec& window) {
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const ControlSpec& c : window.controls) {
-        QWidget* w = createControl(c, surface);
+        QWidget* w = createControl(c, window, surface);
         if (!w)
             continue;
         w->setObjectName(QString::fromUtf16(c.name));
@@ -120,9 +164,12 @@ void buildControls(QWidget& surface, const WindowSpec& window) {
         } else {
             w->setFocusPolicy(Qt::NoFocus);
         }
+        if (auto* label = qobject_cast<GrowingLabel*>(w))
+            label->fitText();
     }
     std::stable_sort(tabOrder.begin(), tabOrder.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    nameControls(surface, window);
 }

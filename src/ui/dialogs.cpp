@@ -99,7 +99,13 @@ FolderPicker::FolderPicker(const QString& title, QWidget* parent) : QDialog(pare
         tree_->hideColumn(column);
     tree_->setSelectionMode(QAbstractItemView::SingleSelection);
     tree_->expand(model_->index(u"/"_s));
+    // The tree starts at the top but opens at the user's home folder, with nothing selected yet.
+    const QModelIndex home = model_->index(QDir::homePath());
+    for (QModelIndex folder = home; folder.isValid(); folder = folder.parent())
+        tree_->expand(folder);
+    tree_->selectionModel()->setCurrentIndex(home, QItemSelectionModel::NoUpdate);
     tree_->setMinimumSize(320, 320);
+    tree_->setAccessibleName(u"フォルダー"_s);
     layout->addWidget(tree_);
 
     status_ = new QLabel(this);
@@ -134,4 +140,5 @@ void FolderPicker::showCurrent() {
 void FolderPicker::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     centreOnScreen(*this);
+    tree_->scrollTo(tree_->currentIndex(), QAbstractItemView::PositionAtTop);
 }

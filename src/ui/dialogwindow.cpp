@@ -24,19 +24,17 @@ DialogWindow::DialogWindow(const WindowSpec& window, QWidget* owner) : QDialog(o
             c.kind == ControlKind::CheckListBox) {
             auto* list = findChild<QListWidget*>(name);
             list->viewport()->installEventFilter(this);
-            // The list reports double-clicks of every button and only on an entry; the button was
-            // noted by the filter as the event went by.
-            connect(list, &QAbstractItemView::doubleClicked, this, [this, name] {
-                if (doubleClickButton_ == Qt::LeftButton)
-                    emit listDoubleClicked(name);
-            });
+            listOfViewport_.insert(list->viewport(), name);
         }
     }
 }
 
 bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonDblClick)
-        doubleClickButton_ = static_cast<QMouseEvent*>(event)->button();
+    // Anywhere on the list counts, below the last entry and on an empty list too; the list itself
+    // reports only double-clicks on an entry, of any button.
+    if (event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        emit listDoubleClicked(listOfViewport_.value(watched));
     return QDialog::eventFilter(watched, event);
 }
 

@@ -1,11 +1,12 @@
 // A dialog window built from its control table: fixed border, centred on the screen, modal, owned
-// by the main window. Esc presses its cancel button, if it has one; a double-click on an entry of a
+// by the main window. Esc presses its cancel button, if it has one; a double-click anywhere on a
 // list box is reported by the list's name.
 #pragma once
 
 #include "core/controltable.h"
 
 #include <QDialog>
+#include <QHash>
 
 class DialogWindow : public QDialog {
     Q_OBJECT
@@ -13,7 +14,7 @@ class DialogWindow : public QDialog {
     DialogWindow(const WindowSpec& window, QWidget* owner);
 
   signals:
-    // The user double-clicked an entry of the list box `list` with the left mouse button.
+    // The user double-clicked the list box `list` with the left mouse button.
     void listDoubleClicked(const QString& list);
 
   protected:
@@ -23,5 +24,6 @@ class DialogWindow : public QDialog {
 
   private:
     const WindowSpec& window_;
-    Qt::MouseButton doubleClickButton_ = Qt::NoButton;
+    // The list boxes' names by the part of them that the mouse reaches.
+    QHash<QObject*, QString> listOfViewport_;
 };

@@ -188,15 +188,44 @@ bool DatePicker::focusNextPrevChild(bool next) {
     return QWidget::focusNextPrevChild(next);
 }
 
+ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
+    connect(this, &QListWidget::currentRowChanged, this, [this] {
+        if (!userInput_)
+            return;
+        picked_ = true;
+        emit userPicked();
+    });
+}
+
+template <class Handle> bool ListBox::byUser(Handle handle) {
+    const bool outer = !userInput_;
+    userInput_ = true;
+    picked_ = false;
+    handle();
+    if (outer)
+        userInput_ = false;
+    return picked_;
+}
+
 void ListBox::mousePressEvent(QMouseEvent* event) {
-    QListWidget::mousePressEvent(event);
-    if (itemAt(event->position().toPoint()))
+    // A list of single choice keeps its choice when the press misses every entry, as the list boxes
+    // of the desktop do; a double-click below the entries then confirms that choice.
+    if (selectionMode() == QAbstractItemView::SingleSelection && !itemAt(event->position().toPoint())) {
+        if (focusPolicy() & Qt::ClickFocus)
+            setFocus(Qt::MouseFocusReason);
+        event->accept();
+        return;
+    }
+    const bool picked = byUser([&] { QListWidget::mousePressEvent(event); });
+    // A press on the current entry changes no current entry, yet it is the user's pick.
+    if (!picked && itemAt(event->position().toPoint()))
         emit userPicked();
 }
 
+void ListBox::mouseMoveEvent(QMouseEvent* event) {
+    byUser([&] { QListWidget::mouseMoveEvent(event); });
+}
+
 void ListBox::keyPressEvent(QKeyEvent* event) {
-    const int before = currentRow();
-    QListWidget::keyPressEvent(event);
-    if (currentRow() != before)
-        emit userPicked();
+    byUser([&] { QListWidget::keyPressEvent(event); });
 }

@@ -66,16 +66,26 @@ class DatePicker : public QDateEdit {
 };
 
 // A list box that tells apart what the user does from what the program does: userPicked is emitted
-// for a click on an entry and for a key that moves the current entry, never for changes from code.
+// once for every change of the current entry that a mouse press, a drag or a key makes, and for a
+// press on the entry that is already current; never for changes from code. A list of single choice
+// keeps its choice when a press misses every entry.
 class ListBox : public QListWidget {
     Q_OBJECT
   public:
-    using QListWidget::QListWidget;
+    explicit ListBox(QWidget* parent = nullptr);
 
   signals:
     void userPicked();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    // Runs one input event of the user through the list; true when it changed the current entry.
+    template <class Handle> bool byUser(Handle handle);
+
+    bool userInput_ = false;
+    bool picked_ = false;
 };

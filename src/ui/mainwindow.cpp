@@ -5,17 +5,22 @@
 #include "ui/controlbuilder.h"
 #include "ui/qtcontrols.h"
 #include "ui/qtuiservices.h"
+#include "ui/windowplacement.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QShortcut>
 #include <QToolButton>
 
+#include <algorithm>
 #include <stdexcept>
 
 using namespace Qt::StringLiterals;
@@ -56,6 +61,7 @@ MainWindow::MainWindow(const QString& programDir) {
     form_ = std::make_unique<MainForm>(*controls_, *ui_, programDir);
     form_->requestClose = [this] { close(); };
     wire();
+    addShortcuts();
 
     WindowBounds bounds;
     dispatch(*ui_, [&] { bounds = form_->FormCreate(); });
@@ -114,29 +120,6 @@ void MainWindow::decorate() {
     QPalette silver = findChild<QLabel*>(u"Label9"_s)->palette();
     silver.setColor(QPalette::WindowText, QColor::fromRgb(colors::Silver));
     findChild<QLabel*>(u"Label9"_s)->setPalette(silver);
-
-    // Names a screen reader reads: the label beside a field, or the field's role and row.
-    const struct {
-        const char16_t* label;
-        const char16_t* field;
-    } buddies[] = {{u"Label1", u"EDT_SYOMEI"},
-                   {u"Label2", u"EDT_TEIKA"},
-                   {u"Label4", u"CBO_SYOMEI"},
-                   {u"Label6", u"Memo1"}};
-    for (const auto& b : buddies) {
-        auto* label = findChild<QLabel*>(QString::fromUtf16(b.label));
-        auto* field = findChild<QWidget*>(QString::fromUtf16(b.field));
-        label->setBuddy(field);
-        field->setAccessibleName(label->text());
-    }
-    for (int n = 1; n <= 5; ++n) {
-        const QString row = QString::number(n);
-        findChild<QWidget*>(u"CBO_MISE"_s + row)->setAccessibleName(u"店名 "_s + row);
-        findChild<QWidget*>(u"EDT_"_s + row)->setAccessibleName(u"時価 "_s + row);
-        findChild<QWidget*>(u"DTP_"_s + row)->setAccessibleName(u"記録日 "_s + row);
-        findChild<QWidget*>(u"BTN_DEL"_s + row)->setAccessibleName(u"消 "_s + row);
-        findChild<QWidget*>(u"BTN_"_s + row + u"_TODAY"_s)->setAccessibleName(u"今日 "_s + row);
-    }
 }
 
 void MainWindow::wire() {
@@ -164,6 +147,37 @@ void MainWindow::wire() {
     products->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(products, &QWidget::customContextMenuRequested, this,
             [this, products](const QPoint& at) { popupMenu_->popup(products->mapToGlobal(at)); });
+}
+
+void MainWindow::addShortcuts() {
+    // Keys of the whole window, so that menus and captions stay as they are drawn; each runs its
+    // command as a click on the menu item or the button does. None is a key the edits use.
+    const struct {
+        QKeyCombination keys;
+        const char16_t* control;
+    } commands[] = {
+        {Qt::CTRL | Qt::Key_N, u"MN_NEW"},
+        {Qt::CTRL | Qt::Key_O, u"MN_OPEN"},
+        {Qt::CTRL | Qt::Key_S, u"MN_SAVE"},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_S, u"MN_BETU_SAVE"},
+        {Qt::CTRL | Qt::Key_D, u"SPD_SAGAKU"},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Delete, u"SPD_SAKUJYO"},
+        {Qt::CTRL | Qt::Key_1, u"SPD_1OLD"},
+        {Qt::CTRL | Qt::Key_2, u"SPD_MISE_SIBO"},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_M, u"SPD_MEMO_DEL"},
+    };
+    for (const auto& command : commands) {
+        const QString name = QString::fromUtf16(command.control);
+        auto* shortcut = new QShortcut(QKeySequence(command.keys), this);
+        if (auto* action = findChild<QAction*>(name))
+            connect(shortcut, &QShortcut::activated, action, &QAction::trigger);
+        else
+            connect(shortcut, &QShortcut::activated, findChild<QAbstractButton*>(name),
+                    &QAbstractButton::click);
+    }
+    // The product list is no tab stop: this key takes the focus there, and the arrow keys pick.
+    auto* toProducts = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
+    connect(toProducts, &QShortcut::activated, this, [this] { controls_->setFocus(u"CBO_SYOMEI"_s); });
 }
 
 void MainWindow::menuItemChosen(QAction* action) {
@@ -204,9 +218,17 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::applyBounds(const WindowBounds& bounds) {
-    bounds_ = bounds;
+    QList<QRect> screens;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary)
+        screens << primary->geometry();
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen != primary)
+            screens << screen->geometry();
+    }
+    bounds_ = placeWindow(bounds, screens);
     frameMargins_ = QSize(-1, -1);
-    move(bounds.left, bounds.top);
+    move(bounds_.left, bounds_.top);
     fitFrame();
 }
 
@@ -215,7 +237,9 @@ void MainWindow::fitFrame() {
     if (margins == frameMargins_)
         return;
     frameMargins_ = margins;
-    setFixedSize(bounds_.width - margins.width(), bounds_.height - margins.height());
+    // However small the saved size, the window keeps a client area to show.
+    setFixedSize(std::max(1, bounds_.width - margins.width()),
+                 std::max(1, bounds_.height - margins.height()));
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

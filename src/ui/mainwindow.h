@@ -23,7 +23,8 @@ class MainWindow : public QMainWindow {
 
     MainForm& form() { return *form_; }
     QtControls& controls() { return *controls_; }
-    // Places the window by its outer edges, frame included; the client area is what remains.
+    // Places the window by its outer edges, frame included; the client area is what remains. Bounds
+    // that no window can have, or that leave the title bar off every screen, are fitted first.
     void applyBounds(const WindowBounds& bounds);
 
   protected:
@@ -36,6 +37,7 @@ class MainWindow : public QMainWindow {
     void buildMenus();
     void decorate();
     void wire();
+    void addShortcuts();
     void menuItemChosen(QAction* action);
     // Keeps the outer size when the window manager's frame becomes known.
     void fitFrame();

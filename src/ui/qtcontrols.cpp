@@ -1,5 +1,6 @@
 #include "ui/qtcontrols.h"
 
+#include "ui/growinglabel.h"
 #include "ui/inputwidgets.h"
 
 #include <QAbstractButton>
@@ -33,6 +34,26 @@ bool isList(ControlKind kind) {
 GuardedLineEdit& comboEdit(QComboBox& combo) {
     return *static_cast<GuardedLineEdit*>(combo.lineEdit());
 }
+
+// A shop name the program puts into a shop box shows from its start, however long it is.
+void showFromStart(QComboBox& combo, const QString& text) {
+    comboEdit(combo).setProgramText(text);
+    comboEdit(combo).setCursorPosition(0);
+}
+
+// The text of an editable combo box before a change of its items, which may take it away; put
+// back as it was, with the cursor where it stood.
+struct TypedText {
+    explicit TypedText(const QComboBox& combo)
+        : text(combo.currentText()), cursor(combo.lineEdit() ? combo.lineEdit()->cursorPosition() : 0) {}
+    void restore(QComboBox& combo) const {
+        comboEdit(combo).setProgramText(text);
+        comboEdit(combo).setCursorPosition(cursor);
+    }
+
+    QString text;
+    int cursor;
+};
 
 QPalette::ColorRole foregroundRole(ControlKind kind) {
     switch (kind) {
@@ -160,6 +181,8 @@ void QtControls::setText(const QString& name, const QString& text) {
         return;
     case ControlKind::Label:
         as<QLabel>(name)->setText(text);
+        if (auto* growing = qobject_cast<GrowingLabel*>(at(name).object))
+            growing->fitText();
         return;
     case ControlKind::Edit:
         as<GuardedLineEdit>(name)->setProgramText(text);
@@ -173,7 +196,7 @@ void QtControls::setText(const QString& name, const QString& text) {
         return;
     }
     case ControlKind::EditCombo:
-        comboEdit(*as<QComboBox>(name)).setProgramText(text);
+        showFromStart(*as<QComboBox>(name), text);
         return;
     case ControlKind::Button:
     case ControlKind::ImageButton:
@@ -247,13 +270,13 @@ void QtControls::setItems(const QString& name, const QStringList& items) {
         renameHistory(*menu);
     } else if (isCombo(kind)) {
         auto* combo = as<QComboBox>(name);
-        const QString typed = combo->currentText();
+        const TypedText typed(*combo);
         combo->clear();
         combo->addItems(items);
         // Filling selects the first item; the list is to start with none.
         combo->setCurrentIndex(-1);
         if (kind == ControlKind::EditCombo)
-            comboEdit(*combo).setProgramText(typed);
+            typed.restore(*combo);
     } else if (isList(kind)) {
         auto* list = as<QListWidget>(name);
         list->clear();
@@ -286,13 +309,13 @@ void QtControls::insertItem(const QString& name, int index, const QString& item)
         if (index < 0 || index > combo->count())
             fail("item index out of range", name);
         const int current = combo->currentIndex();
-        const QString typed = combo->currentText();
+        const TypedText typed(*combo);
         combo->insertItem(index, item);
         // An item put into an empty list becomes the current one; keep the state as it was.
         if (current < 0) {
             combo->setCurrentIndex(-1);
             if (kind == ControlKind::EditCombo)
-                comboEdit(*combo).setProgramText(typed);
+                typed.restore(*combo);
         }
     } else if (isList(kind)) {
         auto* list = as<QListWidget>(name);
@@ -319,13 +342,13 @@ void QtControls::removeItem(const QString& name, int index) {
         auto* combo = as<QComboBox>(name);
         checkIndex(index, combo->count(), name);
         const bool wasCurrent = combo->currentIndex() == index;
-        const QString typed = combo->currentText();
+        const TypedText typed(*combo);
         combo->removeItem(index);
         // Qt moves the selection to a neighbour; removing the selected item leaves none.
         if (wasCurrent) {
             combo->setCurrentIndex(-1);
             if (kind == ControlKind::EditCombo)
-                comboEdit(*combo).setProgramText(typed);
+                typed.restore(*combo);
         }
     } else if (isList(kind)) {
         auto* list = as<QListWidget>(name);

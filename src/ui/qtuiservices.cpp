@@ -1,6 +1,8 @@
 #include "ui/qtuiservices.h"
 
+#include "core/appfiles.h"
 #include "core/dispatch.h"
+#include "ui/desktop.h"
 #include "ui/dialogs.h"
 #include "ui/dialogwindow.h"
 #include "ui/inputwidgets.h"
@@ -198,6 +200,14 @@ void QtUiServices::setClipboardText(const QString& text) {
 }
 
 bool QtUiServices::openWithProgram(const QString& path) {
+    // xdg-open tells by its exit status whether a program took the file; QDesktopServices only
+    // whether it could start xdg-open, so it serves only where there is no xdg-open to run.
+    constexpr int OpenerWaitMs = 3000;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const OpenerResult result = runOpener(u"xdg-open"_s, path, OpenerWaitMs);
+    QApplication::restoreOverrideCursor();
+    if (result != OpenerResult::NotStarted)
+        return result == OpenerResult::Opened;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
@@ -252,11 +262,13 @@ VersionWindowResult QtUiServices::showVersionWindow(const VersionInfo& info) {
 #else
     const QString fileName = QString::fromUtf16(VersionLibraryFile);
 #endif
-    // The program's own folder first, then the system's library search.
-    QLibrary library(QCoreApplication::applicationDirPath() + u'/' + fileName);
+    // The program's own folder first, then where it was installed, then the system's library search.
+    const QString installed =
+        appfiles::findFile(appfiles::libraryFolders(QCoreApplication::applicationDirPath()), fileName);
+    QLibrary library(installed.isEmpty() ? fileName : installed);
     if (!library.load()) {
         library.setFileName(fileName);
-        if (!library.load())
+        if (installed.isEmpty() || !library.load())
             return VersionWindowResult::LibraryMissing;
     }
     struct UnloadOnExit {

@@ -165,6 +165,10 @@ TEST(AmountText, RewritesToStorageFormOrRefuses) {
         {u"1E12"_s, u"1000000000000"_s},
         {u"-1,500"_s, u"-1500"_s},
         {u"9E15"_s, refused},
+        {u"922337203685477.4999"_s, u"922337203685477"_s},
+        {u"922337203685477.5"_s, refused}, // rounds to a whole number beyond the range
+        {u"922337203685477.5807"_s, refused},
+        {u"-922337203685477.5808"_s, refused},
         {u"\\500"_s, refused},
         {u"¥500"_s, refused},
         {u"１００"_s, refused},

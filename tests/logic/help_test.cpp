@@ -1,5 +1,7 @@
-// The Help menu: the manual and the read-me opened from the program's folder, and the version
-// window with the texts it is handed and the two reports of a missing library or function.
+// The Help menu: the manual and the read-me opened from beside the program or where it was
+// installed, and the version window with the texts it is handed and the two reports of a missing
+// library or function.
+#include "core/appfiles.h"
 #include "support/formfixture.h"
 
 #include <QDir>
@@ -54,7 +56,22 @@ TEST(ProgramFiles, MissingFileOrAFolderOfItsNameIsReportedAndNothingOpens) {
     }
 }
 
-// The system found no program for the file.
+TEST(ProgramFiles, AnInstalledProgramFindsThemInItsDataFolder) {
+    for (const ProgramFile& file : programFiles) {
+        SCOPED_TRACE(file.name.toStdString());
+        FormFixture f;
+        const QString installed = appfiles::dataFolders(f.programDir()).at(1);
+        QDir().mkpath(installed);
+        f.dir.write(QDir(f.dir.path()).relativeFilePath(installed) + u'/' + file.name, "x");
+
+        f.form->click(file.command);
+
+        EXPECT_EQ(f.ui.opened, QStringList{installed + u'/' + file.name});
+        EXPECT_TRUE(f.ui.messages.isEmpty());
+    }
+}
+
+// The opener found no program for the file, or the program failed.
 class RefusingUi : public FakeUi {
   public:
     bool openWithProgram(const QString& path) override {
@@ -63,7 +80,7 @@ class RefusingUi : public FakeUi {
     }
 };
 
-TEST(ProgramFiles, AFileNoProgramOpensIsShownInTheErrorBox) {
+TEST(ProgramFiles, AFileThatDoesNotOpenIsNamedForOpeningByHand) {
     TestDir dir;
     PlainControls controls(mainWindowSpec());
     RefusingUi ui;
@@ -74,9 +91,12 @@ TEST(ProgramFiles, AFileNoProgramOpensIsShownInTheErrorBox) {
 
     EXPECT_EQ(ui.opened, QStringList{dir.file(u"お読み下さい.txt"_s)});
     ASSERT_EQ(ui.messages.size(), 1);
-    EXPECT_EQ(ui.messages.front().kind, MsgKind::Stop);
-    EXPECT_TRUE(ui.messages.front().text.contains(u"関連付けられたアプリケーションがありません"_s))
-        << ui.messages.front().text.toStdString();
+    const MessageCall& m = ui.messages.front();
+    EXPECT_EQ(m.kind, MsgKind::Warning);
+    EXPECT_EQ(m.buttons, Buttons(Ok));
+    EXPECT_TRUE(m.text.startsWith(dir.file(u"お読み下さい.txt"_s) + u" を開けませんでした。"_s))
+        << m.text.toStdString();
+    EXPECT_TRUE(m.text.contains(u"直接開いて下さい"_s));
 }
 
 TEST(VersionCommand, HandsOverTheTextsAndReportsAMissingLibraryOrFunction) {

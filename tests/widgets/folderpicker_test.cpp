@@ -1,4 +1,5 @@
-// The folder picker offscreen: it gives only a folder that exists, with one trailing "/".
+// The folder picker offscreen: it opens at the home folder and gives only a folder that exists, with
+// one trailing "/".
 #include "support/testfiles.h"
 #include "ui/qtuiservices.h"
 
@@ -61,6 +62,31 @@ TEST(FolderPicker, GivesOnlyAnExistingFolder) {
 
     // Removed while the picker was open: nothing comes back.
     pickWhenShown(folder, [folder] { QDir(folder).removeRecursively(); });
+    EXPECT_EQ(ui.pickFolder(u"title"_s), std::nullopt);
+}
+
+TEST(FolderPicker, OpensAtTheHomeFolderWithNothingChosen) {
+    QWidget owner;
+    QtUiServices ui(owner);
+    QTimer::singleShot(0, [] {
+        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }));
+        QWidget& dialog = *QApplication::activeModalWidget();
+        auto* tree = dialog.findChild<QTreeView*>();
+        auto* model = dialog.findChild<QFileSystemModel*>();
+        ASSERT_TRUE(tree && model);
+        EXPECT_EQ(model->filePath(tree->currentIndex()), QDir::homePath());
+        EXPECT_TRUE(tree->isExpanded(tree->currentIndex()));
+        EXPECT_EQ(model->filePath(tree->rootIndex()), QString()); // the tree still starts at the top
+        EXPECT_TRUE(tree->selectionModel()->selectedRows().isEmpty());
+        auto* buttons = dialog.findChild<QDialogButtonBox*>();
+        ASSERT_TRUE(buttons);
+        for (QAbstractButton* b : buttons->buttons()) {
+            if (buttons->buttonRole(b) == QDialogButtonBox::AcceptRole) {
+                EXPECT_FALSE(b->isEnabled());
+            }
+        }
+        dialog.close();
+    });
     EXPECT_EQ(ui.pickFolder(u"title"_s), std::nullopt);
 }
 
