@@ -1,6 +1,6 @@
 // Help, read-me and version information: the manual and the read-me are files of the program's
 // folder opened with their own programs; the version window comes from a library of that folder.
-#include "app/mainform.h"
+#include "app/help.h"
 
 #include "core/apperror.h"
 #include "core/dispatch.h"
@@ -20,8 +20,10 @@ constexpr char16_t YearsText[] = u"2014-2026";
 
 } // namespace
 
-void MainForm::OpenProgramFile(const QString& name) {
-    const QString path = appDir_ + name;
+Help::Help(UiServices& ui, QString programDir) : ui_(ui), programDir_(std::move(programDir)) {}
+
+void Help::OpenProgramFile(const QString& name) {
+    const QString path = programDir_ + name;
     // A folder of that name is no file to open either.
     if (!QFileInfo(path).isFile()) {
         ui_.warn(u"このソフトと同じフォルダに "_s + name + u" が見つかりません"_s);
@@ -32,15 +34,15 @@ void MainForm::OpenProgramFile(const QString& name) {
             u"指定されたファイルにはこの操作を実行するために関連付けられたアプリケーションがありません。"_s);
 }
 
-void MainForm::MN_HELPClick() {
+void Help::MN_HELPClick() {
     OpenProgramFile(u"zorvan_00.html"_s);
 }
 
-void MainForm::MN_READMEClick() {
+void Help::MN_READMEClick() {
     OpenProgramFile(u"お読み下さい.txt"_s);
 }
 
-void MainForm::MN_VERClick() {
+void Help::MN_VERClick() {
     VersionInfo info;
     info.code = ProductCode;
     info.product = u"製品名\u3000"_s + QString::fromUtf16(ApplicationTitle);
