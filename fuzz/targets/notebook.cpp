@@ -6,7 +6,7 @@
 // Only openNotebook knows how a notebook is opened: point it elsewhere when the reading moves.
 #include "app/mainform.h"
 #include "core/controltable.h"
-#include "core/plaincontrols.h"
+#include "support/plaincontrols.h"
 #include "core/textfile.h"
 #include "fuzzsupport.h"
 #include "support/dialogdriver.h"

@@ -1,6 +1,6 @@
 // Help, read-me and version information: the manual and the read-me are files that came with the
 // program, opened with their own programs; the version window comes from a library of the program.
-#include "app/mainform.h"
+#include "app/help.h"
 
 #include "core/appfiles.h"
 #include "core/dispatch.h"
@@ -18,7 +18,9 @@ constexpr char16_t YearsText[] = u"2014-2026";
 
 } // namespace
 
-void MainForm::OpenProgramFile(const QString& name) {
+Help::Help(UiServices& ui, QString programDir) : ui_(ui), programDir_(std::move(programDir)) {}
+
+void Help::OpenProgramFile(const QString& name) {
     // Next to the program (a copy run from its folder), else where it was installed.
     const QString path = appfiles::findFile(appfiles::dataFolders(programDir_), name);
     if (path.isEmpty()) {
@@ -32,15 +34,15 @@ void MainForm::OpenProgramFile(const QString& name) {
                         u"ファイルマネージャーやブラウザーから直接開いて下さい。"_s);
 }
 
-void MainForm::MN_HELPClick() {
+void Help::MN_HELPClick() {
     OpenProgramFile(u"zorvan_00.html"_s);
 }
 
-void MainForm::MN_READMEClick() {
+void Help::MN_READMEClick() {
     OpenProgramFile(u"お読み下さい.txt"_s);
 }
 
-void MainForm::MN_VERClick() {
+void Help::MN_VERClick() {
     VersionInfo info;
     info.code = ProductCode;
     info.product = u"製品名\u3000"_s + QString::fromUtf16(ApplicationTitle);

@@ -1,9 +1,19 @@
-// The main window's logic: program state and every handler of F_MAIN, working on the window's
-// controls by name (Controls) and on the platform through UiServices.
+// The main window's logic: the program state and every handler of F_MAIN under the name the window
+// gives it. MainForm is the wiring: each handler is one call into the feature that owns it
+// (pricebook/, shops/, queries/, the history and help of app/).
 #pragma once
 
+#include "app/help.h"
+#include "app/history.h"
 #include "notebook/notebookfile.h"
 #include "notebook/pricebook.h"
+#include "pricebook/document.h"
+#include "pricebook/documentcommands.h"
+#include "pricebook/entrypanel.h"
+#include "pricebook/pricefields.h"
+#include "pricebook/producteditor.h"
+#include "queries/queries.h"
+#include "shops/shopnames.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,12 +28,6 @@ struct WindowBounds {
     int width = 660; // outer size, frame included
     int height = 450;
 };
-
-inline constexpr char16_t UntitledName[] = u"無題";
-inline constexpr char16_t SettingsFileName[] = u"zorvan.ini";
-inline constexpr char16_t ShopListFileName[] = u"zorvan_店.txt";
-// The refusal of a price field that holds no amount.
-inline constexpr char16_t AmountWarning[] = u"金額を入力して下さい。なお\\は不要です";
 
 class MainForm {
   public:
@@ -46,71 +50,74 @@ class MainForm {
     enum class KeyHandler { None, ProductName, Observation };
     static KeyHandler keyHandlerOf(const QString& controlName);
 
-    // File commands.
-    void MN_NEWClick(bool fromMenu);
-    void MN_OPENClick();
-    bool LoadPriceBook(const QString& path);
-    void MN_SAVEClick();
-    void SPD_SAVEClick() { MN_SAVEClick(); }
-    void MN_BETU_SAVEClick();
-    bool AskSaveChanges();
-    void RecordRecentFile();
+    // File commands (pricebook/documentcommands).
+    void MN_NEWClick(bool fromMenu) { document_.MN_NEWClick(fromMenu); }
+    void MN_OPENClick() { document_.MN_OPENClick(); }
+    bool LoadPriceBook(const QString& path) { return document_.LoadPriceBook(path); }
+    void MN_SAVEClick() { document_.MN_SAVEClick(); }
+    void SPD_SAVEClick() { document_.MN_SAVEClick(); }
+    void MN_BETU_SAVEClick() { document_.MN_BETU_SAVEClick(); }
+    bool AskSaveChanges() { return document_.AskSaveChanges(); }
+    void RecordRecentFile() { history_.RecordRecentFile(doc_.fileName); }
 
-    // Product list and entry panel.
-    void RebuildProductList();
-    void CBO_SYOMEIClick();
-    void ClearEntryPanel();
-    void BTN_CLRClick();
+    // Product list and entry panel (pricebook/entrypanel).
+    void RebuildProductList() { panel_.RebuildProductList(); }
+    void CBO_SYOMEIClick() { panel_.CBO_SYOMEIClick(); }
+    void ClearEntryPanel() { panel_.ClearEntryPanel(); }
+    void BTN_CLRClick() { panel_.BTN_CLRClick(); }
 
     // Input rules of the entry panel. The key handlers return true when they consumed the key.
-    bool EDT_SYOMEIKeyPress(const QString& sender, QChar key);
-    bool EDT_1KeyPress(const QString& sender, QChar key);
-    bool CheckAmountText(const QString& edit);
-    bool CheckPriceFields();
-    void BTN_1_TODAYClick(const QString& sender);
-    void BTN_DELClick(int row);
-    void SPD_MEMO_DELClick();
-    void POP_COPYClick();
-    void MN_ADD_OPTIONClick();
+    bool EDT_SYOMEIKeyPress(const QString& sender, QChar key) {
+        return panel_.EDT_SYOMEIKeyPress(sender, key);
+    }
+    bool EDT_1KeyPress(const QString& sender, QChar key) { return panel_.EDT_1KeyPress(sender, key); }
+    bool CheckAmountText(const QString& edit) { return panel_.CheckAmountText(edit); }
+    bool CheckPriceFields() { return panel_.CheckPriceFields(); }
+    void BTN_1_TODAYClick(const QString& sender) { panel_.BTN_1_TODAYClick(sender); }
+    void BTN_DELClick(int row) { panel_.BTN_DELClick(row); }
+    void SPD_MEMO_DELClick() { panel_.SPD_MEMO_DELClick(); }
+    void POP_COPYClick() { panel_.POP_COPYClick(); }
+    void MN_ADD_OPTIONClick() { panel_.MN_ADD_OPTIONClick(); }
+    void SPD_SAGAKUClick() { panel_.SPD_SAGAKUClick(); }
 
-    // Adding, updating and deleting products; price differences; renaming.
-    void BTN_ADDClick();
-    void BTN_KOUSINClick();
-    void SPD_SAKUJYOClick();
-    void SPD_SAGAKUClick();
-    void MN_SYOMEI_SYUClick();
+    // Adding, updating, deleting and renaming products (pricebook/producteditor).
+    void BTN_ADDClick() { editor_.BTN_ADDClick(); }
+    void BTN_KOUSINClick() { editor_.BTN_KOUSINClick(); }
+    void SPD_SAKUJYOClick() { editor_.SPD_SAKUJYOClick(); }
+    void MN_SYOMEI_SYUClick() { editor_.MN_SYOMEI_SYUClick(); }
 
-    // Shop selectors, the shop-name management dialog, backup and import of the shop list.
-    void RefillShopSelectors(const QString& path);
-    void MN_TENMEIClick();
-    void MN_TEN_BACKClick();
-    void MN_TEN_IMClick();
+    // Shop selectors, the shop-name management dialog, backup and import (shops/shopnames).
+    void RefillShopSelectors(const QString& path) { shops_.RefillShopSelectors(path); }
+    void MN_TENMEIClick() { shops_.MN_TENMEIClick(); }
+    void MN_TEN_BACKClick() { shops_.MN_TEN_BACKClick(); }
+    void MN_TEN_IMClick() { shops_.MN_TEN_IMClick(); }
 
-    // Recent-file history: the File menu's entries and their deletion dialog.
-    void MN_FILEClick();
-    void OpenRecentFile(const QString& sender);
-    void MN_FRIREKI_DELClick();
+    // Recent-file history: the File menu's entries and their deletion dialog (app/history).
+    void MN_FILEClick() { history_.MN_FILEClick(); }
+    void OpenRecentFile(const QString& sender) { history_.OpenRecentFile(sender); }
+    void MN_FRIREKI_DELClick() { history_.MN_FRIREKI_DELClick(); }
 
-    // Queries: products not updated for a year, products by shop.
-    void SPD_1OLDClick();
-    void SPD_MISE_SIBOClick();
+    // Queries: products not updated for a year, products by shop (queries/queries).
+    void SPD_1OLDClick() { queries_.SPD_1OLDClick(); }
+    void SPD_MISE_SIBOClick() { queries_.SPD_MISE_SIBOClick(); }
 
-    // Help, read-me and version information.
-    void OpenProgramFile(const QString& name);
-    void MN_HELPClick();
-    void MN_READMEClick();
-    void MN_VERClick();
+    // Help, read-me and version information (app/help).
+    void OpenProgramFile(const QString& name) { help_.OpenProgramFile(name); }
+    void MN_HELPClick() { help_.MN_HELPClick(); }
+    void MN_READMEClick() { help_.MN_READMEClick(); }
+    void MN_VERClick() { help_.MN_VERClick(); }
 
     // State.
-    const PriceBook& book() const { return book_; }
-    PriceBook& book() { return book_; }
+    const PriceBook& book() const { return doc_.book; }
+    PriceBook& book() { return doc_.book; }
     bool dirty() const;
     void setDirty(bool on);
-    bool untitled() const { return untitled_; }
-    const QString& currentFileName() const { return currentFileName_; }
+    bool untitled() const { return doc_.untitled; }
+    const QString& currentFileName() const { return doc_.fileName; }
     const QString& appDir() const { return appDir_; }
     const QString& iniFile() const { return iniFile_; }
-    QString shopListFile() const { return appDir_ + QString::fromUtf16(ShopListFileName); }
+    QString shopListFile() const { return shops_.shopListFile(); }
+    // The shop the by-shop query opened on last in this run (LastShopIndex).
     int lastShopIndex = 0;
 
     // Set by the window: closes it, which runs FormCloseQuery (the 終了 command).
@@ -120,17 +127,19 @@ class MainForm {
     UiServices& ui() { return ui_; }
 
   private:
-    void setCaptionPath(const QString& path);
-    void writeBookTo(const QString& path);
-    void showProductCount();
-
     Controls& c_;
     UiServices& ui_;
-    PriceBook book_;
     QString programDir_;
     QString appDir_;
     QString iniFile_;
-    QString currentFileName_ = QString::fromUtf16(UntitledName);
-    QString saveDialogFolder_;
-    bool untitled_ = true;
+    Document doc_;
+
+    // The features, each on the window's controls, the platform and the state it needs.
+    EntryPanel panel_;
+    ProductEditor editor_;
+    DocumentCommands document_;
+    History history_;
+    ShopNames shops_;
+    Queries queries_;
+    Help help_;
 };

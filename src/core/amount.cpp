@@ -6,7 +6,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr qint64 UnitsPerWhole = 10000;
 constexpr int AmountDecimals = 4;
 // 19 digits always fit an unsigned 64-bit integer; more never fit a signed one.
 constexpr qsizetype MaxMagnitudeDigits = 19;
@@ -120,15 +119,29 @@ std::optional<quint64> roundScaled(QByteArray digits, qsizetype scale, quint64 l
     return magnitude;
 }
 
-// The amount rounded half to even to a whole number.
-qint64 wholeUnits(Amount value) {
-    qint64 whole = value / UnitsPerWhole;
-    const qint64 remainder = value % UnitsPerWhole; // carries the sign of value
-    const qint64 half = UnitsPerWhole / 2;
-    const qint64 absRemainder = remainder < 0 ? -remainder : remainder;
-    if (absRemainder > half || (absRemainder == half && whole % 2 != 0))
-        whole += value < 0 ? -1 : 1;
+// The magnitude of ten-thousandths rounded half to even to whole units. Unsigned, so the most
+// negative value of any width has a magnitude too.
+template <class Unsigned> Unsigned roundedWholeMagnitude(Unsigned magnitude) {
+    Unsigned whole = magnitude / UnitsPerWhole;
+    const Unsigned rest = magnitude % UnitsPerWhole;
+    const Unsigned half = UnitsPerWhole / 2;
+    if (rest > half || (rest == half && whole % 2 != 0))
+        ++whole;
     return whole;
+}
+
+// The display form of ten-thousandths of any width: rounded half to even, grouped by three.
+template <class Signed, class Unsigned> QString displayForm(Signed value) {
+    const bool negative = value < 0;
+    // Negated as unsigned, which is defined for the most negative value as well.
+    const Unsigned magnitude = negative ? Unsigned(0) - Unsigned(value) : Unsigned(value);
+    Unsigned whole = roundedWholeMagnitude(magnitude);
+    QString digits;
+    do {
+        digits.prepend(QChar(u'0' + int(whole % 10)));
+        whole /= 10;
+    } while (whole != 0);
+    return groupThousands(digits, negative && digits != u"0"_s);
 }
 
 } // namespace
@@ -151,7 +164,10 @@ std::optional<Amount> ParseAmount(const QString& text) {
 }
 
 QString formatStorage(Amount value) {
-    return QString::number(wholeUnits(value));
+    const bool negative = value < 0;
+    const quint64 whole = roundedWholeMagnitude(negative ? quint64(0) - quint64(value) : quint64(value));
+    // A whole number of the most negative amount's size fits: it is 10000 times smaller.
+    return QString::number(negative ? -qint64(whole) : qint64(whole));
 }
 
 QString groupThousands(QStringView digits, bool negative) {
@@ -168,9 +184,11 @@ QString groupThousands(QStringView digits, bool negative) {
 }
 
 QString formatDisplay(Amount value) {
-    const qint64 whole = wholeUnits(value);
-    // wholeUnits never returns the most negative qint64, so the negation is safe.
-    return groupThousands(QString::number(whole < 0 ? -whole : whole), whole < 0);
+    return displayForm<Amount, quint64>(value);
+}
+
+QString formatDifferenceDisplay(AmountDifference value) {
+    return displayForm<AmountDifference, unsigned __int128>(value);
 }
 
 QString FormatPriceText(const QString& stored) {

@@ -6,6 +6,10 @@
 #include <optional>
 
 using Amount = qint64; // ten-thousandths
+// Ten-thousandths in one whole unit.
+inline constexpr Amount UnitsPerWhole = 10000;
+// Two amounts apart span up to twice the amount's range, which only a wider integer holds exactly.
+using AmountDifference = __int128;
 
 // The amount a text denotes, or nothing. Spaces around it, a sign, digits with an optional "."
 // part, an optional exponent; the value rounded half-to-even to ten-thousandths must fit 64 bits.
@@ -14,6 +18,8 @@ std::optional<Amount> ParseAmount(const QString& text);
 // Whole-number forms, rounding a half to the even neighbour.
 QString formatStorage(Amount value); // "0": 1980, -1500
 QString formatDisplay(Amount value); // "#,##0": 1,980, -1,500
+// The display form "#,##0" of a difference between two amounts.
+QString formatDifferenceDisplay(AmountDifference value);
 
 // The display form of a stored price text; empty when it is empty or not an amount.
 QString FormatPriceText(const QString& stored);

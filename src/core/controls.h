@@ -1,6 +1,7 @@
 // The seam between logic and widgets: a window's controls addressed by name.
 // The logic reads and writes control values only through this interface, so it runs the same
-// against the real widgets (ui/) and against plain values in tests (PlainControls).
+// against the real widgets (ui/) and against plain values in tests (PlainControls). Control names
+// are the constants of core/windownames.h.
 #pragma once
 
 #include <QDate>
@@ -17,11 +18,6 @@ inline constexpr Rgb Red = 0xFF0000;
 inline constexpr Rgb Lime = 0x00FF00;
 inline constexpr Rgb Silver = 0xC0C0C0;
 } // namespace colors
-
-// The name of a numbered control: "EDT_" and 3 give "EDT_3".
-inline QString numbered(const char16_t* prefix, int n) {
-    return QString::fromUtf16(prefix) + QString::number(n);
-}
 
 class Controls {
   public:

@@ -1,50 +1,65 @@
 // The notebook's file commands: New, Open, Save, Save As and the save-changes question.
-#include "app/mainform.h"
+#include "pricebook/documentcommands.h"
 
 #include "core/controls.h"
 #include "core/dispatch.h"
+#include "core/pathshorten.h"
 #include "core/uiservices.h"
+#include "core/windownames.h"
 #include "notebook/notebookfile.h"
+#include "pricebook/dirtyflag.h"
+#include "pricebook/document.h"
+#include "pricebook/entrypanel.h"
 
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
-bool MainForm::AskSaveChanges() {
-    if (!dirty())
+DocumentCommands::DocumentCommands(Controls& controls, UiServices& ui, Document& document, EntryPanel& panel,
+                                   RecordRecentFile recordRecentFile)
+    : c_(controls), ui_(ui), doc_(document), panel_(panel), recordRecentFile_(std::move(recordRecentFile)) {}
+
+void DocumentCommands::setCaptionPath(const QString& path) {
+    const QString shown =
+        ShortenPathToWidth(path, 350, [this](const QString& text) { return ui_.textWidth(text); });
+    c_.setText(fmain::F_MAIN, QString::fromUtf16(ApplicationTitle) + u" - "_s + shown);
+}
+
+bool DocumentCommands::AskSaveChanges() {
+    if (!isDirty(c_))
         return true;
-    const Button answer = ui_.messageBox(
-        MsgKind::Information, currentFileName_ + u" の変更を保存しますか？"_s, Yes | No | Cancel, Yes);
+    const Button answer = ui_.messageBox(MsgKind::Information, doc_.fileName + u" の変更を保存しますか？"_s,
+                                         Yes | No | Cancel, Yes);
     if (answer == Yes) {
         MN_SAVEClick();
-        return !dirty();
+        return !isDirty(c_);
     }
     return answer == No;
 }
 
-void MainForm::MN_NEWClick(bool fromMenu) {
+void DocumentCommands::MN_NEWClick(bool fromMenu) {
     if (!AskSaveChanges())
         return;
-    currentFileName_ = QString::fromUtf16(UntitledName);
+    doc_.fileName = QString::fromUtf16(UntitledName);
     saveDialogFolder_ = ui_.documentsFolder();
-    ClearEntryPanel();
-    c_.setItems(u"CBO_SYOMEI"_s, {});
-    book_.reset();
-    c_.setText(u"F_MAIN"_s,
+    panel_.ClearEntryPanel();
+    c_.setItems(fmain::CBO_SYOMEI, {});
+    doc_.book.reset();
+    c_.setText(fmain::F_MAIN,
                QString::fromUtf16(ApplicationTitle) + u" - "_s + QString::fromUtf16(UntitledName));
-    untitled_ = true;
-    setDirty(false);
+    doc_.untitled = true;
+    setDirty(c_, false);
     if (fromMenu)
-        c_.setFocus(u"EDT_SYOMEI"_s);
-    c_.setText(u"LBL_KEN"_s, QString());
+        c_.setFocus(fmain::EDT_SYOMEI);
+    c_.setText(fmain::LBL_KEN, QString());
 }
 
-void MainForm::MN_OPENClick() {
+void DocumentCommands::MN_OPENClick() {
     if (!AskSaveChanges())
         return;
     FileDialogRequest request;
     // The File menu lists the history after its fixed items; the newest entry's folder is the start.
-    const QStringList history = c_.items(u"MN_FILE"_s);
+    const QStringList history = c_.items(fmain::MN_FILE);
     if (!history.isEmpty()) {
         const QString& newest = history.first();
         request.folder = newest.left(qMax(qsizetype(0), newest.lastIndexOf(u'/'))) + u'/';
@@ -61,54 +76,50 @@ void MainForm::MN_OPENClick() {
     LoadPriceBook(*path);
 }
 
-bool MainForm::LoadPriceBook(const QString& path) {
+bool DocumentCommands::LoadPriceBook(const QString& path) {
     NotebookRead read = readNotebookFile(path);
     if (read.refusal) {
         ui_.warn(read.refusal->text);
         return false;
     }
-    book_ = std::move(*read.book);
-    currentFileName_ = path;
-    ClearEntryPanel();
-    RebuildProductList();
-    untitled_ = false;
-    setDirty(false);
+    doc_.book = std::move(*read.book);
+    doc_.fileName = path;
+    panel_.ClearEntryPanel();
+    panel_.RebuildProductList();
+    doc_.untitled = false;
+    setDirty(c_, false);
     setCaptionPath(path);
-    c_.setFocus(u"CBO_SYOMEI"_s);
-    showProductCount();
+    c_.setFocus(fmain::CBO_SYOMEI);
+    panel_.showProductCount();
     // Recorded last: a settings file that cannot be written must not leave the load half done.
-    RecordRecentFile();
+    recordRecentFile_(path);
     return true;
 }
 
-void MainForm::writeBookTo(const QString& path) {
-    writeNotebookFile(path, book_);
-}
-
-void MainForm::MN_SAVEClick() {
-    if (untitled_) {
+void DocumentCommands::MN_SAVEClick() {
+    if (doc_.untitled) {
         MN_BETU_SAVEClick();
         return;
     }
-    writeBookTo(currentFileName_);
-    setDirty(false);
-    RecordRecentFile();
+    writeNotebookFile(doc_.fileName, doc_.book);
+    setDirty(c_, false);
+    recordRecentFile_(doc_.fileName);
 }
 
-void MainForm::MN_BETU_SAVEClick() {
+void DocumentCommands::MN_BETU_SAVEClick() {
     FileDialogRequest request;
-    request.fileName = currentFileName_;
-    if (untitled_)
+    request.fileName = doc_.fileName;
+    if (doc_.untitled)
         request.folder = saveDialogFolder_;
     const std::optional<QString> path = ui_.saveFileDialog(request);
     if (!path)
         return;
     // The chosen name becomes the current one only once the file is written, so a failed write
     // leaves the caption, the next Save and the history with the file that is really open.
-    writeBookTo(*path);
-    currentFileName_ = *path;
+    writeNotebookFile(*path, doc_.book);
+    doc_.fileName = *path;
     setCaptionPath(*path);
-    untitled_ = false;
-    setDirty(false);
-    RecordRecentFile();
+    doc_.untitled = false;
+    setDirty(c_, false);
+    recordRecentFile_(doc_.fileName);
 }

@@ -1,9 +1,12 @@
 // The input rules of the entry panel: the amount check, the Enter walk and the small panel commands.
-#include "app/mainform.h"
+#include "pricebook/entrypanel.h"
 
 #include "core/amount.h"
 #include "core/controls.h"
 #include "core/uiservices.h"
+#include "core/windownames.h"
+#include "pricebook/dirtyflag.h"
+#include "pricebook/pricefields.h"
 
 using namespace Qt::StringLiterals;
 
@@ -18,61 +21,58 @@ bool enterRule(Controls& c, QChar key) {
 
 } // namespace
 
-bool MainForm::EDT_SYOMEIKeyPress(const QString&, QChar key) {
+bool EntryPanel::EDT_SYOMEIKeyPress(const QString&, QChar key) {
     return enterRule(c_, key);
 }
 
-bool MainForm::EDT_1KeyPress(const QString&, QChar key) {
+bool EntryPanel::EDT_1KeyPress(const QString&, QChar key) {
     return enterRule(c_, key);
 }
 
-bool MainForm::CheckAmountText(const QString& edit) {
-    const QString text = c_.text(edit);
-    if (text.isEmpty())
+bool EntryPanel::CheckAmountText(const QString& edit) {
+    if (c_.text(edit).isEmpty())
         return true;
-    if (const std::optional<QString> storage = checkAmountText(text)) {
-        c_.setText(edit, *storage);
-        return true;
-    }
-    ui_.warn(QString::fromUtf16(AmountWarning));
-    c_.setFocus(edit);
-    return false;
+    const std::optional<Amount> value = readPriceField(c_, ui_, edit);
+    if (!value)
+        return false;
+    c_.setText(edit, formatStorage(*value));
+    return true;
 }
 
-bool MainForm::CheckPriceFields() {
-    for (const QString& edit : {u"EDT_TEIKA"_s, u"EDT_1"_s, u"EDT_2"_s, u"EDT_3"_s, u"EDT_4"_s, u"EDT_5"_s}) {
+bool EntryPanel::CheckPriceFields() {
+    for (const QString& edit : priceFields()) {
         if (!CheckAmountText(edit))
             return false;
     }
     return true;
 }
 
-void MainForm::BTN_1_TODAYClick(const QString& sender) {
-    for (int j = 1; j <= 5; ++j) {
-        if (sender == u"BTN_%1_TODAY"_s.arg(j))
-            c_.setDate(numbered(u"DTP_", j), ui_.today());
+void EntryPanel::BTN_1_TODAYClick(const QString& sender) {
+    for (int j = 1; j <= fmain::ObservationRows; ++j) {
+        if (sender == fmain::BTN_n_TODAY(j))
+            c_.setDate(fmain::DTP_(j), ui_.today());
     }
-    setDirty(true);
+    setDirty(c_, true);
 }
 
-void MainForm::BTN_DELClick(int row) {
-    c_.setText(numbered(u"CBO_MISE", row), QString());
-    c_.setFontColor(numbered(u"CBO_MISE", row), colors::Black);
-    c_.setText(numbered(u"EDT_", row), QString());
-    c_.setDate(numbered(u"DTP_", row), ui_.today());
-    c_.setText(numbered(u"LBL_SA_", row), u"*"_s);
-    c_.setFontColor(numbered(u"LBL_SA_", row), colors::Black);
+void EntryPanel::BTN_DELClick(int row) {
+    c_.setText(fmain::CBO_MISE(row), QString());
+    c_.setFontColor(fmain::CBO_MISE(row), colors::Black);
+    c_.setText(fmain::EDT_(row), QString());
+    c_.setDate(fmain::DTP_(row), ui_.today());
+    c_.setText(fmain::LBL_SA_(row), u"*"_s);
+    c_.setFontColor(fmain::LBL_SA_(row), colors::Black);
 }
 
-void MainForm::SPD_MEMO_DELClick() {
-    c_.setText(u"Memo1"_s, QString());
-    c_.setFocus(u"Memo1"_s);
+void EntryPanel::SPD_MEMO_DELClick() {
+    c_.setText(fmain::Memo1, QString());
+    c_.setFocus(fmain::Memo1);
 }
 
-void MainForm::POP_COPYClick() {
-    ui_.setClipboardText(c_.text(u"CBO_SYOMEI"_s));
+void EntryPanel::POP_COPYClick() {
+    ui_.setClipboardText(c_.text(fmain::CBO_SYOMEI));
 }
 
-void MainForm::MN_ADD_OPTIONClick() {
-    c_.setChecked(u"MN_ADD_OPTION"_s, !c_.checked(u"MN_ADD_OPTION"_s));
+void EntryPanel::MN_ADD_OPTIONClick() {
+    c_.setChecked(fmain::MN_ADD_OPTION, !c_.checked(fmain::MN_ADD_OPTION));
 }

@@ -1,5 +1,5 @@
 // The product selector and the entry panel: listing the products, showing one, clearing the panel.
-#include "app/mainform.h"
+#include "pricebook/entrypanel.h"
 
 #include "core/amount.h"
 #include "core/apperror.h"
@@ -7,67 +7,85 @@
 #include "core/dates.h"
 #include "core/names.h"
 #include "core/uiservices.h"
+#include "core/windownames.h"
+#include "notebook/pricebook.h"
 
 using namespace Qt::StringLiterals;
 
-namespace {} // namespace
+EntryPanel::EntryPanel(Controls& controls, UiServices& ui, const PriceBook& book)
+    : c_(controls), ui_(ui), book_(book) {}
 
-void MainForm::RebuildProductList() {
+void EntryPanel::RebuildProductList() {
     QStringList names = book_.productNames();
     sortProductNames(names);
-    c_.setItems(u"CBO_SYOMEI"_s, names);
+    c_.setItems(fmain::CBO_SYOMEI, names);
 }
 
-void MainForm::CBO_SYOMEIClick() {
-    if (c_.itemIndex(u"CBO_SYOMEI"_s) < 0)
+void EntryPanel::showProductCount() {
+    c_.setText(fmain::LBL_KEN, QString::number(c_.items(fmain::CBO_SYOMEI).size()) + u"件"_s);
+}
+
+void EntryPanel::CBO_SYOMEIClick() {
+    if (c_.itemIndex(fmain::CBO_SYOMEI) < 0)
         return;
-    const qsizetype i = book_.FindProduct(c_.text(u"CBO_SYOMEI"_s));
+    const qsizetype i = book_.FindProduct(c_.text(fmain::CBO_SYOMEI));
     if (i < 0)
         return;
     try {
         const QDate today = ui_.today();
-        for (int j = 1; j <= 5; ++j)
-            c_.setDate(numbered(u"DTP_", j), parseStoredDate(book_.line(i + 3 * j + 1), today));
-        c_.setText(u"Memo1"_s, book_.line(i + 17));
-        c_.setText(u"EDT_TEIKA"_s, FormatPriceText(book_.line(i + 1)));
-        for (int j = 1; j <= 5; ++j) {
-            c_.setText(numbered(u"CBO_MISE", j), book_.line(i + 3 * j - 1));
-            c_.setText(numbered(u"EDT_", j), FormatPriceText(book_.line(i + 3 * j)));
+        for (int j = 1; j <= PriceSlots; ++j)
+            c_.setDate(fmain::DTP_(j), parseStoredDate(book_.date(i, j), today));
+        c_.setText(fmain::Memo1, book_.memo(i));
+        c_.setText(fmain::EDT_TEIKA, FormatPriceText(book_.standardPrice(i)));
+        for (int j = 1; j <= PriceSlots; ++j) {
+            c_.setText(fmain::CBO_MISE(j), book_.shop(i, j));
+            c_.setText(fmain::EDT_(j), FormatPriceText(book_.price(i, j)));
         }
     } catch (const AppError&) {
         // The panel now mixes two products: no product stays selected, so an update or a delete
         // cannot write one product's values into the other.
-        c_.setItemIndex(u"CBO_SYOMEI"_s, -1);
+        c_.setItemIndex(fmain::CBO_SYOMEI, -1);
         throw;
     }
-    for (int j = 1; j <= 5; ++j) {
-        c_.setFontColor(numbered(u"CBO_MISE", j), colors::Black);
-        c_.setText(numbered(u"LBL_SA_", j), u"*"_s);
-        c_.setFontColor(numbered(u"LBL_SA_", j), colors::Black);
+    for (int j = 1; j <= fmain::ObservationRows; ++j) {
+        c_.setFontColor(fmain::CBO_MISE(j), colors::Black);
+        c_.setText(fmain::LBL_SA_(j), u"*"_s);
+        c_.setFontColor(fmain::LBL_SA_(j), colors::Black);
     }
 }
 
-void MainForm::ClearEntryPanel() {
-    c_.setText(u"EDT_SYOMEI"_s, QString());
-    c_.setText(u"EDT_TEIKA"_s, QString());
-    for (int j = 1; j <= 5; ++j) {
-        c_.setText(numbered(u"CBO_MISE", j), QString());
-        c_.setFontColor(numbered(u"CBO_MISE", j), colors::Black);
+void EntryPanel::showProduct(const QString& name) {
+    const QStringList items = c_.items(fmain::CBO_SYOMEI);
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (sameProductName(items[i], name)) {
+            c_.setItemIndex(fmain::CBO_SYOMEI, int(i));
+            CBO_SYOMEIClick();
+            return;
+        }
     }
-    for (int j = 1; j <= 5; ++j)
-        c_.setText(numbered(u"EDT_", j), QString());
+}
+
+void EntryPanel::ClearEntryPanel() {
+    c_.setText(fmain::EDT_SYOMEI, QString());
+    c_.setText(fmain::EDT_TEIKA, QString());
+    for (int j = 1; j <= fmain::ObservationRows; ++j) {
+        c_.setText(fmain::CBO_MISE(j), QString());
+        c_.setFontColor(fmain::CBO_MISE(j), colors::Black);
+    }
+    for (int j = 1; j <= fmain::ObservationRows; ++j)
+        c_.setText(fmain::EDT_(j), QString());
     const QDate today = ui_.today();
-    for (int j = 1; j <= 5; ++j)
-        c_.setDate(numbered(u"DTP_", j), today);
-    for (int j = 1; j <= 5; ++j) {
-        c_.setText(numbered(u"LBL_SA_", j), u"*"_s);
-        c_.setFontColor(numbered(u"LBL_SA_", j), colors::Black);
+    for (int j = 1; j <= fmain::ObservationRows; ++j)
+        c_.setDate(fmain::DTP_(j), today);
+    for (int j = 1; j <= fmain::ObservationRows; ++j) {
+        c_.setText(fmain::LBL_SA_(j), u"*"_s);
+        c_.setFontColor(fmain::LBL_SA_(j), colors::Black);
     }
-    c_.setText(u"Memo1"_s, QString());
+    c_.setText(fmain::Memo1, QString());
 }
 
-void MainForm::BTN_CLRClick() {
+void EntryPanel::BTN_CLRClick() {
     ClearEntryPanel();
-    c_.setFocus(u"EDT_SYOMEI"_s);
-    c_.setItemIndex(u"CBO_SYOMEI"_s, -1);
+    c_.setFocus(fmain::EDT_SYOMEI);
+    c_.setItemIndex(fmain::CBO_SYOMEI, -1);
 }

@@ -1,25 +1,20 @@
 // Renaming a product through the input box: only its name line changes, the record keeps its place.
-#include "app/mainform.h"
+#include "pricebook/producteditor.h"
 
 #include "core/controls.h"
 #include "core/names.h"
 #include "core/uiservices.h"
+#include "core/windownames.h"
+#include "notebook/pricebook.h"
+#include "pricebook/dirtyflag.h"
+#include "pricebook/entrypanel.h"
 
 using namespace Qt::StringLiterals;
 
-void MainForm::MN_SYOMEI_SYUClick() {
-    const QString selector = u"CBO_SYOMEI"_s;
-
-    if (c_.items(selector).isEmpty()) {
-        ui_.warn(u"商品が０件なので変更できません"_s);
+void ProductEditor::MN_SYOMEI_SYUClick() {
+    if (!checkProductSelected())
         return;
-    }
-    if (c_.itemIndex(selector) < 0) {
-        ui_.warn(u"リストで商品名を選択して下さい"_s);
-        c_.setFocus(selector);
-        return;
-    }
-    const QString oldName = c_.text(selector);
+    const QString oldName = c_.text(fmain::CBO_SYOMEI);
     const std::optional<QString> answer =
         ui_.inputBox(u"商品名の変更"_s, u"新しい商品名を入力して下さい"_s, oldName);
     if (!answer)
@@ -43,9 +38,10 @@ void MainForm::MN_SYOMEI_SYUClick() {
     }
 
     book_.setLine(i, newName);
-    c_.removeItem(selector, c_.itemIndex(selector));
-    c_.insertItem(selector, int(sortedInsertPosition(c_.items(selector), newName)), newName);
-    c_.setItemIndex(selector, -1);
-    ClearEntryPanel();
-    setDirty(true);
+    c_.removeItem(fmain::CBO_SYOMEI, c_.itemIndex(fmain::CBO_SYOMEI));
+    c_.insertItem(fmain::CBO_SYOMEI, int(sortedInsertPosition(c_.items(fmain::CBO_SYOMEI), newName)),
+                  newName);
+    c_.setItemIndex(fmain::CBO_SYOMEI, -1);
+    panel_.ClearEntryPanel();
+    setDirty(c_, true);
 }

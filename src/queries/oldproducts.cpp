@@ -1,12 +1,13 @@
 // The query F_OLD_SIBO: the products with an observation dated a year ago or earlier, in notebook
 // order; the one the user confirms is shown in the main window.
-#include "app/mainform.h"
 #include "core/apperror.h"
 #include "core/controls.h"
 #include "core/controltable.h"
 #include "core/dates.h"
 #include "core/dispatch.h"
 #include "core/uiservices.h"
+#include "notebook/pricebook.h"
+#include "queries/queries.h"
 #include "queries/querypick.h"
 
 using namespace Qt::StringLiterals;
@@ -22,8 +23,8 @@ QDate oneYearCutoff(const QDate& today) {
 bool hasOldObservation(const PriceBook& book, qsizetype nameLine, const QDate& cutoff, const QDate& today) {
     bool old = false;
     // Every date is read, so an unreadable one keeps its product out of the list even after an old one.
-    for (int j = 1; j <= 5; ++j) {
-        if (parseStoredDate(book.line(nameLine + 3 * j + 1), today) <= cutoff)
+    for (int j = 1; j <= PriceSlots; ++j) {
+        if (parseStoredDate(book.date(nameLine, j), today) <= cutoff)
             old = true;
     }
     return old;
@@ -33,13 +34,12 @@ bool hasOldObservation(const PriceBook& book, qsizetype nameLine, const QDate& c
 // found before it stay listed and the error goes on to the caller.
 void listOldProducts(Controls& c, const PriceBook& book, const QDate& today) {
     const QDate cutoff = oneYearCutoff(today);
-    const qsizetype products = (book.count() - 1) / RecordLines;
     QStringList names;
     try {
-        for (qsizetype p = 0; p < products; ++p) {
-            const qsizetype nameLine = 1 + p * RecordLines;
+        for (qsizetype p = 0; p < book.productCount(); ++p) {
+            const qsizetype nameLine = PriceBook::nameLine(p);
             if (hasOldObservation(book, nameLine, cutoff, today))
-                names << book.line(nameLine);
+                names << book.name(nameLine);
         }
     } catch (const AppError&) {
         c.setItems(queryListName(), names);
@@ -50,7 +50,7 @@ void listOldProducts(Controls& c, const PriceBook& book, const QDate& today) {
 
 } // namespace
 
-void MainForm::SPD_1OLDClick() {
+void Queries::SPD_1OLDClick() {
     if (book_.count() < 2) {
         ui_.warn(u"先にファイルを開いて下さい"_s);
         return;
@@ -68,5 +68,5 @@ void MainForm::SPD_1OLDClick() {
         confirmation.onDoubleClick(c, control, close);
     };
     if (ui_.runDialog(run) && confirmation.name)
-        showQueriedProduct(*this, *confirmation.name);
+        showProduct_(*confirmation.name);
 }

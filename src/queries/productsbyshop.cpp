@@ -1,10 +1,12 @@
 // The query F_MISE_SIBO: the products seen at a registered shop, once per observation there; the
 // dialog opens on the shop chosen last in this run, and the product the user confirms is shown in
 // the main window.
-#include "app/mainform.h"
 #include "core/controls.h"
 #include "core/controltable.h"
 #include "core/uiservices.h"
+#include "core/windownames.h"
+#include "notebook/pricebook.h"
+#include "queries/queries.h"
 #include "queries/querypick.h"
 #include "shops/shoplist.h"
 
@@ -12,7 +14,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString ShopSelector = u"CBO_MISE"_s;
+const QString ShopSelector = fmisesibo::CBO_MISE;
 
 // CBO_MISEClick: the products with a slot at the selected shop, in notebook order, once for every
 // such slot. The shop must match exactly, letter case and spaces included. A slot without a shop
@@ -21,12 +23,11 @@ void listProductsAtShop(Controls& c, const PriceBook& book) {
     QStringList names;
     const QString shop = c.itemIndex(ShopSelector) >= 0 ? c.text(ShopSelector) : QString();
     if (!shop.isEmpty()) {
-        const qsizetype products = (book.count() - 1) / RecordLines;
-        for (qsizetype p = 0; p < products; ++p) {
-            const qsizetype nameLine = 1 + p * RecordLines;
-            for (int j = 1; j <= 5; ++j) {
-                if (book.line(nameLine + 3 * j - 1) == shop)
-                    names << book.line(nameLine);
+        for (qsizetype p = 0; p < book.productCount(); ++p) {
+            const qsizetype nameLine = PriceBook::nameLine(p);
+            for (int j = 1; j <= PriceSlots; ++j) {
+                if (book.shop(nameLine, j) == shop)
+                    names << book.name(nameLine);
             }
         }
     }
@@ -35,8 +36,8 @@ void listProductsAtShop(Controls& c, const PriceBook& book) {
 
 } // namespace
 
-void MainForm::SPD_MISE_SIBOClick() {
-    const QStringList shops = c_.items(u"CBO_MISE1"_s);
+void Queries::SPD_MISE_SIBOClick() {
+    const QStringList shops = c_.items(fmain::CBO_MISE(1));
     if (refuseLongShopList(shops, ui_))
         return;
     if (book_.count() < 2) {
@@ -53,7 +54,7 @@ void MainForm::SPD_MISE_SIBOClick() {
             return;
         // The list may have shrunk since the last run of the dialog: it then opens on the first shop,
         // as after start-up.
-        shopIndex = lastShopIndex >= 0 && lastShopIndex < shops.size() ? lastShopIndex : 0;
+        shopIndex = lastShopIndex_ >= 0 && lastShopIndex_ < shops.size() ? lastShopIndex_ : 0;
         c.setItemIndex(ShopSelector, shopIndex);
         listProductsAtShop(c, book_);
     };
@@ -69,7 +70,7 @@ void MainForm::SPD_MISE_SIBOClick() {
     };
     const bool ok = ui_.runDialog(run);
     // Remembered before the product is shown, so an unreadable record cannot make the dialog forget it.
-    lastShopIndex = shopIndex;
+    lastShopIndex_ = shopIndex;
     if (ok && confirmation.name)
-        showQueriedProduct(*this, *confirmation.name);
+        showProduct_(*confirmation.name);
 }

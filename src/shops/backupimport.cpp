@@ -1,10 +1,11 @@
 // Copying the shop list to a folder of the user's choice, and replacing it by another file.
-#include "app/mainform.h"
 #include "core/apperror.h"
 #include "core/controls.h"
 #include "core/textfile.h"
 #include "core/uiservices.h"
+#include "core/windownames.h"
 #include "shops/shoplist.h"
+#include "shops/shopnames.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -31,7 +32,7 @@ bool sameFolder(const QString& a, const QString& b) {
 
 } // namespace
 
-void MainForm::MN_TEN_BACKClick() {
+void ShopNames::MN_TEN_BACKClick() {
     const Button answer =
         ui_.messageBox(MsgKind::Confirmation,
                        u"登録した店名を指定されたフォルダにバックアップします。\r\n\r\n"
@@ -43,7 +44,7 @@ void MainForm::MN_TEN_BACKClick() {
     const std::optional<QString> folder = ui_.pickFolder(u"バックアップ先のフォルダを選択して下さい。"_s);
     if (!folder)
         return;
-    if (sameFolder(*folder, appDir_)) {
+    if (sameFolder(*folder, programDir_)) {
         ui_.warn(u"バックアップ\"先\"は、当ソフトとは\r\n\r\n別のフォルダ　を選択して下さい！"_s);
         return;
     }
@@ -54,7 +55,7 @@ void MainForm::MN_TEN_BACKClick() {
     ui_.messageBox(MsgKind::Information, u"指定されたフォルダにバックアップされました"_s, Ok, Ok);
 }
 
-void MainForm::MN_TEN_IMClick() {
+void ShopNames::MN_TEN_IMClick() {
     const Button answer = ui_.messageBox(
         MsgKind::Confirmation,
         u"店名の取り込みを実行しますか？\r\n\r\nファイル名　zorvan_店.txt　を指定して下さい\r\n\r\n"
@@ -76,6 +77,6 @@ void MainForm::MN_TEN_IMClick() {
     if (!QFileInfo::exists(*chosen))
         throw errors::fileOpen(*chosen, errors::systemText(ENOENT));
     RefillShopSelectors(*chosen);
-    SaveShopList(shopListFile(), c_.items(u"CBO_MISE1"_s));
+    SaveShopList(shopListFile(), c_.items(fmain::CBO_MISE(1)));
     ui_.messageBox(MsgKind::Information, u"店名を取り込みました"_s, Ok, Ok);
 }

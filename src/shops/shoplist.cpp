@@ -1,9 +1,10 @@
 #include "shops/shoplist.h"
 
-#include "app/mainform.h"
 #include "core/controls.h"
 #include "core/textfile.h"
 #include "core/uiservices.h"
+#include "core/windownames.h"
+#include "shops/shopnames.h"
 
 #include <QFileInfo>
 
@@ -27,12 +28,19 @@ bool refuseLongShopList(const QStringList& shops, UiServices& ui) {
     return true;
 }
 
-void MainForm::RefillShopSelectors(const QString& path) {
+ShopNames::ShopNames(Controls& controls, UiServices& ui, QString programDir)
+    : c_(controls), ui_(ui), programDir_(std::move(programDir)) {}
+
+QString ShopNames::shopListFile() const {
+    return programDir_ + QString::fromUtf16(ShopListFileName);
+}
+
+void ShopNames::RefillShopSelectors(const QString& path) {
     // The program's own list may not exist yet: that is an empty list until the user saves one.
     const bool ownMissing = path == shopListFile() && !QFileInfo::exists(path);
     const QStringList names = ownMissing ? QStringList() : LoadShopList(path);
-    for (int j = 1; j <= 5; ++j) {
-        const QString name = numbered(u"CBO_MISE", j);
+    for (int j = 1; j <= fmain::ObservationRows; ++j) {
+        const QString name = fmain::CBO_MISE(j);
         const QString shown = c_.text(name);
         c_.setItems(name, names);
         c_.setText(name, shown);

@@ -6,6 +6,8 @@
 
 class UiServices;
 
+inline constexpr char16_t ShopListFileName[] = u"zorvan_店.txt";
+
 // The most shops the management dialog builds; a longer list (from an import or a hand-edited
 // file) keeps it and the by-shop query from opening.
 inline constexpr int MaxShops = 500;

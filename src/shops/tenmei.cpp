@@ -1,23 +1,24 @@
 // The shop-name management dialog F_TENMEI and the menu command that opens it.
 #include "shops/tenmei.h"
 
-#include "app/mainform.h"
 #include "core/controls.h"
 #include "core/controltable.h"
-#include "core/dispatch.h"
+#include "core/handlertable.h"
 #include "core/uiservices.h"
+#include "core/windownames.h"
 #include "shops/shoplist.h"
+#include "shops/shopnames.h"
 
 #include <QFileInfo>
-#include <QHash>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString List = u"ListBox1"_s;
-const QString Input = u"TXT_MOJI_EDIT"_s;
-const QString Banme = u"LB_BANME"_s;
+using namespace ftenmei;
+const QString List = ListBox1;
+const QString Input = TXT_MOJI_EDIT;
+const QString Banme = LB_BANME;
 
 QString positionText(int index) {
     return QString::number(index + 1) + u" 番目"_s;
@@ -66,21 +67,13 @@ void TenmeiForm::FormCreate(Controls& c, const QStringList& names) {
 }
 
 void TenmeiForm::click(Controls& c, const QString& control) {
-    using Handler = void (TenmeiForm::*)(Controls&);
-    static const QHash<QString, Handler> handlers{
-        {List, &TenmeiForm::ListBox1Click},
-        {u"BTN_TSUIKA"_s, &TenmeiForm::BTN_TSUIKAClick},
-        {u"BTN_KOUSIN"_s, &TenmeiForm::BTN_KOUSINClick},
-        {u"BTN_SAKUJYO"_s, &TenmeiForm::BTN_SAKUJYOClick},
-        {u"BTN_JYUNBAN"_s, &TenmeiForm::BTN_JYUNBANClick},
-        {u"SPD_L_UP"_s, &TenmeiForm::SPD_L_UPClick},
-        {u"SPD_L_DOWN"_s, &TenmeiForm::SPD_L_DOWNClick},
+    static const HandlerTable<TenmeiForm&, Controls&> handlers{
+        {ListBox1, &TenmeiForm::ListBox1Click},       {BTN_TSUIKA, &TenmeiForm::BTN_TSUIKAClick},
+        {BTN_KOUSIN, &TenmeiForm::BTN_KOUSINClick},   {BTN_SAKUJYO, &TenmeiForm::BTN_SAKUJYOClick},
+        {BTN_JYUNBAN, &TenmeiForm::BTN_JYUNBANClick}, {SPD_L_UP, &TenmeiForm::SPD_L_UPClick},
+        {SPD_L_DOWN, &TenmeiForm::SPD_L_DOWNClick},
     };
-    const auto it = handlers.find(control);
-    if (it == handlers.end())
-        return;
-    const Handler handler = *it;
-    dispatch(ui_, [&] { (this->*handler)(c); });
+    handlers.run(ui_, control, *this, c);
 }
 
 void TenmeiForm::save(const Controls& c) {
@@ -198,8 +191,8 @@ void TenmeiForm::moveCurrent(Controls& c, int step) {
     c.setText(Banme, positionText(to));
 }
 
-void MainForm::MN_TENMEIClick() {
-    if (refuseLongShopList(c_.items(u"CBO_MISE1"_s), ui_))
+void ShopNames::MN_TENMEIClick() {
+    if (refuseLongShopList(c_.items(fmain::CBO_MISE(1)), ui_))
         return;
     const QString path = shopListFile();
     // Before the first save there is no file: a first-time user starts with an empty list.

@@ -2,6 +2,7 @@
 
 #include "core/controltable.h"
 #include "core/dispatch.h"
+#include "core/windownames.h"
 #include "ui/controlbuilder.h"
 #include "ui/qtcontrols.h"
 #include "ui/qtuiservices.h"
@@ -27,7 +28,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString PopupMenuName = u"PopupMenu1"_s;
+const QString PopupMenuName = fmain::PopupMenu1;
 
 QIcon buttonImage(const QString& picture) {
     QIcon icon;
@@ -95,7 +96,7 @@ void MainWindow::buildMenus() {
     }
     popupMenu_ = menus.value(PopupMenuName);
 
-    auto* addOption = findChild<QAction*>(u"MN_ADD_OPTION"_s);
+    auto* addOption = findChild<QAction*>(fmain::MN_ADD_OPTION);
     addOption->setCheckable(true);
     addOption->setChecked(true);
 }
@@ -138,12 +139,12 @@ void MainWindow::wire() {
     for (QMenu* menu : findChildren<QMenu*>())
         connect(menu, &QMenu::triggered, this, &MainWindow::menuItemChosen);
     // Opening the File menu rebuilds its history entries.
-    connect(findChild<QMenu*>(u"MN_FILE"_s), &QMenu::aboutToShow, this,
-            [this] { form_->click(u"MN_FILE"_s); });
+    connect(findChild<QMenu*>(fmain::MN_FILE), &QMenu::aboutToShow, this,
+            [this] { form_->click(fmain::MN_FILE); });
 
-    auto* products = findChild<QComboBox*>(u"CBO_SYOMEI"_s);
+    auto* products = findChild<QComboBox*>(fmain::CBO_SYOMEI);
     // `activated` comes only from the user's pick, never from the program's own changes.
-    connect(products, &QComboBox::activated, this, [this] { form_->click(u"CBO_SYOMEI"_s); });
+    connect(products, &QComboBox::activated, this, [this] { form_->click(fmain::CBO_SYOMEI); });
     products->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(products, &QWidget::customContextMenuRequested, this,
             [this, products](const QPoint& at) { popupMenu_->popup(products->mapToGlobal(at)); });

@@ -1,5 +1,6 @@
 #include "ui/qtcontrols.h"
 
+#include "core/windownames.h"
 #include "ui/growinglabel.h"
 #include "ui/inputwidgets.h"
 
@@ -114,6 +115,12 @@ const QtControls::Entry& QtControls::at(const QString& name) const {
     return *it;
 }
 
+const QtControls::Entry& QtControls::at(const QString& name, ControlOp op) const {
+    const Entry& e = at(name);
+    requireOp(*e.desc, op);
+    return e;
+}
+
 template <class T> T* QtControls::as(const QString& name) const {
     T* object = qobject_cast<T*>(at(name).object);
     if (!object)
@@ -130,20 +137,19 @@ QMenu* QtControls::historyMenu(const QString& name) const {
     if (e.desc->kind != ControlKind::MenuItem)
         return nullptr;
     QMenu* menu = static_cast<QAction*>(e.object)->menu<QMenu*>();
-    if (!menu || name != u"MN_FILE")
+    if (!menu || name != fmain::MN_FILE)
         fail("menu item has no item list", name);
     return menu;
 }
 
 void QtControls::renameHistory(QMenu& menu) const {
     const QList<QAction*> actions = menu.actions();
-    for (qsizetype i = FileMenuFixedEntries; i < actions.size(); ++i)
-        actions[i]->setObjectName(QString::fromUtf16(HistoryItemPrefix) +
-                                  QString::number(i - FileMenuFixedEntries));
+    for (qsizetype i = fmain::FileMenuFixedItems; i < actions.size(); ++i)
+        actions[i]->setObjectName(fmain::RIREKI_OPN(int(i - fmain::FileMenuFixedItems)));
 }
 
 QString QtControls::text(const QString& name) const {
-    const Entry& e = at(name);
+    const Entry& e = at(name, ControlOp::Text);
     switch (e.desc->kind) {
     case ControlKind::Form:
         return window_.windowTitle();
@@ -174,7 +180,7 @@ QString QtControls::text(const QString& name) const {
 }
 
 void QtControls::setText(const QString& name, const QString& text) {
-    const Entry& e = at(name);
+    const Entry& e = at(name, ControlOp::SetText);
     switch (e.desc->kind) {
     case ControlKind::Form:
         window_.setWindowTitle(text);
@@ -215,7 +221,7 @@ void QtControls::setText(const QString& name, const QString& text) {
 }
 
 bool QtControls::enabled(const QString& name) const {
-    const Entry& e = at(name);
+    const Entry& e = at(name, ControlOp::Enabled);
     if (e.desc->kind == ControlKind::MenuItem)
         return as<QAction>(name)->isEnabled();
     if (e.desc->kind == ControlKind::Form)
@@ -224,26 +230,28 @@ bool QtControls::enabled(const QString& name) const {
 }
 
 void QtControls::setEnabled(const QString& name, bool on) {
-    if (at(name).desc->kind == ControlKind::MenuItem)
+    if (at(name, ControlOp::SetEnabled).desc->kind == ControlKind::MenuItem)
         as<QAction>(name)->setEnabled(on);
     else
         widget(name)->setEnabled(on);
 }
 
 bool QtControls::checked(const QString& name) const {
+    at(name, ControlOp::Checked);
     return as<QAction>(name)->isChecked();
 }
 
 void QtControls::setChecked(const QString& name, bool on) {
+    at(name, ControlOp::SetChecked);
     as<QAction>(name)->setChecked(on);
 }
 
 QStringList QtControls::items(const QString& name) const {
     QStringList out;
-    const ControlKind kind = at(name).desc->kind;
+    const ControlKind kind = at(name, ControlOp::Items).desc->kind;
     if (QMenu* menu = historyMenu(name)) {
         const QList<QAction*> actions = menu->actions();
-        for (qsizetype i = FileMenuFixedEntries; i < actions.size(); ++i)
+        for (qsizetype i = fmain::FileMenuFixedItems; i < actions.size(); ++i)
             out << pathOfCaption(actions[i]->text());
     } else if (isCombo(kind)) {
         const QComboBox* combo = as<QComboBox>(name);
@@ -260,10 +268,10 @@ QStringList QtControls::items(const QString& name) const {
 }
 
 void QtControls::setItems(const QString& name, const QStringList& items) {
-    const ControlKind kind = at(name).desc->kind;
+    const ControlKind kind = at(name, ControlOp::SetItems).desc->kind;
     if (QMenu* menu = historyMenu(name)) {
         const QList<QAction*> actions = menu->actions();
-        for (qsizetype i = FileMenuFixedEntries; i < actions.size(); ++i)
+        for (qsizetype i = fmain::FileMenuFixedItems; i < actions.size(); ++i)
             dropHistoryItem(*menu, actions[i]);
         for (const QString& caption : items)
             menu->addAction(menuCaption(caption));
@@ -294,15 +302,16 @@ void QtControls::setItems(const QString& name, const QStringList& items) {
 }
 
 void QtControls::insertItem(const QString& name, int index, const QString& item) {
-    const ControlKind kind = at(name).desc->kind;
+    const ControlKind kind = at(name, ControlOp::InsertItem).desc->kind;
     if (QMenu* menu = historyMenu(name)) {
         const QList<QAction*> actions = menu->actions();
-        if (index < 0 || index > actions.size() - FileMenuFixedEntries)
+        if (index < 0 || index > actions.size() - fmain::FileMenuFixedItems)
             fail("item index out of range", name);
         auto* action = new QAction(menuCaption(item), menu);
-        menu->insertAction(
-            FileMenuFixedEntries + index < actions.size() ? actions[FileMenuFixedEntries + index] : nullptr,
-            action);
+        menu->insertAction(fmain::FileMenuFixedItems + index < actions.size()
+                               ? actions[fmain::FileMenuFixedItems + index]
+                               : nullptr,
+                           action);
         renameHistory(*menu);
     } else if (isCombo(kind)) {
         auto* combo = as<QComboBox>(name);
@@ -332,11 +341,11 @@ void QtControls::insertItem(const QString& name, int index, const QString& item)
 }
 
 void QtControls::removeItem(const QString& name, int index) {
-    const ControlKind kind = at(name).desc->kind;
+    const ControlKind kind = at(name, ControlOp::RemoveItem).desc->kind;
     if (QMenu* menu = historyMenu(name)) {
         const QList<QAction*> actions = menu->actions();
-        checkIndex(index, int(actions.size()) - FileMenuFixedEntries, name);
-        dropHistoryItem(*menu, actions[FileMenuFixedEntries + index]);
+        checkIndex(index, int(actions.size()) - fmain::FileMenuFixedItems, name);
+        dropHistoryItem(*menu, actions[fmain::FileMenuFixedItems + index]);
         renameHistory(*menu);
     } else if (isCombo(kind)) {
         auto* combo = as<QComboBox>(name);
@@ -360,7 +369,7 @@ void QtControls::removeItem(const QString& name, int index) {
 }
 
 int QtControls::itemIndex(const QString& name) const {
-    const ControlKind kind = at(name).desc->kind;
+    const ControlKind kind = at(name, ControlOp::ItemIndex).desc->kind;
     if (isCombo(kind))
         return as<QComboBox>(name)->currentIndex();
     if (isList(kind))
@@ -369,7 +378,7 @@ int QtControls::itemIndex(const QString& name) const {
 }
 
 void QtControls::setItemIndex(const QString& name, int index) {
-    const ControlKind kind = at(name).desc->kind;
+    const ControlKind kind = at(name, ControlOp::SetItemIndex).desc->kind;
     // setCurrentIndex never emits `activated`, so the click handler does not run.
     if (isCombo(kind)) {
         auto* combo = as<QComboBox>(name);
@@ -392,6 +401,7 @@ void QtControls::setItemIndex(const QString& name, int index) {
 }
 
 QList<int> QtControls::selectedIndexes(const QString& name) const {
+    at(name, ControlOp::SelectedIndexes);
     const auto* list = as<QListWidget>(name);
     QList<int> out;
     for (int i = 0; i < list->count(); ++i) {
@@ -402,28 +412,33 @@ QList<int> QtControls::selectedIndexes(const QString& name) const {
 }
 
 void QtControls::setItemSelected(const QString& name, int index, bool on) {
+    at(name, ControlOp::SetItemSelected);
     auto* list = as<QListWidget>(name);
     checkIndex(index, list->count(), name);
     list->item(index)->setSelected(on);
 }
 
 bool QtControls::itemChecked(const QString& name, int index) const {
+    at(name, ControlOp::ItemChecked);
     const auto* list = as<QListWidget>(name);
     checkIndex(index, list->count(), name);
     return list->item(index)->checkState() == Qt::Checked;
 }
 
 void QtControls::setItemChecked(const QString& name, int index, bool on) {
+    at(name, ControlOp::SetItemChecked);
     auto* list = as<QListWidget>(name);
     checkIndex(index, list->count(), name);
     list->item(index)->setCheckState(on ? Qt::Checked : Qt::Unchecked);
 }
 
 QDate QtControls::date(const QString& name) const {
+    at(name, ControlOp::Date);
     return as<QDateEdit>(name)->date();
 }
 
 void QtControls::setDate(const QString& name, const QDate& date) {
+    at(name, ControlOp::SetDate);
     auto* picker = as<QDateEdit>(name);
     // The picker would silently move a date outside its range to the nearest end.
     if (!date.isValid() || date < picker->minimumDate() || date > picker->maximumDate())
@@ -432,11 +447,13 @@ void QtControls::setDate(const QString& name, const QDate& date) {
 }
 
 Rgb QtControls::fontColor(const QString& name) const {
+    at(name, ControlOp::FontColor);
     const QWidget* w = at(name).desc->kind == ControlKind::Form ? &window_ : widget(name);
     return w->palette().color(QPalette::Active, foregroundRole(at(name).desc->kind)).rgb() & 0xFFFFFFu;
 }
 
 void QtControls::setFontColor(const QString& name, Rgb color) {
+    at(name, ControlOp::SetFontColor);
     QWidget* w = at(name).desc->kind == ControlKind::Form ? &window_ : widget(name);
     QPalette palette = w->palette();
     // The disabled group keeps its grey, so a disabled label still looks disabled.
@@ -448,11 +465,12 @@ void QtControls::setFontColor(const QString& name, Rgb color) {
 }
 
 void QtControls::setFocus(const QString& name) {
+    at(name, ControlOp::SetFocus);
     widget(name)->setFocus(Qt::OtherFocusReason);
 }
 
 void QtControls::focusNext(const QString& fromName) {
-    const ControlSpec* from = fromName.isEmpty() ? nullptr : at(fromName).desc;
+    const ControlSpec* from = fromName.isEmpty() ? nullptr : at(fromName, ControlOp::FocusNext).desc;
     // The next tab stop after `from` in tab order that can take the focus, wrapping around.
     std::vector<std::pair<const ControlSpec*, QWidget*>> stops;
     for (const ControlSpec& c : spec_.controls) {

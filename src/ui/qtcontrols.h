@@ -1,8 +1,9 @@
 // Controls over the real widgets of one window, found by object name from the window's control
-// table. A name the table does not hold, or an operation the control's kind has no meaning for,
-// throws std::logic_error: a misspelt name never passes silently.
+// table. A name the table does not hold, or an operation the control's kind has not
+// (core/controlrules.h), throws std::logic_error: a misspelt name never passes silently.
 #pragma once
 
+#include "core/controlrules.h"
 #include "core/controls.h"
 #include "core/controltable.h"
 
@@ -11,11 +12,6 @@
 class QMenu;
 class QObject;
 class QWidget;
-
-// The File menu starts with this many fixed entries; the recent-file history follows them.
-inline constexpr int FileMenuFixedEntries = 8;
-// History entries of the File menu are named this followed by their index.
-inline constexpr char16_t HistoryItemPrefix[] = u"RIREKI_OPN";
 
 class QtControls final : public Controls {
   public:
@@ -54,6 +50,8 @@ class QtControls final : public Controls {
         QObject* object = nullptr;
     };
     const Entry& at(const QString& name) const;
+    // The control, after checking that its kind has the operation.
+    const Entry& at(const QString& name, ControlOp op) const;
     template <class T> T* as(const QString& name) const;
     QWidget* widget(const QString& name) const;
     // The menu of a menu item that holds the recent-file history, or nullptr.

@@ -1,6 +1,7 @@
 // The window tables: unique names, a strict tab order, every control inside its window.
 #include "core/controltable.h"
-#include "core/plaincontrols.h"
+#include "core/windownames.h"
+#include "support/plaincontrols.h"
 
 #include <QSet>
 #include <gtest/gtest.h>
@@ -35,4 +36,13 @@ TEST(ControlTables, AMisspeltNameFailsOnThePlainControls) {
     EXPECT_THROW(c.setText(u"EDT_6"_s, u"x"_s), std::logic_error);
     EXPECT_THROW((void)c.text(u"edt_1"_s), std::logic_error);
     EXPECT_NO_THROW(c.setText(u"EDT_5"_s, u"x"_s));
+}
+
+TEST(ControlTables, TheFileMenuHoldsAsManyFixedItemsAsTheHistoryIsPlacedAfter) {
+    int fixed = 0;
+    for (const ControlSpec& c : mainWindowSpec().controls) {
+        if (c.kind == ControlKind::MenuItem && fmain::MN_FILE == QStringView(c.parent))
+            ++fixed;
+    }
+    EXPECT_EQ(fixed, fmain::FileMenuFixedItems);
 }

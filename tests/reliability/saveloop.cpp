@@ -4,7 +4,7 @@
 //   pricotta_saveloop FOLDER
 #include "app/mainform.h"
 #include "core/controltable.h"
-#include "core/plaincontrols.h"
+#include "support/plaincontrols.h"
 #include "core/textfile.h"
 #include "support/fakeui.h"
 

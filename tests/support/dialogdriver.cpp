@@ -60,10 +60,14 @@ void DialogDriver::closeBox() {
 
 void DialogDriver::pickItem(const QString& list, int index) {
     requireOpen();
-    const qsizetype count = controls_.items(list).size();
-    for (int i = 0; i < count; ++i)
-        controls_.setItemSelected(list, i, i == index);
     controls_.setItemIndex(list, index);
+    // A combo box has no selection besides its current item.
+    const ControlSpec* desc = findControl(controls_.window(), list);
+    if (desc && allows(*desc, ControlOp::SetItemSelected)) {
+        const qsizetype count = controls_.items(list).size();
+        for (int i = 0; i < count; ++i)
+            controls_.setItemSelected(list, i, i == index);
+    }
     controls_.setFocus(list);
     event(list);
 }
@@ -71,8 +75,8 @@ void DialogDriver::pickItem(const QString& list, int index) {
 void DialogDriver::ctrlClickItem(const QString& list, int index) {
     requireOpen();
     const bool wasSelected = controls_.selectedIndexes(list).contains(index);
-    controls_.setItemSelected(list, index, !wasSelected);
     controls_.setItemIndex(list, index);
+    controls_.setItemSelected(list, index, !wasSelected);
     controls_.setFocus(list);
     event(list);
 }

@@ -3,8 +3,8 @@
 // window would deliver them.
 #pragma once
 
-#include "core/plaincontrols.h"
 #include "core/uiservices.h"
+#include "support/plaincontrols.h"
 
 #include <functional>
 #include <optional>
@@ -26,7 +26,8 @@ class DialogDriver {
     // The window's close box.
     void closeBox();
 
-    // A plain click on a list entry: it alone is selected and becomes current; the list takes the focus.
+    // A plain click on a list entry (or a choice in a combo box): it alone is selected and becomes
+    // current; the list takes the focus.
     void pickItem(const QString& list, int index);
     // Ctrl+click on a list entry: toggles its selection and makes it current; the list takes the focus.
     void ctrlClickItem(const QString& list, int index);

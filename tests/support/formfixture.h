@@ -3,9 +3,9 @@
 #pragma once
 
 #include "app/mainform.h"
-#include "core/plaincontrols.h"
 #include "support/fakeui.h"
 #include "support/notebooklines.h"
+#include "support/plaincontrols.h"
 #include "support/testfiles.h"
 
 #include <memory>

@@ -1,7 +1,10 @@
 // Controls held as plain values, built from a window's control table: the view model the logic
-// runs against in tests. Asking for a control the window does not have throws std::logic_error.
+// runs against in tests. It behaves as the widgets do (the contract test runs one table against
+// both): asking for a control the window does not have, or for an operation its kind has not
+// (core/controlrules.h), throws std::logic_error.
 #pragma once
 
+#include "core/controlrules.h"
 #include "core/controls.h"
 #include "core/controltable.h"
 
@@ -50,8 +53,9 @@ class PlainControls : public Controls {
         QDate date;
         Rgb color = colors::Black;
     };
-    Value& at(const QString& name);
-    const Value& at(const QString& name) const;
+    // The control's value, after checking that its kind has the operation.
+    Value& at(const QString& name, ControlOp op);
+    const Value& at(const QString& name, ControlOp op) const;
     static void checkItem(const Value& v, int index);
 
     const WindowSpec& window_;

@@ -1,28 +1,31 @@
 // The recent-file history: the File menu's entries, reopening one, and the dialog F_RIREKI that
 // deletes entries. The history lives only in the settings file, read afresh by every operation; a
 // file that cannot be read ends the operation with the error shown, before anything is written.
-#include "app/mainform.h"
+#include "app/history.h"
 
+#include "app/appsettings.h"
 #include "core/controls.h"
 #include "core/controltable.h"
 #include "core/dispatch.h"
+#include "core/handlertable.h"
 #include "core/pathshorten.h"
 #include "core/settingsfile.h"
 #include "core/uiservices.h"
+#include "core/windownames.h"
+#include "pricebook/documentcommands.h"
 
 #include <QFileInfo>
-#include <QHash>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
+// The history's section of the settings file: keys 0 (the newest) to 9, each a full path.
 const QString HistorySection = u"F_RIREKI"_s;
 constexpr int HistorySize = 10;
+// The File menu shows each path shortened to this many characters.
 constexpr int ShownLength = 40;
-const QString FileMenu = u"MN_FILE"_s;
-const QString HistoryItemPrefix = u"RIREKI_OPN"_s;
-const QString List = u"CK_LBOX"_s;
+const QString List = frireki::CK_LBOX;
 
 QString entry(const SettingsFile& settings, int key) {
     return settings.value(HistorySection, QString::number(key));
@@ -56,10 +59,11 @@ void removeEntry(SettingsFile& settings, int key) {
 
 // The key of a history item's name ("RIREKI_OPN3" gives 3), or -1.
 int itemKey(const QString& itemName) {
-    if (!itemName.startsWith(HistoryItemPrefix))
+    const QStringView prefix(fmain::RIREKI_OPN_prefix);
+    if (!itemName.startsWith(prefix))
         return -1;
     bool ok = false;
-    const int key = itemName.mid(HistoryItemPrefix.size()).toInt(&ok);
+    const int key = itemName.mid(prefix.size()).toInt(&ok);
     return ok && key >= 0 && key < HistorySize ? key : -1;
 }
 
@@ -74,13 +78,14 @@ class RirekiForm {
 
     // Runs the handler of the clicked control through the dispatcher; other names do nothing.
     void click(Controls& c, const QString& control, const Close& close) {
-        if (control == u"OKBtn")
-            dispatch(ui_, [&] { OKBtnClick(c, close); });
-        else if (control == u"BTN_ALL")
-            dispatch(ui_, [&] { BTN_ALLClick(close); });
+        static const HandlerTable<RirekiForm&, Controls&, const Close&> handlers{
+            {frireki::OKBtn, &RirekiForm::OKBtnClick},
+            {frireki::BTN_ALL, &RirekiForm::BTN_ALLClick},
+        };
+        handlers.run(ui_, control, *this, c, close);
     }
 
-    void OKBtnClick(const Controls& c, const Close& close) {
+    void OKBtnClick(Controls& c, const Close& close) {
         QList<int> checked;
         for (int i = int(c.items(List).size()) - 1; i >= 0; --i) {
             if (c.itemChecked(List, i))
@@ -99,7 +104,7 @@ class RirekiForm {
         close(true);
     }
 
-    void BTN_ALLClick(const Close& close) {
+    void BTN_ALLClick(Controls&, const Close& close) {
         if (ui_.messageBox(MsgKind::Confirmation,
                            u"最近開いたファイルの履歴を すべて 消去してもよろしいですか？"_s, Yes | No,
                            No) != Yes)
@@ -118,45 +123,66 @@ class RirekiForm {
 
 } // namespace
 
-void MainForm::MN_FILEClick() {
-    // The entries of the last opening go first, so a file that cannot be read now leaves none.
-    c_.setItems(FileMenu, {});
-    c_.setItems(FileMenu, shownEntries(historyEntries(SettingsFile::load(iniFile_))));
+History::History(Controls& controls, UiServices& ui, QString settingsFile, DocumentCommands& document)
+    : c_(controls), ui_(ui), settingsFile_(std::move(settingsFile)), document_(document) {}
+
+void History::RecordRecentFile(const QString& file) {
+    dispatch(ui_, [&] {
+        std::optional<SettingsFile> settings = loadSettingsShowingError(ui_, settingsFile_);
+        if (!settings)
+            return;
+        QStringList keys;
+        for (int k = 0; k < HistorySize; ++k)
+            keys << entry(*settings, k);
+        int p = int(keys.indexOf(file));
+        if (p < 0)
+            p = HistorySize - 1;
+        for (int k = p - 1; k >= 0; --k)
+            settings->setValue(HistorySection, QString::number(k + 1), keys[k]);
+        settings->setValue(HistorySection, u"0"_s, file);
+        settings->save(settingsFile_);
+    });
 }
 
-void MainForm::OpenRecentFile(const QString& sender) {
+void History::MN_FILEClick() {
+    // The entries of the last opening go first, so a file that cannot be read now leaves none.
+    c_.setItems(fmain::MN_FILE, {});
+    c_.setItems(fmain::MN_FILE, shownEntries(historyEntries(SettingsFile::load(settingsFile_))));
+}
+
+void History::OpenRecentFile(const QString& sender) {
     const int key = itemKey(sender);
     if (key < 0)
         return;
     // The path is taken before the save-changes question: saving under a new name puts that name
     // on top and moves every entry down one key.
-    const QString path = entry(SettingsFile::load(iniFile_), key);
+    const QString path = entry(SettingsFile::load(settingsFile_), key);
     if (path.isEmpty())
         return;
-    if (!AskSaveChanges())
+    if (!document_.AskSaveChanges())
         return;
     if (QFileInfo(path).isFile()) {
-        LoadPriceBook(path);
+        document_.LoadPriceBook(path);
         return;
     }
     ui_.warn(path + u" が見つかりません"_s);
-    SettingsFile settings = SettingsFile::load(iniFile_);
+    SettingsFile settings = SettingsFile::load(settingsFile_);
     for (int k = 0; k < HistorySize; ++k) {
         if (entry(settings, k) == path) {
             removeEntry(settings, k);
-            settings.save(iniFile_);
+            settings.save(settingsFile_);
             return;
         }
     }
 }
 
-void MainForm::MN_FRIREKI_DELClick() {
-    const QStringList entries = historyEntries(SettingsFile::load(iniFile_));
+void History::MN_FRIREKI_DELClick() {
+    const QStringList entries = historyEntries(SettingsFile::load(settingsFile_));
     if (entries.isEmpty()) {
         ui_.messageBox(MsgKind::Information, u"ファイルの履歴が０件です"_s, Ok, Ok);
         return;
     }
-    RirekiForm form(ui_, iniFile_);
+    RirekiForm form(ui_, settingsFile_);
     DialogRun run;
     run.window = &rirekiWindowSpec();
     run.onStart = [&](Controls& c) { form.FormCreate(c, entries); };

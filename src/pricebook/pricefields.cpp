@@ -1,0 +1,26 @@
+#include "pricebook/pricefields.h"
+
+#include "core/controls.h"
+#include "core/uiservices.h"
+#include "core/windownames.h"
+
+const QStringList& priceFields() {
+    static const QStringList fields = [] {
+        QStringList list{fmain::EDT_TEIKA};
+        for (int row = 1; row <= fmain::ObservationRows; ++row)
+            list << fmain::EDT_(row);
+        return list;
+    }();
+    return fields;
+}
+
+std::optional<Amount> readPriceField(Controls& c, UiServices& ui, const QString& field) {
+    QString text = c.text(field);
+    text.remove(u',');
+    const std::optional<Amount> value = ParseAmount(text);
+    if (!value) {
+        ui.warn(QString::fromUtf16(AmountWarning));
+        c.setFocus(field);
+    }
+    return value;
+}
