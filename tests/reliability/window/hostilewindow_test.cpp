@@ -115,4 +115,17 @@ TEST(HostileWindow, HugeListsLoadAndHostileNotebooksAreRefused) {
     EXPECT_EQ(answerer.texts, QStringList());
 }
 
+TEST(HostileWindow, AbsurdNumbersInTheSettingsStillGiveAWindowThatCloses) {
+    TestDir dir;
+    writeFile(dir.file(u"zorvan.ini"_s), "[Form]\r\nWIDTH=0\r\nHEIGHT=-2147483648\r\nTOP=2147483647\r\n"
+                                         "LEFT=-2147483648\r\n");
+    MessageBoxAnswerer answerer;
+    MainWindow window(dir.path());
+    window.show();
+    EXPECT_GT(window.width(), 0);
+    EXPECT_GT(window.height(), 0);
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(answerer.texts, QStringList());
+}
+
 } // namespace
