@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr Amount UnitsPerWhole = 10000;
-
 // The code point at i, stepping over the low half of a pair; a lone surrogate is U+FFFD.
 char32_t codePointAt(QStringView text, qsizetype& i) {
     const char16_t c = text[i].unicode();
