@@ -16,6 +16,8 @@
 
 #include <QFileInfo>
 
+#include <climits>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -27,8 +29,14 @@ constexpr int HistorySize = 10;
 constexpr int ShownLength = 40;
 const QString List = frireki::CK_LBOX;
 
+// The longest path the system allows, in bytes; a path of more UTF-16 units has more bytes still.
+constexpr qsizetype LongestPath = PATH_MAX;
+
+// An entry longer than any path names no file: it counts as missing, so a damaged settings file
+// cannot make the File menu slow.
 QString entry(const SettingsFile& settings, int key) {
-    return settings.value(HistorySection, QString::number(key));
+    QString path = settings.value(HistorySection, QString::number(key));
+    return path.size() > LongestPath ? QString() : path;
 }
 
 // The entries from key 0 up to the first missing or empty one.

@@ -266,3 +266,11 @@ TEST_F(RecentFiles, TheDialogReportsASettingsFileThatBecameUnreadableAndStaysOpe
 }
 
 } // namespace
+
+TEST_F(RecentFiles, AnEntryLongerThanAnyPathIsIgnored) {
+    const QString huge = u"/"_s + QString(100 * 1024, u'a') + u"/a.txt"_s;
+    writeHistory({u"/home/user/a.txt"_s, huge, u"/home/user/c.txt"_s});
+    EXPECT_EQ(openFileMenu(), QStringList{u"/home/user/a.txt"_s});
+    writeHistory({huge});
+    EXPECT_TRUE(openFileMenu().isEmpty());
+}
