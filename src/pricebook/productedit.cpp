@@ -129,6 +129,12 @@ void ProductEditor::BTN_KOUSINClick() {
         return;
     }
 
+    // A record whose dates could not be shown left parts of another product in the panel: it is
+    // refused with the same error as when it was picked.
+    const QDate today = ui_.today();
+    for (int j = 1; j <= PriceSlots && i + RecordLines <= book_.count(); ++j)
+        parseStoredDate(book_.date(i, j), today);
+
     // An incomplete last record (a notebook made elsewhere) is refused whole rather than half
     // rewritten.
     book_.setRecordValues(i, panelRecord(c_, name));

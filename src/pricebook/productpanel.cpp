@@ -42,9 +42,11 @@ void EntryPanel::CBO_SYOMEIClick() {
             c_.setText(fmain::EDT_(j), FormatPriceText(book_.price(i, j)));
         }
     } catch (const AppError&) {
-        // The panel now mixes two products: no product stays selected, so an update or a delete
-        // cannot write one product's values into the other.
-        c_.setItemIndex(fmain::CBO_SYOMEI, -1);
+        // A whole record with a date that is not a date stays selected, so that it can still be
+        // deleted or renamed (an update refuses it with the same error). A record cut short by the
+        // end of the file is deselected: the panel now mixes two products.
+        if (i + RecordLines > book_.count())
+            c_.setItemIndex(fmain::CBO_SYOMEI, -1);
         throw;
     }
     for (int j = 1; j <= fmain::ObservationRows; ++j) {

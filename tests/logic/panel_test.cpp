@@ -66,15 +66,30 @@ TEST_F(Panel, AnIncompleteLastRecordStopsAtTheFirstMissingLine) {
     EXPECT_EQ(controls.itemIndex(u"CBO_SYOMEI"_s), -1); // no half-shown product stays selected
 }
 
-TEST_F(Panel, AnUnreadableDateIsReportedAndDeselects) {
+// A product with a date that is not a date stays selected after the error, so the notebook can be
+// repaired in the program: it can be deleted or renamed, and an update is refused with the same error.
+TEST_F(Panel, AnUnreadableDateIsReportedAndTheProductStaysSelectedForRepair) {
     QStringList record = productLines(u"a"_s, u"5"_s);
-    record[7] = QString();
-    load(notebook({record}));
+    record[7] = u"そのうち"_s; // slot 2's date
+    load(notebook({record, productLines(u"b"_s, u"7"_s)}));
     pick(u"a"_s);
     ASSERT_EQ(ui.messages.size(), 1);
     EXPECT_EQ(ui.messages[0].kind, MsgKind::Stop);
-    EXPECT_EQ(controls.itemIndex(u"CBO_SYOMEI"_s), -1);
+    const QString error = ui.messages[0].text;
+    EXPECT_EQ(t(u"CBO_SYOMEI"_s), u"a"_s);
+    EXPECT_EQ(controls.itemIndex(u"CBO_SYOMEI"_s), 0);
     EXPECT_EQ(t(u"EDT_TEIKA"_s), QString());
+
+    const QStringList before = form->book().lines();
+    form->click(u"BTN_KOUSIN"_s);
+    ASSERT_EQ(ui.messages.size(), 2);
+    EXPECT_EQ(ui.messages[1].text, error);
+    EXPECT_EQ(form->book().lines(), before);
+
+    ui.buttons.enqueue(Yes);
+    form->click(u"SPD_SAKUJYO"_s);
+    EXPECT_EQ(form->book().lines(), notebook({productLines(u"b"_s, u"7"_s)}));
+    EXPECT_EQ(controls.items(u"CBO_SYOMEI"_s), QStringList{u"b"_s});
 }
 
 TEST_F(Panel, TheSelectorListsNamesUpToTheFirstEmptyNameIgnoringCase) {
