@@ -4,6 +4,7 @@
 #include "app/history.h"
 
 #include "app/appsettings.h"
+#include "core/apperror.h"
 #include "core/controls.h"
 #include "core/controltable.h"
 #include "core/dispatch.h"
@@ -150,6 +151,14 @@ void History::RecordRecentFile(const QString& file) {
         settings->setValue(HistorySection, u"0"_s, file);
         settings->save(settingsFile_);
     });
+}
+
+QString History::newestFile() const {
+    try {
+        return entry(SettingsFile::load(settingsFile_), 0);
+    } catch (const AppError&) {
+        return {};
+    }
 }
 
 void History::MN_FILEClick() {

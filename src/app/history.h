@@ -16,6 +16,8 @@ class History {
     // Puts the file at the top of the ten entries. Never throws: the command that recorded the
     // file has done its work already; a settings file that cannot be read or written is reported.
     void RecordRecentFile(const QString& file);
+    // The full path of the newest entry, or empty (also when the settings file cannot be read).
+    QString newestFile() const;
     // The File menu opens: its entries are read from the settings file.
     void MN_FILEClick();
     // A history entry of the File menu, by its name (RIREKI_OPN0 to RIREKI_OPN9).

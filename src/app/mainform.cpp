@@ -14,7 +14,9 @@ MainForm::MainForm(Controls& controls, UiServices& ui, const QString& executable
     : c_(controls), ui_(ui), programDir_(executableDir), appDir_(appfiles::filesFolder(executableDir)),
       iniFile_(appDir_ + QString::fromUtf16(SettingsFileName)), panel_(c_, ui_, doc_.book),
       editor_(c_, ui_, doc_.book, panel_),
-      document_(c_, ui_, doc_, panel_, [this](const QString& path) { history_.RecordRecentFile(path); }),
+      document_(
+          c_, ui_, doc_, panel_, [this](const QString& path) { history_.RecordRecentFile(path); },
+          [this] { return history_.newestFile(); }),
       history_(c_, ui_, iniFile_, document_), shops_(c_, ui_, appDir_),
       queries_(c_, ui_, doc_.book, lastShopIndex, [this](const QString& name) { panel_.showProduct(name); }),
       help_(ui_, programDir_) {

@@ -16,8 +16,9 @@
 using namespace Qt::StringLiterals;
 
 DocumentCommands::DocumentCommands(Controls& controls, UiServices& ui, Document& document, EntryPanel& panel,
-                                   RecordRecentFile recordRecentFile)
-    : c_(controls), ui_(ui), doc_(document), panel_(panel), recordRecentFile_(std::move(recordRecentFile)) {}
+                                   RecordRecentFile recordRecentFile, NewestRecentFile newestRecentFile)
+    : c_(controls), ui_(ui), doc_(document), panel_(panel), recordRecentFile_(std::move(recordRecentFile)),
+      newestRecentFile_(std::move(newestRecentFile)) {}
 
 void DocumentCommands::setCaptionPath(const QString& path) {
     const QString shown =
@@ -58,10 +59,10 @@ void DocumentCommands::MN_OPENClick() {
     if (!AskSaveChanges())
         return;
     FileDialogRequest request;
-    // The File menu lists the history after its fixed items; the newest entry's folder is the start.
-    const QStringList history = c_.items(fmain::MN_FILE);
-    if (!history.isEmpty()) {
-        const QString& newest = history.first();
+    // The newest history entry's folder is the start: its full path, not the File menu's caption,
+    // which is shortened ("/.../x/a.txt") and names no folder.
+    const QString newest = newestRecentFile_ ? newestRecentFile_() : QString();
+    if (!newest.isEmpty()) {
         request.folder = newest.left(qMax(qsizetype(0), newest.lastIndexOf(u'/'))) + u'/';
     } else {
         request.folder = ui_.documentsFolder();

@@ -14,9 +14,11 @@ struct Document;
 class DocumentCommands {
   public:
     using RecordRecentFile = std::function<void(const QString& path)>;
+    // The full path of the newest recent file, or empty.
+    using NewestRecentFile = std::function<QString()>;
 
     DocumentCommands(Controls& controls, UiServices& ui, Document& document, EntryPanel& panel,
-                     RecordRecentFile recordRecentFile);
+                     RecordRecentFile recordRecentFile, NewestRecentFile newestRecentFile);
 
     // True when the user's answer lets the command go on (changes saved or dropped).
     bool AskSaveChanges();
@@ -35,6 +37,7 @@ class DocumentCommands {
     Document& doc_;
     EntryPanel& panel_;
     RecordRecentFile recordRecentFile_;
+    NewestRecentFile newestRecentFile_;
     // Where Save As opens for an untitled notebook: the documents folder when it was started.
     QString saveDialogFolder_;
 };

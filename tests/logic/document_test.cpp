@@ -223,11 +223,17 @@ TEST_F(Document, OpenAnsweredNoThenCancelledKeepsTheChanges) {
     EXPECT_EQ(ui.fileDialogs[0].request.folder, ui.documents);
 }
 
+// The folder comes from the full path in the settings file: the File menu shows a shortened caption
+// ("/.../x/a.txt") that names no folder.
 TEST_F(Document, OpenStartsInTheFolderOfTheNewestHistoryEntry) {
-    controls.setItems(u"MN_FILE"_s, {u"/home/user/notes/a.txt"_s, u"/tmp/b.txt"_s});
+    const QString deep = u"/home/user/a-rather-long-folder-name/and-another-one/notes/a.txt"_s;
+    dir.write(u"prog/zorvan.ini"_s, cp932Lines({u"[F_RIREKI]"_s, u"0="_s + deep, u"1=/tmp/b.txt"_s}));
+    form->click(u"MN_FILE"_s);
+    ASSERT_TRUE(controls.items(u"MN_FILE"_s).first().startsWith(u"/.../"_s));
     form->click(u"MN_OPEN"_s);
     ASSERT_EQ(ui.fileDialogs.size(), 1);
-    EXPECT_EQ(ui.fileDialogs[0].request.folder, u"/home/user/notes/"_s);
+    EXPECT_EQ(ui.fileDialogs[0].request.folder,
+              u"/home/user/a-rather-long-folder-name/and-another-one/notes/"_s);
 }
 
 TEST_F(Document, ASettingsFileThatCannotBeWrittenLeavesTheLoadDone) {
