@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev
           fonts-ipafont-gothic xvfb xauth xdotool imagemagick desktop-file-utils appstream xdg-utils
-          dpkg-dev file clang libfuzzer-14-dev chromium)
+          dpkg-dev file clang libfuzzer-14-dev chromium libxcb1-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

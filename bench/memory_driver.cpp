@@ -1,0 +1,65 @@
+// Resident memory of the real main window, built as the program builds it, idle and with notebooks
+// open: prints VmRSS and VmHWM (KiB) after each step. Run by bench/memory.
+//   pricotta_memory PROGRAM_FOLDER NOTEBOOK_10K NOTEBOOK_100K
+#include "app/mainform.h"
+#include "ui/mainwindow.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTextStream>
+#include <QThread>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+long statusKib(const QByteArray& field) {
+    QFile status(u"/proc/self/status"_s);
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(field + ':'))
+            return line.mid(field.size() + 1).trimmed().split(' ').front().toLong();
+    }
+    return -1;
+}
+
+// Lets the window handle what is pending, as it would before the user does the next thing.
+void settle() {
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::processEvents();
+        QThread::msleep(20);
+    }
+}
+
+void print(const QString& step) {
+    settle();
+    QTextStream(stdout) << step << ' ' << statusKib("VmRSS") << ' ' << statusKib("VmHWM") << Qt::endl;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(u"Pricotta"_s);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() != 4) {
+        QTextStream(stderr) << "usage: pricotta_memory PROGRAM_FOLDER NOTEBOOK_10K NOTEBOOK_100K\n";
+        return 2;
+    }
+    MainWindow window(args[1]);
+    window.show();
+    print(u"idle"_s);
+    MainForm& form = window.form();
+    if (!form.LoadPriceBook(args[2]))
+        return 1;
+    print(u"10k"_s);
+    for (int i = 1; i <= 10; ++i) {
+        form.LoadPriceBook(args[2]);
+        print(u"10k-reload-%1"_s.arg(i));
+    }
+    if (!form.LoadPriceBook(args[3]))
+        return 1;
+    print(u"100k"_s);
+    return 0;
+}
