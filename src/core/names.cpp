@@ -37,6 +37,20 @@ qsizetype sortedInsertPosition(const QStringList& sorted, const QString& name) {
     return std::upper_bound(sorted.cbegin(), sorted.cend(), name, productNameLess) - sorted.cbegin();
 }
 
+qsizetype sortedInsertPosition(qsizetype count, const std::function<QString(qsizetype)>& itemAt,
+                               const QString& name) {
+    qsizetype low = 0;
+    qsizetype high = count;
+    while (low < high) {
+        const qsizetype middle = low + (high - low) / 2;
+        if (productNameLess(name, itemAt(middle)))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    return low;
+}
+
 void sortProductNames(QStringList& names) {
     // One collation key per name, compared as bytes: the collator runs n times instead of n log n.
     struct Keyed {

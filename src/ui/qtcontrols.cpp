@@ -267,6 +267,28 @@ QStringList QtControls::items(const QString& name) const {
     return out;
 }
 
+int QtControls::itemCount(const QString& name) const {
+    const ControlKind kind = at(name, ControlOp::Items).desc->kind;
+    if (QMenu* menu = historyMenu(name))
+        return int(menu->actions().size()) - fmain::FileMenuFixedItems;
+    if (isCombo(kind))
+        return as<QComboBox>(name)->count();
+    if (isList(kind))
+        return as<QListWidget>(name)->count();
+    fail("control has no item list", name);
+}
+
+QString QtControls::itemText(const QString& name, int index) const {
+    const ControlKind kind = at(name, ControlOp::Items).desc->kind;
+    if (index < 0 || index >= itemCount(name))
+        fail("item index out of range", name);
+    if (QMenu* menu = historyMenu(name))
+        return pathOfCaption(menu->actions()[fmain::FileMenuFixedItems + index]->text());
+    if (isCombo(kind))
+        return as<QComboBox>(name)->itemText(index);
+    return as<QListWidget>(name)->item(index)->text();
+}
+
 void QtControls::setItems(const QString& name, const QStringList& items) {
     const ControlKind kind = at(name, ControlOp::SetItems).desc->kind;
     if (QMenu* menu = historyMenu(name)) {

@@ -72,8 +72,12 @@ TEST(ProductNames, InsertPositionKeepsTheListSorted) {
     const QStringList added = {u"Cherry"_s, u"ﾐﾙｸ"_s,    u"apple"_s, u"ミルク"_s,
                                u"milk"_s,   u"Banana"_s, u"Milk"_s};
     QStringList built;
-    for (const QString& name : added)
-        built.insert(sortedInsertPosition(built, name), name);
+    for (const QString& name : added) {
+        // The search reading one item at a time finds the place the list search finds.
+        const qsizetype at = sortedInsertPosition(built, name);
+        EXPECT_EQ(sortedInsertPosition(built.size(), [&](qsizetype i) { return built.at(i); }, name), at);
+        built.insert(at, name);
+    }
     QStringList expected = added;
     sortProductNames(expected);
     EXPECT_EQ(built, expected);
