@@ -301,8 +301,12 @@ void QtControls::setItems(const QString& name, const QStringList& items) {
     } else if (isCombo(kind)) {
         auto* combo = as<QComboBox>(name);
         const TypedText typed(*combo);
-        combo->clear();
-        combo->addItems(items);
+        if (auto* list = qobject_cast<QStringListModel*>(combo->model())) {
+            list->setStringList(items);
+        } else {
+            combo->clear();
+            combo->addItems(items);
+        }
         // Filling selects the first item; the list is to start with none.
         combo->setCurrentIndex(-1);
         if (kind == ControlKind::EditCombo)
