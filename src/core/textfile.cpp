@@ -143,20 +143,27 @@ QByteArray encodeUnicode(QStringEncoder::Encoding encoding, QByteArrayView mark,
 }
 
 QStringList splitLines(QStringView text) {
-    QStringList lines;
-    const qsizetype size = text.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = text[i].unicode();
-        if (c != u'\r' && c != u'\n')
-            continue;
-        lines.append(text.sliced(start, i - start).toString());
-        if (c == u'\r' && i + 1 < size && text[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
+    const char16_t* const begin = text.utf16();
+    const char16_t* const end = begin + text.size();
+    // Counted first, so that the list is made once at its size instead of growing and moving.
+    qsizetype breaks = 0;
+    for (const char16_t* p = begin; p != end; ++p) {
+        if (*p == u'\n' || (*p == u'\r' && (p + 1 == end || p[1] != u'\n')))
+            ++breaks;
     }
-    if (start < size)
-        lines.append(text.sliced(start).toString());
+    QStringList lines;
+    lines.reserve(breaks + 1);
+    const char16_t* start = begin;
+    for (const char16_t* p = begin; p != end; ++p) {
+        if (*p != u'\r' && *p != u'\n')
+            continue;
+        lines.emplace_back(reinterpret_cast<const QChar*>(start), p - start);
+        if (*p == u'\r' && p + 1 != end && p[1] == u'\n')
+            ++p;
+        start = p + 1;
+    }
+    if (start != end)
+        lines.emplace_back(reinterpret_cast<const QChar*>(start), end - start);
     return lines;
 }
 
