@@ -19,8 +19,8 @@ const QCollator& japaneseCollator() {
 
 } // namespace
 
-bool sameProductName(const QString& a, const QString& b) {
-    return QString::compare(a, b, Qt::CaseInsensitive) == 0;
+bool sameProductName(QStringView a, QStringView b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
 bool productNameLess(const QString& a, const QString& b) {

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-bool sameProductName(const QString& a, const QString& b);
+bool sameProductName(QStringView a, QStringView b);
 bool productNameLess(const QString& a, const QString& b);
 // Where `name` goes in a list already in productNameLess order (after equal ones).
 qsizetype sortedInsertPosition(const QStringList& sorted, const QString& name);

@@ -305,42 +305,52 @@ QByteArray encodeCp932(QStringView text, bool* ok) {
     return bytes;
 }
 
-DecodedText decode(QByteArrayView bytes) {
-    DecodedText result;
+// The whole text of the bytes, up to a NUL, line breaks included.
+namespace {
+
+QString decodeWhole(QByteArrayView bytes, TextEncoding& encoding) {
     QString text;
     if (bytes.startsWith(Utf16LeMark)) {
-        result.encoding = TextEncoding::Utf16LeBom;
+        encoding = TextEncoding::Utf16LeBom;
         text = decodeUnicode(QStringDecoder::Utf16LE, bytes.sliced(Utf16LeMark.size()));
     } else if (bytes.startsWith(Utf16BeMark)) {
-        result.encoding = TextEncoding::Utf16BeBom;
+        encoding = TextEncoding::Utf16BeBom;
         text = decodeUnicode(QStringDecoder::Utf16BE, bytes.sliced(Utf16BeMark.size()));
     } else if (bytes.startsWith(Utf8Mark)) {
-        result.encoding = TextEncoding::Utf8Bom;
+        encoding = TextEncoding::Utf8Bom;
         text = decodeUnicode(QStringDecoder::Utf8, bytes.sliced(Utf8Mark.size()));
     } else if (isUtf8Text(bytes)) {
         // Written without a mark by another program; saved again by the rule for unmarked files.
-        result.encoding = TextEncoding::Cp932;
+        encoding = TextEncoding::Cp932;
         text = decodeUnicode(QStringDecoder::Utf8, bytes);
     } else {
-        result.encoding = TextEncoding::Cp932;
+        encoding = TextEncoding::Cp932;
         text = decodeCp932(bytes);
     }
     const qsizetype nul = text.indexOf(QChar(0));
-    result.lines = splitLines(nul < 0 ? QStringView(text) : QStringView(text).left(nul));
+    if (nul >= 0)
+        text.truncate(nul);
+    return text;
+}
+
+} // namespace
+
+DecodedText decode(QByteArrayView bytes) {
+    DecodedText result;
+    result.lines = splitLines(decodeWhole(bytes, result.encoding));
     return result;
 }
 
-QByteArray encode(const QStringList& lines, TextEncoding preferred, TextEncoding* used) {
-    qsizetype length = 0;
-    for (const QString& line : lines)
-        length += line.size() + 2;
-    QString text;
-    text.reserve(length);
-    for (const QString& line : lines) {
-        text += line;
-        text += u"\r\n";
-    }
+DecodedLines decodeLines(QByteArrayView bytes) {
+    DecodedLines result;
+    result.lines = TextLines::fromText(decodeWhole(bytes, result.encoding));
+    return result;
+}
 
+namespace {
+
+// The bytes of the text, which holds its line breaks.
+QByteArray encodeText(const QString& text, TextEncoding preferred, TextEncoding* used) {
     TextEncoding encoding = preferred;
     QByteArray bytes;
     switch (preferred) {
@@ -371,6 +381,31 @@ QByteArray encode(const QStringList& lines, TextEncoding preferred, TextEncoding
     if (used)
         *used = encoding;
     return bytes;
+}
+
+} // namespace
+
+QByteArray encode(const QStringList& lines, TextEncoding preferred, TextEncoding* used) {
+    qsizetype length = 0;
+    for (const QString& line : lines)
+        length += line.size() + 2;
+    QString text;
+    text.reserve(length);
+    for (const QString& line : lines) {
+        text += line;
+        text += u"\r\n";
+    }
+    return encodeText(text, preferred, used);
+}
+
+QByteArray encode(const TextLines& lines, TextEncoding preferred, TextEncoding* used) {
+    QString text;
+    text.reserve(lines.joined().size() + 2 * lines.count());
+    for (qsizetype i = 0; i < lines.count(); ++i) {
+        text += lines.line(i);
+        text += u"\r\n";
+    }
+    return encodeText(text, preferred, used);
 }
 
 bool hasLineBreakOrNul(QStringView line) {
@@ -428,6 +463,10 @@ QByteArray readBytes(const QString& path, qint64 maxBytes) {
 
 DecodedText readFile(const QString& path, qint64 maxBytes) {
     return decode(readBytes(path, maxBytes));
+}
+
+DecodedLines readLines(const QString& path, qint64 maxBytes) {
+    return decodeLines(readBytes(path, maxBytes));
 }
 
 void writeTo(QIODevice& device, const QString& path, const QByteArray& bytes) {
@@ -508,4 +547,80 @@ void writeFile(const QString& path, const QStringList& lines, TextEncoding prefe
     writeBytes(path, encode(lines, preferred));
 }
 
+void writeFile(const QString& path, const TextLines& lines, TextEncoding preferred) {
+    // The breaks between the lines are not kept, so any break or NUL in the text lies in a line.
+    if (hasLineBreakOrNul(lines.joined()))
+        throw errors::fileCreate(path, lineBreakRefusalText());
+    writeBytes(path, encode(lines, preferred));
+}
+
 } // namespace textfile
+
+TextLines TextLines::fromList(const QStringList& lines) {
+    TextLines result;
+    result.splice(0, 0, lines);
+    return result;
+}
+
+TextLines TextLines::fromText(QString text) {
+    TextLines result;
+    char16_t* const begin = reinterpret_cast<char16_t*>(text.data());
+    const char16_t* const end = begin + text.size();
+    qsizetype breaks = 0;
+    for (const char16_t* p = begin; p != end; ++p) {
+        if (*p == u'\n' || (*p == u'\r' && (p + 1 == end || p[1] != u'\n')))
+            ++breaks;
+    }
+    result.bounds_.reserve(breaks + 2);
+    // Each character moves down over the line breaks before it; a break ends a line.
+    char16_t* kept = begin;
+    for (const char16_t* p = begin; p != end; ++p) {
+        if (*p != u'\r' && *p != u'\n') {
+            *kept++ = *p;
+            continue;
+        }
+        result.bounds_.append(quint32(kept - begin));
+        if (*p == u'\r' && p + 1 != end && p[1] == u'\n')
+            ++p;
+    }
+    // Text after the last break is a line of its own.
+    if (quint32(kept - begin) != result.bounds_.last())
+        result.bounds_.append(quint32(kept - begin));
+    text.truncate(kept - begin);
+    text.squeeze();
+    result.text_ = std::move(text);
+    return result;
+}
+
+QStringList TextLines::toList() const {
+    QStringList lines;
+    lines.reserve(count());
+    for (qsizetype i = 0; i < count(); ++i)
+        lines.append(line(i).toString());
+    return lines;
+}
+
+void TextLines::splice(qsizetype first, qsizetype removed, const QStringList& added) {
+    Q_ASSERT(first >= 0 && removed >= 0 && first + removed <= count());
+    const qsizetype from = bounds_[first];
+    const qsizetype to = bounds_[first + removed];
+    qsizetype addedLength = 0;
+    for (const QString& line : added)
+        addedLength += line.size();
+
+    QString text;
+    text.reserve(text_.size() - (to - from) + addedLength);
+    text += QStringView(text_).first(from);
+    QList<quint32> bounds = bounds_.first(first + 1);
+    bounds.reserve(bounds_.size() - removed + added.size());
+    for (const QString& line : added) {
+        text += line;
+        bounds.append(quint32(text.size()));
+    }
+    const qint64 shift = qint64(text.size()) - to;
+    text += QStringView(text_).sliced(to);
+    for (qsizetype i = first + removed + 1; i < bounds_.size(); ++i)
+        bounds.append(quint32(bounds_[i] + shift));
+    text_ = std::move(text);
+    bounds_ = std::move(bounds);
+}
