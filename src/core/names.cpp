@@ -20,7 +20,9 @@ const QCollator& japaneseCollator() {
 } // namespace
 
 bool sameProductName(QStringView a, QStringView b) {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+    // Ignoring case folds each UTF-16 unit to one unit, so equal names have equal lengths: most
+    // names of a notebook are told apart without folding a character.
+    return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
 bool productNameLess(const QString& a, const QString& b) {

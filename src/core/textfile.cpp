@@ -602,25 +602,41 @@ QStringList TextLines::toList() const {
 
 void TextLines::splice(qsizetype first, qsizetype removed, const QStringList& added) {
     Q_ASSERT(first >= 0 && removed >= 0 && first + removed <= count());
+    // In place: the text and the bounds after the change move once, and nothing new is allocated
+    // unless the text grows beyond its room.
     const qsizetype from = bounds_[first];
     const qsizetype to = bounds_[first + removed];
-    qsizetype addedLength = 0;
-    for (const QString& line : added)
-        addedLength += line.size();
-
-    QString text;
-    text.reserve(text_.size() - (to - from) + addedLength);
-    text += QStringView(text_).first(from);
-    QList<quint32> bounds = bounds_.first(first + 1);
-    bounds.reserve(bounds_.size() - removed + added.size());
-    for (const QString& line : added) {
-        text += line;
-        bounds.append(quint32(text.size()));
+    QString addedText;
+    if (added.size() == 1) {
+        addedText = added.front();
+    } else {
+        qsizetype length = 0;
+        for (const QString& line : added)
+            length += line.size();
+        addedText.reserve(length);
+        for (const QString& line : added)
+            addedText += line;
     }
-    const qint64 shift = qint64(text.size()) - to;
-    text += QStringView(text_).sliced(to);
-    for (qsizetype i = first + removed + 1; i < bounds_.size(); ++i)
-        bounds.append(quint32(bounds_[i] + shift));
-    text_ = std::move(text);
-    bounds_ = std::move(bounds);
+    text_.replace(from, to - from, addedText);
+
+    const qsizetype shift = addedText.size() - (to - from);
+    const qsizetype oldBounds = bounds_.size();
+    // Bounds first + 1 to first + removed go; one for each added line comes in their place.
+    if (added.size() > removed)
+        bounds_.insert(first + 1 + removed, added.size() - removed, 0);
+    else if (added.size() < removed)
+        bounds_.remove(first + 1 + added.size(), removed - added.size());
+    quint32 bound = quint32(from);
+    for (qsizetype k = 0; k < added.size(); ++k) {
+        bound += quint32(added[k].size());
+        bounds_[first + 1 + k] = bound;
+    }
+    if (shift != 0) {
+        quint32* tail = bounds_.data() + first + 1 + added.size();
+        quint32* const end = bounds_.data() + bounds_.size();
+        for (; tail != end; ++tail)
+            *tail = quint32(qint64(*tail) + shift);
+    }
+    Q_ASSERT(bounds_.size() == oldBounds - removed + added.size());
+    Q_UNUSED(oldBounds);
 }
