@@ -283,21 +283,33 @@ QString decodeCp932(QByteArrayView bytes) {
     return text;
 }
 
-QByteArray encodeCp932(QStringView text, bool* ok) {
+namespace {
+
+// Writes the code page 932 bytes of `text` at `dst` (room for two bytes a character) and moves it
+// on; false when a character has no code.
+bool encodeCp932Into(QStringView text, char*& dst) {
     const Cp932Tables& t = cp932();
-    QByteArray bytes(text.size() * 2, Qt::Uninitialized);
-    char* dst = bytes.data();
     for (const QChar ch : text) {
         const char16_t c = ch.unicode();
         const quint16 code = t.codes[c];
-        if (code == 0 && c != 0) {
-            if (ok)
-                *ok = false;
-            return {};
-        }
+        if (code == 0 && c != 0)
+            return false;
         if (code > 0xFF)
             *dst++ = char(code >> 8);
         *dst++ = char(code & 0xFF);
+    }
+    return true;
+}
+
+} // namespace
+
+QByteArray encodeCp932(QStringView text, bool* ok) {
+    QByteArray bytes(text.size() * 2, Qt::Uninitialized);
+    char* dst = bytes.data();
+    if (!encodeCp932Into(text, dst)) {
+        if (ok)
+            *ok = false;
+        return {};
     }
     bytes.truncate(dst - bytes.data());
     if (ok)
@@ -349,6 +361,13 @@ DecodedLines decodeLines(QByteArrayView bytes) {
 
 namespace {
 
+// Code page 932 bytes that begin like a byte-order mark, or that are valid UTF-8 (a few half-width
+// katakana are), would be read back as another encoding.
+bool looksLikeAnotherEncoding(const QByteArray& bytes) {
+    return bytes.startsWith(Utf16LeMark) || bytes.startsWith(Utf16BeMark) || bytes.startsWith(Utf8Mark) ||
+           isUtf8Text(bytes);
+}
+
 // The bytes of the text, which holds its line breaks.
 QByteArray encodeText(const QString& text, TextEncoding preferred, TextEncoding* used) {
     TextEncoding encoding = preferred;
@@ -357,11 +376,7 @@ QByteArray encodeText(const QString& text, TextEncoding preferred, TextEncoding*
     case TextEncoding::Cp932: {
         bool ok = false;
         bytes = encodeCp932(text, &ok);
-        // Bytes that begin like a byte-order mark, or that are valid UTF-8 (a few half-width
-        // katakana are), would be read back as another encoding.
-        const bool misread = bytes.startsWith(Utf16LeMark) || bytes.startsWith(Utf16BeMark) ||
-                             bytes.startsWith(Utf8Mark) || isUtf8Text(bytes);
-        if (ok && !misread)
+        if (ok && !looksLikeAnotherEncoding(bytes))
             break;
         // Nothing typed may turn into a substitute character: UTF-8 holds every character.
         encoding = TextEncoding::Utf8Bom;
@@ -399,6 +414,26 @@ QByteArray encode(const QStringList& lines, TextEncoding preferred, TextEncoding
 }
 
 QByteArray encode(const TextLines& lines, TextEncoding preferred, TextEncoding* used) {
+    if (preferred == TextEncoding::Cp932) {
+        // Straight from the lines into the bytes, without the whole text again in between.
+        QByteArray bytes(2 * (lines.joined().size() + lines.count()), Qt::Uninitialized);
+        char* dst = bytes.data();
+        bool ok = true;
+        for (qsizetype i = 0; ok && i < lines.count(); ++i) {
+            ok = encodeCp932Into(lines.line(i), dst);
+            *dst++ = '\r';
+            *dst++ = '\n';
+        }
+        if (ok) {
+            bytes.truncate(dst - bytes.data());
+            if (!looksLikeAnotherEncoding(bytes)) {
+                if (used)
+                    *used = TextEncoding::Cp932;
+                return bytes;
+            }
+        }
+        // Otherwise the whole text takes the way below, which falls back to UTF-8.
+    }
     QString text;
     text.reserve(lines.joined().size() + 2 * lines.count());
     for (qsizetype i = 0; i < lines.count(); ++i) {
