@@ -19,10 +19,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const DecodedText decoded = textfile::decode(bytes);
     for (const QString& line : decoded.lines)
         check(!textfile::hasLineBreakOrNul(line), "a decoded line holds a line break or NUL");
+    // The lines kept in one string, as a notebook keeps them, are the same lines.
+    const DecodedLines joined = textfile::decodeLines(bytes);
+    check(joined.lines.toList() == decoded.lines && joined.encoding == decoded.encoding,
+          "the lines in one string differ from the list", describe(joined.lines.toList()));
 
     for (const TextEncoding preferred : AllEncodings) {
         TextEncoding used = preferred;
         const QByteArray written = textfile::encode(decoded.lines, preferred, &used);
+        TextEncoding usedJoined = preferred;
+        check(textfile::encode(joined.lines, preferred, &usedJoined) == written && usedJoined == used,
+              "the lines in one string write other bytes");
         check(preferred == TextEncoding::Cp932 || used == preferred, "a marked encoding was not kept");
         const DecodedText again = textfile::decode(written);
         check(again.encoding == used, "the written bytes read as another encoding");
