@@ -213,6 +213,10 @@ class UniformItems : public QStyledItemDelegate {
 
 } // namespace
 
+ListBox::~ListBox() {
+    disconnect(model(), nullptr, this, nullptr);
+}
+
 int ListBox::widestTextAdvance() const {
     if (widest_ >= 0)
         return widest_;

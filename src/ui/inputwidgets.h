@@ -87,6 +87,8 @@ class ListBox : public QListWidget {
     Q_OBJECT
   public:
     explicit ListBox(QWidget* parent = nullptr);
+    // The model outlives this part of the list and resets as it goes: it must no longer reach it.
+    ~ListBox() override;
 
     // Entries of one fixed height, as a list box with a set item height draws them.
     void setItemHeight(int height) { itemHeight_ = height; }
