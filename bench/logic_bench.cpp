@@ -6,13 +6,15 @@
 #include "benchdata.h"
 #include "measure.h"
 
+#include "core/memoryrelease.h"
+
 #include "app/mainform.h"
 #include "core/controltable.h"
 #include "core/names.h"
-#include "support/plaincontrols.h"
 #include "core/textfile.h"
 #include "support/dialogdriver.h"
 #include "support/fakeui.h"
+#include "support/plaincontrols.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -119,7 +121,7 @@ double floorSeconds(int products) {
     double best = 1e9;
     for (int i = 0; i < 5; ++i) {
         const double start = measure::processorSeconds();
-        benchmark::DoNotOptimize(textfile::readFile(path).lines.size());
+        benchmark::DoNotOptimize(textfile::readLines(path).lines.count());
         best = std::min(best, measure::processorSeconds() - start);
     }
     return byCount[products] = best;
@@ -129,7 +131,7 @@ void BM_Floor(benchmark::State& state) {
     const int n = int(state.range(0));
     const QString path = session(n).notebook();
     const double s =
-        measure::run(state, [&] { benchmark::DoNotOptimize(textfile::readFile(path).lines.size()); });
+        measure::run(state, [&] { benchmark::DoNotOptimize(textfile::readLines(path).lines.count()); });
     measure::results()["floor"][n] = s;
     measure::report(state, "Floor", s);
     state.counters["bytes_per_product"] = double(notebookBytes(n).size()) / n;
@@ -413,6 +415,8 @@ BENCHMARK(BM_ShopDialog)->Apply(measure::sizes);
 BENCHMARK(BM_ShopDialogChange)->Apply(measure::sizes);
 
 int main(int argc, char** argv) {
+    // As the program does at start.
+    keepLargeBlocksApart();
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -2,6 +2,7 @@
 // open: prints VmRSS and VmHWM (KiB) after each step. Run by bench/memory.
 //   pricotta_memory PROGRAM_FOLDER NOTEBOOK_10K NOTEBOOK_100K
 #include "app/mainform.h"
+#include "core/memoryrelease.h"
 #include "ui/mainwindow.h"
 
 #include <QApplication>
@@ -40,6 +41,7 @@ void print(const QString& step) {
 } // namespace
 
 int main(int argc, char** argv) {
+    keepLargeBlocksApart();
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Pricotta"_s);
     const QStringList args = QCoreApplication::arguments();

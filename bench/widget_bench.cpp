@@ -6,6 +6,8 @@
 #include "benchdata.h"
 #include "measure.h"
 
+#include "core/memoryrelease.h"
+
 #include "app/mainform.h"
 #include "ui/mainwindow.h"
 
@@ -130,6 +132,8 @@ BENCHMARK(BM_QueryByShopDialog)->Apply(measure::sizes);
 BENCHMARK(BM_ShopDialog500)->Apply(measure::sizes);
 
 int main(int argc, char** argv) {
+    // As the program does at start.
+    keepLargeBlocksApart();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

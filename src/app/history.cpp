@@ -96,7 +96,7 @@ class RirekiForm {
 
     void OKBtnClick(Controls& c, const Close& close) {
         QList<int> checked;
-        for (int i = int(c.items(List).size()) - 1; i >= 0; --i) {
+        for (int i = c.itemCount(List) - 1; i >= 0; --i) {
             if (c.itemChecked(List, i))
                 checked << i;
         }

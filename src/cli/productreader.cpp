@@ -60,15 +60,15 @@ std::optional<QDate> dateOf(const QString& stored, const QDate& today) {
 
 ProductView readProduct(const PriceBook& book, qsizetype nameLine, const QDate& today) {
     (void)book.memo(nameLine); // the list error for a record cut short, as viewProduct raises it
-    const QString* record = book.lines().constData() + nameLine;
+    const auto record = [&](int offset) { return book.line(nameLine + offset); };
     ProductView view;
-    view.name = record[RecordOffset::Name];
-    view.standardPriceText = record[RecordOffset::StandardPrice];
+    view.name = record(RecordOffset::Name);
+    view.standardPriceText = record(RecordOffset::StandardPrice);
     view.standardPrice = amountOf(view.standardPriceText);
     view.observations.reserve(PriceSlots);
     for (int j = 1; j <= PriceSlots; ++j) {
-        const QString& shop = record[RecordOffset::shop(j)];
-        const QString& price = record[RecordOffset::price(j)];
+        const QString shop = record(RecordOffset::shop(j));
+        const QString price = record(RecordOffset::price(j));
         if (shop.isEmpty() && price.isEmpty())
             continue;
         Observation& o = view.observations.emplace_back();
@@ -76,9 +76,9 @@ ProductView readProduct(const PriceBook& book, qsizetype nameLine, const QDate& 
         o.shop = shop;
         o.priceText = price;
         o.price = amountOf(price);
-        o.dateText = record[RecordOffset::date(j)];
+        o.dateText = record(RecordOffset::date(j));
         o.date = dateOf(o.dateText, today);
     }
-    view.memo = record[RecordOffset::Memo];
+    view.memo = record(RecordOffset::Memo);
     return view;
 }

@@ -38,6 +38,9 @@ class Controls {
     // Item lists of combo boxes and list boxes. Replacing the items leaves no item selected; an
     // editable combo box keeps the text of its edit field, a drop-down list shows an empty field.
     virtual QStringList items(const QString& name) const = 0;
+    // The number of items and one item's text, without copying the list.
+    virtual int itemCount(const QString& name) const = 0;
+    virtual QString itemText(const QString& name, int index) const = 0;
     virtual void setItems(const QString& name, const QStringList& items) = 0;
     virtual void insertItem(const QString& name, int index, const QString& item) = 0;
     virtual void removeItem(const QString& name, int index) = 0;

@@ -35,7 +35,7 @@ QString formatStoredDate(const QDate& date) {
         .arg(date.day(), 2, 10, zero);
 }
 
-QDate parseStoredDate(const QString& text, const QDate& today) {
+QDate parseStoredDate(QStringView text, const QDate& today) {
     const qsizetype n = text.size();
     qsizetype i = 0;
     const auto skipSpaces = [&] {
@@ -59,7 +59,7 @@ QDate parseStoredDate(const QString& text, const QDate& today) {
     int count = 0;
     while (true) {
         if (!readNumber(parts[count]))
-            throw errors::dateConversion(text);
+            throw errors::dateConversion(text.toString());
         ++count;
         skipSpaces();
         if (count == 3 || i == n || text[i] != u'/')
@@ -68,7 +68,7 @@ QDate parseStoredDate(const QString& text, const QDate& today) {
     }
     skipSpaces();
     if (i != n || count < 2)
-        throw errors::dateConversion(text);
+        throw errors::dateConversion(text.toString());
 
     int year = today.year();
     const DateNumber* monthDay = parts;
@@ -77,9 +77,9 @@ QDate parseStoredDate(const QString& text, const QDate& today) {
         monthDay = parts + 1;
     }
     if (monthDay[0].digits > MaxMonthDayDigits || monthDay[1].digits > MaxMonthDayDigits)
-        throw errors::dateConversion(text);
+        throw errors::dateConversion(text.toString());
     const QDate date(year, monthDay[0].value, monthDay[1].value);
     if (!date.isValid() || year < MinDateYear || year > MaxDateYear)
-        throw errors::dateConversion(text);
+        throw errors::dateConversion(text.toString());
     return date;
 }

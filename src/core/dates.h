@@ -14,4 +14,4 @@ QString formatStoredDate(const QDate& date);
 // Reads "2014/05/01", "2014/5/1", "14/5/1" (a two-digit year lies within 50 years of `today`),
 // with spaces around the numbers allowed. Throws errors::dateConversion for anything else,
 // for a four-digit year below 100 and for dates a date picker cannot hold.
-QDate parseStoredDate(const QString& text, const QDate& today);
+QDate parseStoredDate(QStringView text, const QDate& today);

@@ -19,8 +19,10 @@ const QCollator& japaneseCollator() {
 
 } // namespace
 
-bool sameProductName(const QString& a, const QString& b) {
-    return QString::compare(a, b, Qt::CaseInsensitive) == 0;
+bool sameProductName(QStringView a, QStringView b) {
+    // Ignoring case folds each UTF-16 unit to one unit, so equal names have equal lengths: most
+    // names of a notebook are told apart without folding a character.
+    return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
 bool productNameLess(const QString& a, const QString& b) {
@@ -35,6 +37,20 @@ bool productNameLess(const QString& a, const QString& b) {
 
 qsizetype sortedInsertPosition(const QStringList& sorted, const QString& name) {
     return std::upper_bound(sorted.cbegin(), sorted.cend(), name, productNameLess) - sorted.cbegin();
+}
+
+qsizetype sortedInsertPosition(qsizetype count, const std::function<QString(qsizetype)>& itemAt,
+                               const QString& name) {
+    qsizetype low = 0;
+    qsizetype high = count;
+    while (low < high) {
+        const qsizetype middle = low + (high - low) / 2;
+        if (productNameLess(name, itemAt(middle)))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    return low;
 }
 
 void sortProductNames(QStringList& names) {

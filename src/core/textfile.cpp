@@ -143,20 +143,27 @@ QByteArray encodeUnicode(QStringEncoder::Encoding encoding, QByteArrayView mark,
 }
 
 QStringList splitLines(QStringView text) {
-    QStringList lines;
-    const qsizetype size = text.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = text[i].unicode();
-        if (c != u'\r' && c != u'\n')
-            continue;
-        lines.append(text.sliced(start, i - start).toString());
-        if (c == u'\r' && i + 1 < size && text[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
+    const char16_t* const begin = text.utf16();
+    const char16_t* const end = begin + text.size();
+    // Counted first, so that the list is made once at its size instead of growing and moving.
+    qsizetype breaks = 0;
+    for (const char16_t* p = begin; p != end; ++p) {
+        if (*p == u'\n' || (*p == u'\r' && (p + 1 == end || p[1] != u'\n')))
+            ++breaks;
     }
-    if (start < size)
-        lines.append(text.sliced(start).toString());
+    QStringList lines;
+    lines.reserve(breaks + 1);
+    const char16_t* start = begin;
+    for (const char16_t* p = begin; p != end; ++p) {
+        if (*p != u'\r' && *p != u'\n')
+            continue;
+        lines.emplace_back(reinterpret_cast<const QChar*>(start), p - start);
+        if (*p == u'\r' && p + 1 != end && p[1] == u'\n')
+            ++p;
+        start = p + 1;
+    }
+    if (start != end)
+        lines.emplace_back(reinterpret_cast<const QChar*>(start), end - start);
     return lines;
 }
 
@@ -276,21 +283,33 @@ QString decodeCp932(QByteArrayView bytes) {
     return text;
 }
 
-QByteArray encodeCp932(QStringView text, bool* ok) {
+namespace {
+
+// Writes the code page 932 bytes of `text` at `dst` (room for two bytes a character) and moves it
+// on; false when a character has no code.
+bool encodeCp932Into(QStringView text, char*& dst) {
     const Cp932Tables& t = cp932();
-    QByteArray bytes(text.size() * 2, Qt::Uninitialized);
-    char* dst = bytes.data();
     for (const QChar ch : text) {
         const char16_t c = ch.unicode();
         const quint16 code = t.codes[c];
-        if (code == 0 && c != 0) {
-            if (ok)
-                *ok = false;
-            return {};
-        }
+        if (code == 0 && c != 0)
+            return false;
         if (code > 0xFF)
             *dst++ = char(code >> 8);
         *dst++ = char(code & 0xFF);
+    }
+    return true;
+}
+
+} // namespace
+
+QByteArray encodeCp932(QStringView text, bool* ok) {
+    QByteArray bytes(text.size() * 2, Qt::Uninitialized);
+    char* dst = bytes.data();
+    if (!encodeCp932Into(text, dst)) {
+        if (ok)
+            *ok = false;
+        return {};
     }
     bytes.truncate(dst - bytes.data());
     if (ok)
@@ -298,53 +317,66 @@ QByteArray encodeCp932(QStringView text, bool* ok) {
     return bytes;
 }
 
-DecodedText decode(QByteArrayView bytes) {
-    DecodedText result;
+// The whole text of the bytes, up to a NUL, line breaks included.
+namespace {
+
+QString decodeWhole(QByteArrayView bytes, TextEncoding& encoding) {
     QString text;
     if (bytes.startsWith(Utf16LeMark)) {
-        result.encoding = TextEncoding::Utf16LeBom;
+        encoding = TextEncoding::Utf16LeBom;
         text = decodeUnicode(QStringDecoder::Utf16LE, bytes.sliced(Utf16LeMark.size()));
     } else if (bytes.startsWith(Utf16BeMark)) {
-        result.encoding = TextEncoding::Utf16BeBom;
+        encoding = TextEncoding::Utf16BeBom;
         text = decodeUnicode(QStringDecoder::Utf16BE, bytes.sliced(Utf16BeMark.size()));
     } else if (bytes.startsWith(Utf8Mark)) {
-        result.encoding = TextEncoding::Utf8Bom;
+        encoding = TextEncoding::Utf8Bom;
         text = decodeUnicode(QStringDecoder::Utf8, bytes.sliced(Utf8Mark.size()));
     } else if (isUtf8Text(bytes)) {
         // Written without a mark by another program; saved again by the rule for unmarked files.
-        result.encoding = TextEncoding::Cp932;
+        encoding = TextEncoding::Cp932;
         text = decodeUnicode(QStringDecoder::Utf8, bytes);
     } else {
-        result.encoding = TextEncoding::Cp932;
+        encoding = TextEncoding::Cp932;
         text = decodeCp932(bytes);
     }
     const qsizetype nul = text.indexOf(QChar(0));
-    result.lines = splitLines(nul < 0 ? QStringView(text) : QStringView(text).left(nul));
+    if (nul >= 0)
+        text.truncate(nul);
+    return text;
+}
+
+} // namespace
+
+DecodedText decode(QByteArrayView bytes) {
+    DecodedText result;
+    result.lines = splitLines(decodeWhole(bytes, result.encoding));
     return result;
 }
 
-QByteArray encode(const QStringList& lines, TextEncoding preferred, TextEncoding* used) {
-    qsizetype length = 0;
-    for (const QString& line : lines)
-        length += line.size() + 2;
-    QString text;
-    text.reserve(length);
-    for (const QString& line : lines) {
-        text += line;
-        text += u"\r\n";
-    }
+DecodedLines decodeLines(QByteArrayView bytes) {
+    DecodedLines result;
+    result.lines = TextLines::fromText(decodeWhole(bytes, result.encoding));
+    return result;
+}
 
+namespace {
+
+// Code page 932 bytes that begin like a byte-order mark, or that are valid UTF-8 (a few half-width
+// katakana are), would be read back as another encoding.
+bool looksLikeAnotherEncoding(const QByteArray& bytes) {
+    return bytes.startsWith(Utf16LeMark) || bytes.startsWith(Utf16BeMark) || bytes.startsWith(Utf8Mark) ||
+           isUtf8Text(bytes);
+}
+
+// The bytes of the text, which holds its line breaks.
+QByteArray encodeText(const QString& text, TextEncoding preferred, TextEncoding* used) {
     TextEncoding encoding = preferred;
     QByteArray bytes;
     switch (preferred) {
     case TextEncoding::Cp932: {
         bool ok = false;
         bytes = encodeCp932(text, &ok);
-        // Bytes that begin like a byte-order mark, or that are valid UTF-8 (a few half-width
-        // katakana are), would be read back as another encoding.
-        const bool misread = bytes.startsWith(Utf16LeMark) || bytes.startsWith(Utf16BeMark) ||
-                             bytes.startsWith(Utf8Mark) || isUtf8Text(bytes);
-        if (ok && !misread)
+        if (ok && !looksLikeAnotherEncoding(bytes))
             break;
         // Nothing typed may turn into a substitute character: UTF-8 holds every character.
         encoding = TextEncoding::Utf8Bom;
@@ -364,6 +396,51 @@ QByteArray encode(const QStringList& lines, TextEncoding preferred, TextEncoding
     if (used)
         *used = encoding;
     return bytes;
+}
+
+} // namespace
+
+QByteArray encode(const QStringList& lines, TextEncoding preferred, TextEncoding* used) {
+    qsizetype length = 0;
+    for (const QString& line : lines)
+        length += line.size() + 2;
+    QString text;
+    text.reserve(length);
+    for (const QString& line : lines) {
+        text += line;
+        text += u"\r\n";
+    }
+    return encodeText(text, preferred, used);
+}
+
+QByteArray encode(const TextLines& lines, TextEncoding preferred, TextEncoding* used) {
+    if (preferred == TextEncoding::Cp932) {
+        // Straight from the lines into the bytes, without the whole text again in between.
+        QByteArray bytes(2 * (lines.joined().size() + lines.count()), Qt::Uninitialized);
+        char* dst = bytes.data();
+        bool ok = true;
+        for (qsizetype i = 0; ok && i < lines.count(); ++i) {
+            ok = encodeCp932Into(lines.line(i), dst);
+            *dst++ = '\r';
+            *dst++ = '\n';
+        }
+        if (ok) {
+            bytes.truncate(dst - bytes.data());
+            if (!looksLikeAnotherEncoding(bytes)) {
+                if (used)
+                    *used = TextEncoding::Cp932;
+                return bytes;
+            }
+        }
+        // Otherwise the whole text takes the way below, which falls back to UTF-8.
+    }
+    QString text;
+    text.reserve(lines.joined().size() + 2 * lines.count());
+    for (qsizetype i = 0; i < lines.count(); ++i) {
+        text += lines.line(i);
+        text += u"\r\n";
+    }
+    return encodeText(text, preferred, used);
 }
 
 bool hasLineBreakOrNul(QStringView line) {
@@ -421,6 +498,10 @@ QByteArray readBytes(const QString& path, qint64 maxBytes) {
 
 DecodedText readFile(const QString& path, qint64 maxBytes) {
     return decode(readBytes(path, maxBytes));
+}
+
+DecodedLines readLines(const QString& path, qint64 maxBytes) {
+    return decodeLines(readBytes(path, maxBytes));
 }
 
 void writeTo(QIODevice& device, const QString& path, const QByteArray& bytes) {
@@ -501,4 +582,96 @@ void writeFile(const QString& path, const QStringList& lines, TextEncoding prefe
     writeBytes(path, encode(lines, preferred));
 }
 
+void writeFile(const QString& path, const TextLines& lines, TextEncoding preferred) {
+    // The breaks between the lines are not kept, so any break or NUL in the text lies in a line.
+    if (hasLineBreakOrNul(lines.joined()))
+        throw errors::fileCreate(path, lineBreakRefusalText());
+    writeBytes(path, encode(lines, preferred));
+}
+
 } // namespace textfile
+
+TextLines TextLines::fromList(const QStringList& lines) {
+    TextLines result;
+    result.splice(0, 0, lines);
+    return result;
+}
+
+TextLines TextLines::fromText(QString text) {
+    TextLines result;
+    char16_t* const begin = reinterpret_cast<char16_t*>(text.data());
+    const char16_t* const end = begin + text.size();
+    qsizetype breaks = 0;
+    for (const char16_t* p = begin; p != end; ++p) {
+        if (*p == u'\n' || (*p == u'\r' && (p + 1 == end || p[1] != u'\n')))
+            ++breaks;
+    }
+    result.bounds_.reserve(breaks + 2);
+    // Each character moves down over the line breaks before it; a break ends a line.
+    char16_t* kept = begin;
+    for (const char16_t* p = begin; p != end; ++p) {
+        if (*p != u'\r' && *p != u'\n') {
+            *kept++ = *p;
+            continue;
+        }
+        result.bounds_.append(quint32(kept - begin));
+        if (*p == u'\r' && p + 1 != end && p[1] == u'\n')
+            ++p;
+    }
+    // Text after the last break is a line of its own.
+    if (quint32(kept - begin) != result.bounds_.last())
+        result.bounds_.append(quint32(kept - begin));
+    text.truncate(kept - begin);
+    text.squeeze();
+    result.text_ = std::move(text);
+    return result;
+}
+
+QStringList TextLines::toList() const {
+    QStringList lines;
+    lines.reserve(count());
+    for (qsizetype i = 0; i < count(); ++i)
+        lines.append(line(i).toString());
+    return lines;
+}
+
+void TextLines::splice(qsizetype first, qsizetype removed, const QStringList& added) {
+    Q_ASSERT(first >= 0 && removed >= 0 && first + removed <= count());
+    // In place: the text and the bounds after the change move once, and nothing new is allocated
+    // unless the text grows beyond its room.
+    const qsizetype from = bounds_[first];
+    const qsizetype to = bounds_[first + removed];
+    QString addedText;
+    if (added.size() == 1) {
+        addedText = added.front();
+    } else {
+        qsizetype length = 0;
+        for (const QString& line : added)
+            length += line.size();
+        addedText.reserve(length);
+        for (const QString& line : added)
+            addedText += line;
+    }
+    text_.replace(from, to - from, addedText);
+
+    const qsizetype shift = addedText.size() - (to - from);
+    const qsizetype oldBounds = bounds_.size();
+    // Bounds first + 1 to first + removed go; one for each added line comes in their place.
+    if (added.size() > removed)
+        bounds_.insert(first + 1 + removed, added.size() - removed, 0);
+    else if (added.size() < removed)
+        bounds_.remove(first + 1 + added.size(), removed - added.size());
+    quint32 bound = quint32(from);
+    for (qsizetype k = 0; k < added.size(); ++k) {
+        bound += quint32(added[k].size());
+        bounds_[first + 1 + k] = bound;
+    }
+    if (shift != 0) {
+        quint32* tail = bounds_.data() + first + 1 + added.size();
+        quint32* const end = bounds_.data() + bounds_.size();
+        for (; tail != end; ++tail)
+            *tail = quint32(qint64(*tail) + shift);
+    }
+    Q_ASSERT(bounds_.size() == oldBounds - removed + added.size());
+    Q_UNUSED(oldBounds);
+}

@@ -24,6 +24,38 @@ struct DecodedText {
     TextEncoding encoding = TextEncoding::Cp932; // what the bytes were read as
 };
 
+// Lines kept in one string one after another, without their line breaks, with where each begins:
+// a large file in two blocks of memory instead of a block for every line.
+class TextLines {
+  public:
+    static TextLines fromList(const QStringList& lines);
+    // Takes the text of a file and cuts it into lines at CR LF, CR and LF, in place.
+    static TextLines fromText(QString text);
+
+    qsizetype count() const { return bounds_.size() - 1; }
+    // Line `index` (0 <= index < count()); valid until the lines change.
+    QStringView line(qsizetype index) const {
+        return QStringView(text_).sliced(bounds_[index], bounds_[index + 1] - bounds_[index]);
+    }
+    QStringList toList() const;
+    // Every line one after another, without line breaks.
+    const QString& joined() const { return text_; }
+
+    // Replaces `removed` lines from `first` on with `added`; first + removed <= count().
+    void splice(qsizetype first, qsizetype removed, const QStringList& added);
+
+  private:
+    QString text_;
+    // Line i is text_[bounds_[i], bounds_[i + 1]): one bound more than there are lines. A file
+    // larger than 4 GiB is never read, so 32 bits hold every bound.
+    QList<quint32> bounds_{0};
+};
+
+struct DecodedLines {
+    TextLines lines;
+    TextEncoding encoding = TextEncoding::Cp932;
+};
+
 namespace textfile {
 
 // Code page 932 as Windows converts it: every single byte and every valid pair survives a round
@@ -33,10 +65,13 @@ QString decodeCp932(QByteArrayView bytes);
 QByteArray encodeCp932(QStringView text, bool* ok);
 
 DecodedText decode(QByteArrayView bytes);
+// The same lines kept in one string.
+DecodedLines decodeLines(QByteArrayView bytes);
 
 // The bytes of a file holding the lines. `preferred` is Cp932 for a file without a mark (falling
 // back to Utf8Bom when a character does not encode) or the marked encoding to keep.
 QByteArray encode(const QStringList& lines, TextEncoding preferred, TextEncoding* used = nullptr);
+QByteArray encode(const TextLines& lines, TextEncoding preferred, TextEncoding* used = nullptr);
 
 // A line holding CR, LF or NUL would split into several when read again; writers refuse it.
 bool hasLineBreakOrNul(QStringView line);
@@ -49,6 +84,7 @@ inline constexpr qint64 DefaultMaxBytes = 64 * 1024 * 1024;
 // Reads a whole file. Throws errors::fileOpen when it cannot be opened or read, is not a regular
 // file (a folder, a FIFO, a device) or holds more than `maxBytes` bytes.
 DecodedText readFile(const QString& path, qint64 maxBytes = DefaultMaxBytes);
+DecodedLines readLines(const QString& path, qint64 maxBytes = DefaultMaxBytes);
 // Reads the raw bytes of a file, with the same refusals.
 QByteArray readBytes(const QString& path, qint64 maxBytes = DefaultMaxBytes);
 
@@ -59,6 +95,7 @@ QByteArray readBytes(const QString& path, qint64 maxBytes = DefaultMaxBytes);
 // A temporary file that a killed save left in the folder is removed by a later save there once
 // it is half an hour old.
 void writeFile(const QString& path, const QStringList& lines, TextEncoding preferred = TextEncoding::Cp932);
+void writeFile(const QString& path, const TextLines& lines, TextEncoding preferred = TextEncoding::Cp932);
 // Writes bytes the same way.
 void writeBytes(const QString& path, const QByteArray& bytes);
 // The writing step on an open device, for tests with a failing device. Throws errors::fileCreate

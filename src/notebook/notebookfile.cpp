@@ -8,11 +8,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-NotebookRead fromLines(QStringList lines) {
+NotebookRead fromLines(TextLines lines) {
     NotebookRead read;
-    if (lines.isEmpty())
+    if (lines.count() == 0)
         read.refusal = refusal(RefusalKind::Empty);
-    else if (lines.first() != QStringView(MagicLine))
+    else if (lines.line(0) != QStringView(MagicLine))
         read.refusal = refusal(RefusalKind::WrongMagic);
     else
         read.book.emplace().assign(std::move(lines));
@@ -42,20 +42,20 @@ NotebookRefusal refusal(RefusalKind kind) {
 NotebookRead readNotebook(QByteArrayView bytes) {
     if (bytes.size() > MaxNotebookBytes)
         return refused(RefusalKind::TooLarge);
-    return fromLines(textfile::decode(bytes).lines);
+    return fromLines(std::move(textfile::decodeLines(bytes).lines));
 }
 
 NotebookRead readNotebookFile(const QString& path) {
     const QFileInfo info(path);
     if (info.isFile() && info.size() > MaxNotebookBytes)
         return refused(RefusalKind::TooLarge);
-    return fromLines(textfile::readFile(path).lines);
+    return fromLines(std::move(textfile::readLines(path).lines));
 }
 
 QByteArray notebookBytes(const PriceBook& book) {
-    return textfile::encode(book.lines(), TextEncoding::Cp932);
+    return textfile::encode(book.textLines(), TextEncoding::Cp932);
 }
 
 void writeNotebookFile(const QString& path, const PriceBook& book) {
-    textfile::writeFile(path, book.lines());
+    textfile::writeFile(path, book.textLines());
 }

@@ -8,51 +8,50 @@ void PriceBook::check(qsizetype index, qsizetype limit) const {
         throw errors::listIndex(index);
 }
 
-const QString& PriceBook::line(qsizetype index) const {
-    check(index, lines_.size());
-    return lines_[index];
+QStringView PriceBook::lineView(qsizetype index) const {
+    check(index, count());
+    return lines_.line(index);
 }
 
 void PriceBook::setLine(qsizetype index, const QString& text) {
-    check(index, lines_.size());
-    lines_[index] = text;
+    check(index, count());
+    lines_.splice(index, 1, {text});
 }
 
 void PriceBook::insertLine(qsizetype index, const QString& text) {
-    check(index, lines_.size() + 1);
-    lines_.insert(index, text);
+    check(index, count() + 1);
+    lines_.splice(index, 0, {text});
 }
 
 void PriceBook::removeLine(qsizetype index) {
-    check(index, lines_.size());
-    lines_.removeAt(index);
+    check(index, count());
+    lines_.splice(index, 1, {});
 }
 
 void PriceBook::insertRecord(qsizetype nameLine, const QStringList& record) {
     Q_ASSERT(record.size() == RecordLines);
-    check(nameLine, lines_.size() + 1);
-    for (qsizetype k = 0; k < record.size(); ++k)
-        lines_.insert(nameLine + k, record[k]);
+    check(nameLine, count() + 1);
+    lines_.splice(nameLine, 0, record);
 }
 
 void PriceBook::setRecordValues(qsizetype nameLine, const QStringList& record) {
     Q_ASSERT(record.size() == RecordLines);
-    if (memoLine(nameLine) >= lines_.size())
-        throw errors::listIndex(lines_.size());
-    check(nameLine, lines_.size());
-    for (qsizetype k = RecordOffset::StandardPrice; k < RecordLines; ++k)
-        lines_[nameLine + k] = record[k];
+    if (memoLine(nameLine) >= count())
+        throw errors::listIndex(count());
+    check(nameLine, count());
+    lines_.splice(nameLine + RecordOffset::StandardPrice, RecordLines - RecordOffset::StandardPrice,
+                  record.mid(RecordOffset::StandardPrice));
 }
 
 void PriceBook::removeRecord(qsizetype nameLine) {
-    check(memoLine(nameLine), lines_.size());
-    check(nameLine, lines_.size());
-    lines_.remove(nameLine, RecordLines);
+    check(memoLine(nameLine), count());
+    check(nameLine, count());
+    lines_.splice(nameLine, RecordLines, {});
 }
 
 qsizetype PriceBook::FindProduct(const QString& name) const {
-    for (qsizetype i = 1; i < lines_.size(); i += RecordLines) {
-        if (sameProductName(lines_[i], name))
+    for (qsizetype i = 1; i < count(); i += RecordLines) {
+        if (sameProductName(lines_.line(i), name))
             return i;
     }
     return -1;
@@ -60,10 +59,11 @@ qsizetype PriceBook::FindProduct(const QString& name) const {
 
 QStringList PriceBook::productNames() const {
     QStringList names;
-    for (qsizetype i = 1; i < lines_.size(); i += RecordLines) {
-        if (lines_[i].isEmpty())
+    for (qsizetype i = 1; i < count(); i += RecordLines) {
+        const QStringView name = lines_.line(i);
+        if (name.isEmpty())
             break;
-        names << lines_[i];
+        names << name.toString();
     }
     return names;
 }

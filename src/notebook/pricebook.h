@@ -1,7 +1,11 @@
 // The open notebook: an ordered list of text lines, line 0 the magic "zorvandata", then 18 lines per
 // product. Every access checks its index and raises the list error outside the list; the named
 // accessors say which line of a record they mean, so no caller counts offsets.
+// The lines are kept in one string (TextLines), not a string each: a notebook takes little more
+// memory than its text, and reading one allocates two blocks instead of one for every line.
 #pragma once
+
+#include "core/textfile.h"
 
 #include <QString>
 #include <QStringList>
@@ -31,21 +35,27 @@ inline constexpr int Memo = RecordLines - 1;
 class PriceBook {
   public:
     // The lines as they stand.
-    qsizetype count() const { return lines_.size(); }
-    const QStringList& lines() const { return lines_; }
+    qsizetype count() const { return lines_.count(); }
+    // A copy of every line.
+    QStringList lines() const { return lines_.toList(); }
+    // The lines as they are kept, for writing them out.
+    const TextLines& textLines() const { return lines_; }
 
-    const QString& line(qsizetype index) const;
+    QString line(qsizetype index) const { return lineView(index).toString(); }
+    // The line without a copy; valid until the notebook changes.
+    QStringView lineView(qsizetype index) const;
     void setLine(qsizetype index, const QString& text);
     void insertLine(qsizetype index, const QString& text);
     void removeLine(qsizetype index);
 
-    void assign(QStringList lines) { lines_ = std::move(lines); }
-    void reset() { lines_ = QStringList{QString::fromUtf16(MagicLine)}; }
+    void assign(const QStringList& lines) { lines_ = TextLines::fromList(lines); }
+    void assign(TextLines lines) { lines_ = std::move(lines); }
+    void reset() { assign(QStringList{QString::fromUtf16(MagicLine)}); }
 
     // Records. A product is addressed by its name line (1, 19, 37, ...), as FindProduct returns it.
 
     // The products whose 18 lines are all present; an incomplete last record is not counted.
-    qsizetype productCount() const { return (lines_.size() - 1) / RecordLines; }
+    qsizetype productCount() const { return (count() - 1) / RecordLines; }
     // The name line of product p, counted from 0 in notebook order.
     static constexpr qsizetype nameLine(qsizetype product) { return 1 + product * RecordLines; }
     // The line indexes of a record's values.
@@ -64,12 +74,12 @@ class PriceBook {
     static constexpr qsizetype memoLine(qsizetype nameLine) { return nameLine + RecordOffset::Memo; }
 
     // The values of a record, as stored. Each raises the list error when its line is missing.
-    const QString& name(qsizetype nameLine) const { return line(nameLine); }
-    const QString& standardPrice(qsizetype nameLine) const { return line(standardPriceLine(nameLine)); }
-    const QString& shop(qsizetype nameLine, int slot) const { return line(shopLine(nameLine, slot)); }
-    const QString& price(qsizetype nameLine, int slot) const { return line(priceLine(nameLine, slot)); }
-    const QString& date(qsizetype nameLine, int slot) const { return line(dateLine(nameLine, slot)); }
-    const QString& memo(qsizetype nameLine) const { return line(memoLine(nameLine)); }
+    QString name(qsizetype nameLine) const { return line(nameLine); }
+    QString standardPrice(qsizetype nameLine) const { return line(standardPriceLine(nameLine)); }
+    QString shop(qsizetype nameLine, int slot) const { return line(shopLine(nameLine, slot)); }
+    QString price(qsizetype nameLine, int slot) const { return line(priceLine(nameLine, slot)); }
+    QString date(qsizetype nameLine, int slot) const { return line(dateLine(nameLine, slot)); }
+    QString memo(qsizetype nameLine) const { return line(memoLine(nameLine)); }
 
     // Whole records, given as their 18 lines in file order (name first).
     // Inserts a record at `nameLine`; nothing is inserted when that is beyond the end.
@@ -87,5 +97,5 @@ class PriceBook {
 
   private:
     void check(qsizetype index, qsizetype limit) const;
-    QStringList lines_;
+    TextLines lines_;
 };

@@ -3,6 +3,7 @@
 
 #include "core/controls.h"
 #include "core/dispatch.h"
+#include "core/memoryrelease.h"
 #include "core/pathshorten.h"
 #include "core/uiservices.h"
 #include "core/windownames.h"
@@ -84,9 +85,13 @@ bool DocumentCommands::LoadPriceBook(const QString& path) {
         return false;
     }
     doc_.book = std::move(*read.book);
+    read.book.reset();
     doc_.fileName = path;
     panel_.ClearEntryPanel();
     panel_.RebuildProductList();
+    // The old notebook's lines and names are free now, scattered among the new ones: hand the
+    // free pages back, so that opening notebooks again and again does not grow the program.
+    releaseFreeMemory();
     doc_.untitled = false;
     setDirty(c_, false);
     setCaptionPath(path);

@@ -1,5 +1,6 @@
 // Adding, updating and deleting products: the entry panel written into the notebook's lines.
 #include "pricebook/producteditor.h"
+#include "pricebook/selector.h"
 
 #include "core/amount.h"
 #include "core/controls.h"
@@ -63,7 +64,7 @@ ProductEditor::ProductEditor(Controls& controls, UiServices& ui, PriceBook& book
     : c_(controls), ui_(ui), book_(book), panel_(panel) {}
 
 bool ProductEditor::checkProductSelected() {
-    if (c_.items(fmain::CBO_SYOMEI).isEmpty()) {
+    if (c_.itemCount(fmain::CBO_SYOMEI) == 0) {
         ui_.warn(u"商品が０件なので変更できません"_s);
         return false;
     }
@@ -77,7 +78,7 @@ bool ProductEditor::checkProductSelected() {
 
 void ProductEditor::BTN_ADDClick() {
     constexpr qsizetype MaxProducts = 100;
-    if (c_.items(fmain::CBO_SYOMEI).size() >= MaxProducts) {
+    if (c_.itemCount(fmain::CBO_SYOMEI) >= MaxProducts) {
         ui_.warn(u"登録できるのはひとつのファイルにつき１００個までです"_s);
         return;
     }
@@ -97,9 +98,9 @@ void ProductEditor::BTN_ADDClick() {
 
     // Behind the listed products; a notebook whose last record is incomplete stops here with
     // nothing inserted.
-    book_.insertRecord(PriceBook::nameLine(c_.items(fmain::CBO_SYOMEI).size()), panelRecord(c_, name));
+    book_.insertRecord(PriceBook::nameLine(c_.itemCount(fmain::CBO_SYOMEI)), panelRecord(c_, name));
 
-    c_.insertItem(fmain::CBO_SYOMEI, int(sortedInsertPosition(c_.items(fmain::CBO_SYOMEI), name)), name);
+    c_.insertItem(fmain::CBO_SYOMEI, selectorInsertPosition(c_, name), name);
     c_.setText(fmain::EDT_SYOMEI, QString());
     c_.setText(fmain::EDT_TEIKA, QString());
     c_.setItemIndex(fmain::CBO_SYOMEI, -1);

@@ -22,7 +22,7 @@ void EntryPanel::RebuildProductList() {
 }
 
 void EntryPanel::showProductCount() {
-    c_.setText(fmain::LBL_KEN, QString::number(c_.items(fmain::CBO_SYOMEI).size()) + u"件"_s);
+    c_.setText(fmain::LBL_KEN, QString::number(c_.itemCount(fmain::CBO_SYOMEI)) + u"件"_s);
 }
 
 void EntryPanel::CBO_SYOMEIClick() {
@@ -57,10 +57,10 @@ void EntryPanel::CBO_SYOMEIClick() {
 }
 
 void EntryPanel::showProduct(const QString& name) {
-    const QStringList items = c_.items(fmain::CBO_SYOMEI);
-    for (qsizetype i = 0; i < items.size(); ++i) {
-        if (sameProductName(items[i], name)) {
-            c_.setItemIndex(fmain::CBO_SYOMEI, int(i));
+    const int count = c_.itemCount(fmain::CBO_SYOMEI);
+    for (int i = 0; i < count; ++i) {
+        if (sameProductName(c_.itemText(fmain::CBO_SYOMEI, i), name)) {
+            c_.setItemIndex(fmain::CBO_SYOMEI, i);
             CBO_SYOMEIClick();
             return;
         }

@@ -1,5 +1,6 @@
 // Renaming a product through the input box: only its name line changes, the record keeps its place.
 #include "pricebook/producteditor.h"
+#include "pricebook/selector.h"
 
 #include "core/controls.h"
 #include "core/names.h"
@@ -39,8 +40,7 @@ void ProductEditor::MN_SYOMEI_SYUClick() {
 
     book_.setLine(i, newName);
     c_.removeItem(fmain::CBO_SYOMEI, c_.itemIndex(fmain::CBO_SYOMEI));
-    c_.insertItem(fmain::CBO_SYOMEI, int(sortedInsertPosition(c_.items(fmain::CBO_SYOMEI), newName)),
-                  newName);
+    c_.insertItem(fmain::CBO_SYOMEI, selectorInsertPosition(c_, newName), newName);
     c_.setItemIndex(fmain::CBO_SYOMEI, -1);
     panel_.ClearEntryPanel();
     setDirty(c_, true);

@@ -24,7 +24,7 @@ bool hasOldObservation(const PriceBook& book, qsizetype nameLine, const QDate& c
     bool old = false;
     // Every date is read, so an unreadable one keeps its product out of the list even after an old one.
     for (int j = 1; j <= PriceSlots; ++j) {
-        if (parseStoredDate(book.date(nameLine, j), today) <= cutoff)
+        if (parseStoredDate(book.lineView(PriceBook::dateLine(nameLine, j)), today) <= cutoff)
             old = true;
     }
     return old;

@@ -26,7 +26,7 @@ void listProductsAtShop(Controls& c, const PriceBook& book) {
         for (qsizetype p = 0; p < book.productCount(); ++p) {
             const qsizetype nameLine = PriceBook::nameLine(p);
             for (int j = 1; j <= PriceSlots; ++j) {
-                if (book.shop(nameLine, j) == shop)
+                if (book.lineView(PriceBook::shopLine(nameLine, j)) == shop)
                     names << book.name(nameLine);
             }
         }

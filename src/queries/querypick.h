@@ -20,7 +20,7 @@ inline std::optional<QString> selectedQueryProduct(const Controls& c) {
     const QList<int> selected = c.selectedIndexes(queryListName());
     if (selected.isEmpty())
         return std::nullopt;
-    return c.items(queryListName()).at(selected.front());
+    return c.itemText(queryListName(), selected.front());
 }
 
 // Remembers the selected name when OK confirms the dialog; a double-click on the list confirms it

@@ -46,7 +46,7 @@ QString inputName(const Controls& c) {
 // Makes an entry current and leaves the selection as it was: a list control with extended
 // selection would otherwise select the entry it makes current.
 void makeCurrent(Controls& c, int index) {
-    const int count = int(c.items(List).size());
+    const int count = c.itemCount(List);
     QList<bool> selected(count, false);
     for (const int i : c.selectedIndexes(List))
         selected[i] = true;
@@ -84,7 +84,7 @@ void TenmeiForm::ListBox1Click(Controls& c) {
     const int current = c.itemIndex(List);
     if (current < 0)
         return;
-    c.setText(Input, c.items(List)[current]);
+    c.setText(Input, c.itemText(List, current));
     c.setText(Banme, positionText(current));
 }
 
@@ -121,7 +121,7 @@ void TenmeiForm::BTN_KOUSINClick(Controls& c) {
         c.setFocus(Input);
         return;
     }
-    if (c.items(List).isEmpty())
+    if (c.itemCount(List) == 0)
         return;
     const QList<int> selected = c.selectedIndexes(List);
     if (selected.size() != 1) {
@@ -146,8 +146,9 @@ void TenmeiForm::BTN_SAKUJYOClick(Controls& c) {
         ui_.warn(chooseEntryText());
         return;
     }
-    const QString question = selected.size() == 1 ? c.items(List)[selected.front()] + u"　を削除しますか？"_s
-                                                  : u"選択しているすべての項目を削除しますか？"_s;
+    const QString question = selected.size() == 1
+                                 ? c.itemText(List, selected.front()) + u"　を削除しますか？"_s
+                                 : u"選択しているすべての項目を削除しますか？"_s;
     if (ui_.messageBox(MsgKind::Information, question, Yes | No, Yes) != Yes)
         return;
     for (auto it = selected.crbegin(); it != selected.crend(); ++it)

@@ -6,10 +6,10 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QProxyStyle>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <QToolButton>
 
 #include <algorithm>
@@ -26,18 +26,6 @@ QFont programFont(int pixelSize) {
 
 namespace {
 
-// Entries of one fixed height, as a list box with a set item height draws them.
-class FixedHeightItems : public QStyledItemDelegate {
-  public:
-    FixedHeightItems(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), height_};
-    }
-
-  private:
-    int height_;
-};
-
 // The list pop-up for a drop-down list: the menu-like pop-up of some styles shows every item and
 // ignores the number of rows the list is given.
 class ListPopupStyle : public QProxyStyle {
@@ -52,6 +40,10 @@ class ListPopupStyle : public QProxyStyle {
 
 QComboBox* newComboBox(const ControlSpec& c, QWidget& surface) {
     auto* combo = new QComboBox(&surface);
+    combo->setModel(new ComboItems(combo));
+    // Its rows are all alike and it never scrolls sideways: showing 100,000 lays out one row.
+    if (auto* view = qobject_cast<QListView*>(combo->view()))
+        view->setUniformItemSizes(true);
     // The style goes with its combo box; the widget lets go of a style that is deleted.
     auto* style = new ListPopupStyle;
     style->setParent(combo);
@@ -132,7 +124,7 @@ QWidget* createControl(const ControlSpec& c, const WindowSpec& window, QWidget& 
         list->setSelectionMode(c.kind == ControlKind::MultiListBox ? QAbstractItemView::ExtendedSelection
                                                                    : QAbstractItemView::SingleSelection);
         if (c.itemHeight > 0)
-            list->setItemDelegate(new FixedHeightItems(c.itemHeight, list));
+            list->setItemHeight(c.itemHeight);
         return list;
     }
     case ControlKind::Form:

@@ -267,6 +267,28 @@ QStringList QtControls::items(const QString& name) const {
     return out;
 }
 
+int QtControls::itemCount(const QString& name) const {
+    const ControlKind kind = at(name, ControlOp::Items).desc->kind;
+    if (QMenu* menu = historyMenu(name))
+        return int(menu->actions().size()) - fmain::FileMenuFixedItems;
+    if (isCombo(kind))
+        return as<QComboBox>(name)->count();
+    if (isList(kind))
+        return as<QListWidget>(name)->count();
+    fail("control has no item list", name);
+}
+
+QString QtControls::itemText(const QString& name, int index) const {
+    const ControlKind kind = at(name, ControlOp::Items).desc->kind;
+    if (index < 0 || index >= itemCount(name))
+        fail("item index out of range", name);
+    if (QMenu* menu = historyMenu(name))
+        return pathOfCaption(menu->actions()[fmain::FileMenuFixedItems + index]->text());
+    if (isCombo(kind))
+        return as<QComboBox>(name)->itemText(index);
+    return as<QListWidget>(name)->item(index)->text();
+}
+
 void QtControls::setItems(const QString& name, const QStringList& items) {
     const ControlKind kind = at(name, ControlOp::SetItems).desc->kind;
     if (QMenu* menu = historyMenu(name)) {
@@ -279,8 +301,12 @@ void QtControls::setItems(const QString& name, const QStringList& items) {
     } else if (isCombo(kind)) {
         auto* combo = as<QComboBox>(name);
         const TypedText typed(*combo);
-        combo->clear();
-        combo->addItems(items);
+        if (auto* list = qobject_cast<QStringListModel*>(combo->model())) {
+            list->setStringList(items);
+        } else {
+            combo->clear();
+            combo->addItems(items);
+        }
         // Filling selects the first item; the list is to start with none.
         combo->setCurrentIndex(-1);
         if (kind == ControlKind::EditCombo)

@@ -27,6 +27,8 @@ class QtControls final : public Controls {
     void setChecked(const QString& name, bool on) override;
     // On "MN_FILE": the captions of the history entries after the fixed ones.
     QStringList items(const QString& name) const override;
+    int itemCount(const QString& name) const override;
+    QString itemText(const QString& name, int index) const override;
     void setItems(const QString& name, const QStringList& items) override;
     void insertItem(const QString& name, int index, const QString& item) override;
     void removeItem(const QString& name, int index) override;

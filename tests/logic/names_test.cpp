@@ -22,6 +22,19 @@ TEST(ProductNames, EqualityIgnoresCaseOnly) {
         EXPECT_EQ(sameProductName(c.a, c.b), c.same) << c.a.toStdString() << " / " << c.b.toStdString();
 }
 
+// Names of different lengths are told apart before any folding; the answer is always the full
+// case-insensitive compare's, for every character against its upper, lower and folded forms.
+TEST(ProductNames, LengthShortcutKeepsTheCaseInsensitiveAnswer) {
+    for (char32_t c = 1; c < 0x110000; c += (c < 0x10000 ? 1 : 97)) {
+        if (c >= 0xD800 && c < 0xE000)
+            continue;
+        const QString a = QString::fromUcs4(&c, 1);
+        for (const QString& b : {a.toUpper(), a.toLower(), a.toCaseFolded(), a + a}) {
+            ASSERT_EQ(sameProductName(a, b), QString::compare(a, b, Qt::CaseInsensitive) == 0) << int(c);
+        }
+    }
+}
+
 TEST(ProductNames, SortIgnoringCaseInJapaneseOrder) {
     const struct {
         QStringList names;
@@ -72,8 +85,14 @@ TEST(ProductNames, InsertPositionKeepsTheListSorted) {
     const QStringList added = {u"Cherry"_s, u"ﾐﾙｸ"_s,    u"apple"_s, u"ミルク"_s,
                                u"milk"_s,   u"Banana"_s, u"Milk"_s};
     QStringList built;
-    for (const QString& name : added)
-        built.insert(sortedInsertPosition(built, name), name);
+    for (const QString& name : added) {
+        // The search reading one item at a time finds the place the list search finds.
+        const qsizetype at = sortedInsertPosition(built, name);
+        EXPECT_EQ(sortedInsertPosition(
+                      built.size(), [&](qsizetype i) { return built.at(i); }, name),
+                  at);
+        built.insert(at, name);
+    }
     QStringList expected = added;
     sortProductNames(expected);
     EXPECT_EQ(built, expected);

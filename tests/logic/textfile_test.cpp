@@ -203,6 +203,39 @@ TEST(TextFile, SplitsLinesAtCrLfCrAndLf) {
         const DecodedText text = textfile::decode(c.bytes);
         EXPECT_EQ(shown(text.lines), shown(c.lines));
         EXPECT_EQ(text.encoding, c.encoding);
+        // Kept in one string, the lines are the same.
+        const DecodedLines joined = textfile::decodeLines(c.bytes);
+        EXPECT_EQ(shown(joined.lines.toList()), shown(c.lines));
+        EXPECT_EQ(joined.encoding, c.encoding);
+        EXPECT_EQ(textfile::encode(joined.lines, TextEncoding::Cp932),
+                  textfile::encode(c.lines, TextEncoding::Cp932));
+    }
+}
+
+// Lines in one string change as a list of strings changes: random splices at every place, with
+// empty lines, empty additions and removals up to the whole text.
+TEST(TextFile, LinesInOneStringSpliceAsAList) {
+    std::mt19937 random(20261211);
+    const QStringList pieces{u""_s, u"a"_s, u"あいう"_s, u"zorvandata"_s, u"\U0001F34E"_s};
+    for (int round = 0; round < 300; ++round) {
+        QStringList list;
+        for (int i = int(random() % 6); i > 0; --i)
+            list << pieces[random() % pieces.size()];
+        TextLines lines = TextLines::fromList(list);
+        for (int step = 0; step < 8; ++step) {
+            const qsizetype first = qsizetype(random() % (list.size() + 1));
+            const qsizetype removed = qsizetype(random() % (list.size() - first + 1));
+            QStringList added;
+            for (int i = int(random() % 4); i > 0; --i)
+                added << pieces[random() % pieces.size()];
+            list.remove(first, removed);
+            for (qsizetype i = 0; i < added.size(); ++i)
+                list.insert(first + i, added[i]);
+            lines.splice(first, removed, added);
+            ASSERT_EQ(lines.count(), list.size());
+            ASSERT_EQ(lines.toList(), list);
+            ASSERT_EQ(lines.joined(), list.join(QString()));
+        }
     }
 }
 
@@ -321,6 +354,7 @@ TEST(TextFile, ArbitraryBytesSettleAfterOneLoad) {
             ASSERT_FALSE(textfile::hasLineBreakOrNul(line)) << bytes.toHex().constData();
         const DecodedText second = textfile::decode(textfile::encode(first.lines, TextEncoding::Cp932));
         ASSERT_EQ(second.lines, first.lines) << bytes.toHex().constData();
+        ASSERT_EQ(textfile::decodeLines(bytes).lines.toList(), first.lines) << bytes.toHex().constData();
     }
 }
 

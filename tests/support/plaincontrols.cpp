@@ -79,6 +79,17 @@ QStringList PlainControls::items(const QString& name) const {
     return at(name, ControlOp::Items).items;
 }
 
+int PlainControls::itemCount(const QString& name) const {
+    return int(at(name, ControlOp::Items).items.size());
+}
+
+QString PlainControls::itemText(const QString& name, int index) const {
+    const Value& v = at(name, ControlOp::Items);
+    if (index < 0 || index >= v.items.size())
+        throw std::logic_error("item index out of range");
+    return v.items[index];
+}
+
 void PlainControls::setItems(const QString& name, const QStringList& items) {
     Value& v = at(name, ControlOp::SetItems);
     v.items = items;

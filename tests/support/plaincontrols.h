@@ -21,6 +21,8 @@ class PlainControls : public Controls {
     bool checked(const QString& name) const override;
     void setChecked(const QString& name, bool on) override;
     QStringList items(const QString& name) const override;
+    int itemCount(const QString& name) const override;
+    QString itemText(const QString& name, int index) const override;
     void setItems(const QString& name, const QStringList& items) override;
     void insertItem(const QString& name, int index, const QString& item) override;
     void removeItem(const QString& name, int index) override;

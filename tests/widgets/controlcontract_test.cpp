@@ -508,8 +508,14 @@ QString check(Controls& c, const Row& row) {
     };
     if (want.text)
         compare("text", c.text(n), *want.text);
-    if (want.items)
+    if (want.items) {
         compare("items", c.items(n), *want.items);
+        // The count and the single-item reads agree with the whole list.
+        QStringList oneByOne;
+        for (int i = 0; i < c.itemCount(n); ++i)
+            oneByOne << c.itemText(n, i);
+        compare("items read one by one", oneByOne, *want.items);
+    }
     if (want.index)
         compare("index", c.itemIndex(n), *want.index);
     if (want.selected)
