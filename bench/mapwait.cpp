@@ -50,6 +50,26 @@ long statusKib(pid_t pid, const char* field) {
     return -1;
 }
 
+// The display named by DISPLAY. A server that has only just started, or one that is still going
+// away under the same number, can refuse a connection for a moment: tries again for five seconds.
+xcb_connection_t* connectToDisplay(int* screenNumber) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    for (;;) {
+        xcb_connection_t* connection = xcb_connect(nullptr, screenNumber);
+        const int error = xcb_connection_has_error(connection);
+        if (error == 0)
+            return connection;
+        xcb_disconnect(connection);
+        if (std::chrono::steady_clock::now() >= deadline) {
+            const char* display = std::getenv("DISPLAY");
+            std::fprintf(stderr, "mapwait: cannot open the display \"%s\" (xcb error %d)\n",
+                         display ? display : "", error);
+            return nullptr;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -64,11 +84,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     int screenNumber = 0;
-    xcb_connection_t* connection = xcb_connect(nullptr, &screenNumber);
-    if (xcb_connection_has_error(connection)) {
-        std::fprintf(stderr, "mapwait: cannot open the display\n");
+    xcb_connection_t* connection = connectToDisplay(&screenNumber);
+    if (connection == nullptr)
         return 2;
-    }
     xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
     for (int i = 0; i < screenNumber; ++i)
         xcb_screen_next(&screens);

@@ -3,11 +3,11 @@
 #include "core/programinfo.h"
 #include "ui/desktop.h"
 #include "ui/mainwindow.h"
+#include "ui/qtuiservices.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -32,13 +32,9 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(desktopFileName());
     keepQtSettingsOutOfUserFolders();
 
-    // Qt's own dialogs (file dialogs, standard buttons) in Japanese.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Japanese, QLocale::Japan), u"qtbase"_s, u"_"_s,
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
-
     MainWindow window;
-    window.show();
+    showWithApplicationIcon(window);
+    // Qt's own texts in Japanese once the window is up, before the user can reach any of them.
+    QTimer::singleShot(0, &loadQtTextsInJapanese);
     return app.exec();
 }

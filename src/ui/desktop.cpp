@@ -1,7 +1,9 @@
 #include "ui/desktop.h"
 
+#include <QApplication>
 #include <QProcess>
 #include <QSettings>
+#include <QWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -12,6 +14,14 @@ QIcon programIcon() {
     for (const int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addFile(u":/icons/pricotta_%1.png"_s.arg(size), QSize(size, size));
     return icon;
+}
+
+void showWithApplicationIcon(QWidget& window) {
+    const QIcon icon = QApplication::windowIcon();
+    window.setWindowIcon(icon);
+    QApplication::setWindowIcon(QIcon());
+    window.show();
+    QApplication::setWindowIcon(icon);
 }
 
 void keepQtSettingsOutOfUserFolders() {

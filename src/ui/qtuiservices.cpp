@@ -17,8 +17,11 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QLibrary>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTranslator>
 #include <QUrl>
 
 #include <algorithm>
@@ -49,6 +52,7 @@ std::pair<QMessageBox::Icon, QString> boxLook(MsgKind kind) {
 }
 
 std::optional<QString> runFileDialog(QWidget& owner, const FileDialogRequest& request, bool save) {
+    loadQtTextsInJapanese();
     QFileDialog dialog(&owner, save ? u"名前を付けて保存"_s : u"開く"_s);
     dialog.setNameFilter(u"テキストファイル (*.txt)"_s);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -67,9 +71,24 @@ std::optional<QString> runFileDialog(QWidget& owner, const FileDialogRequest& re
 
 } // namespace
 
+void loadQtTextsInJapanese() {
+    static bool tried = false;
+    if (tried)
+        return;
+    tried = true;
+    // Owned by the application, which outlives every window that shows the texts.
+    auto* texts = new QTranslator(QCoreApplication::instance());
+    if (texts->load(QLocale(QLocale::Japanese, QLocale::Japan), u"qtbase"_s, u"_"_s,
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(texts);
+    else
+        delete texts;
+}
+
 QtUiServices::QtUiServices(QWidget& mainWindow) : window_(mainWindow) {}
 
 Button QtUiServices::messageBox(MsgKind kind, const QString& text, Buttons buttons, Button defaultButton) {
+    loadQtTextsInJapanese();
     const auto [icon, title] = boxLook(kind);
     CentredMessageBox box(icon, title, text, QMessageBox::NoButton, &window_);
     box.setTextFormat(Qt::PlainText);
@@ -110,6 +129,7 @@ Button QtUiServices::messageBox(MsgKind kind, const QString& text, Buttons butto
 
 std::optional<QString> QtUiServices::inputBox(const QString& caption, const QString& prompt,
                                               const QString& initial) {
+    loadQtTextsInJapanese();
     InputBox box(caption, prompt, initial, &window_);
     if (box.exec() != QDialog::Accepted)
         return std::nullopt;
@@ -125,6 +145,7 @@ std::optional<QString> QtUiServices::saveFileDialog(const FileDialogRequest& req
 }
 
 std::optional<QString> QtUiServices::pickFolder(const QString& title) {
+    loadQtTextsInJapanese();
     FolderPicker picker(title, &window_);
     if (picker.exec() != QDialog::Accepted)
         return std::nullopt;
@@ -138,6 +159,7 @@ std::optional<QString> QtUiServices::pickFolder(const QString& title) {
 }
 
 bool QtUiServices::runDialog(const DialogRun& run) {
+    loadQtTextsInJapanese();
     DialogWindow dialog(*run.window, &window_);
     QtControls controls(dialog, *run.window);
     std::optional<bool> result;
@@ -257,6 +279,7 @@ VersionText versionText(const QString& text) {
 } // namespace
 
 VersionWindowResult QtUiServices::showVersionWindow(const VersionInfo& info) {
+    loadQtTextsInJapanese();
 #ifdef Q_OS_WIN
     const QString fileName = u"verinf14.dll"_s;
 #else

@@ -6,6 +6,10 @@
 
 class QWidget;
 
+// Qt's own texts (standard buttons, file dialogs, the edit fields' context menus) in Japanese.
+// Loaded on first need, not at start: before Qt's first dialog, or once the main window is up.
+void loadQtTextsInJapanese();
+
 class QtUiServices final : public UiServices {
   public:
     // Dialogs are owned by `mainWindow`; text widths are measured with its font.

@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -167,6 +168,22 @@ TEST(QtUiServices, RunsADialogWindowBuiltFromItsTable) {
     whenShown([](QWidget& w) { QTest::keyClick(&w, Qt::Key_Escape); });
     EXPECT_FALSE(ui.runDialog(run));
     EXPECT_EQ(events, QStringList{u"CancelBtn"_s});
+}
+
+TEST(QtUiServices, QtsOwnTextsAreJapaneseWhenItsFirstDialogShows) {
+    QWidget owner;
+    QtUiServices ui(owner);
+    QString lookIn;
+    QStringList buttons;
+    whenShown([&](QWidget& dialog) {
+        lookIn = QCoreApplication::translate("QFileDialog", "Look in:");
+        for (const QPushButton* b : dialog.findChildren<QPushButton*>())
+            buttons << b->text();
+        dialog.close();
+    });
+    EXPECT_EQ(ui.openFileDialog(FileDialogRequest{QDir::tempPath(), {}}), std::nullopt);
+    EXPECT_NE(lookIn, u"Look in:"_s);
+    EXPECT_TRUE(buttons.contains(u"キャンセル"_s)) << buttons.join(u' ').toStdString();
 }
 
 } // namespace
