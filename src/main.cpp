@@ -1,5 +1,6 @@
 // Pricotta: a notebook of shopping prices.
 #include "app/commandline.h"
+#include "core/memoryrelease.h"
 #include "core/programinfo.h"
 #include "ui/desktop.h"
 #include "ui/mainwindow.h"
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
         return answer.exitCode;
     }
 
+    keepLargeBlocksApart();
     QApplication app(argc, argv);
     // The application title; the display name stays unset, as Qt would append it to every caption.
     QApplication::setApplicationName(u"Pricotta"_s);
