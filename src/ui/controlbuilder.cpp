@@ -5,6 +5,8 @@
 #include "ui/inputwidgets.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QPointer>
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
@@ -38,16 +40,24 @@ class ListPopupStyle : public QProxyStyle {
     }
 };
 
+// One for every drop-down list of the program: each proxy makes a base style of its own when first
+// used. It goes with the application; a widget lets go of a style that is deleted.
+QStyle* listPopupStyle() {
+    static QPointer<ListPopupStyle> style;
+    if (!style) {
+        style = new ListPopupStyle;
+        style->setParent(QCoreApplication::instance());
+    }
+    return style;
+}
+
 QComboBox* newComboBox(const ControlSpec& c, QWidget& surface) {
     auto* combo = new QComboBox(&surface);
     combo->setModel(new ComboItems(combo));
     // Its rows are all alike and it never scrolls sideways: showing 100,000 lays out one row.
     if (auto* view = qobject_cast<QListView*>(combo->view()))
         view->setUniformItemSizes(true);
-    // The style goes with its combo box; the widget lets go of a style that is deleted.
-    auto* style = new ListPopupStyle;
-    style->setParent(combo);
-    combo->setStyle(style);
+    combo->setStyle(listPopupStyle());
     if (c.dropRows > 0)
         combo->setMaxVisibleItems(c.dropRows);
     return combo;
