@@ -543,15 +543,15 @@ class ControlContract : public ::testing::TestWithParam<bool> {
 TEST_P(ControlContract, EachKindHasExactlyTheOperationsOfTheRuleBook) {
     const std::unique_ptr<Subject> s = subject();
     for (const Sample& sample : samples()) {
-        const ControlSpec* spec = findControl(sample.window, sample.name);
-        ASSERT_NE(spec, nullptr) << sample.name.toStdString();
+        const ControlSpec* control = findControl(sample.window, sample.name);
+        ASSERT_NE(control, nullptr) << sample.name.toStdString();
         for (int k = 0; k < ControlOpCount; ++k) {
             const auto op = ControlOp(k);
             Controls& c = s->controls(sample.window);
             // The item operations need items to work on.
-            if (allows(*spec, ControlOp::SetItems))
+            if (allows(*control, ControlOp::SetItems))
                 c.setItems(sample.name, {u"a"_s, u"b"_s});
-            EXPECT_EQ(refuses([&] { call(c, sample.name, op); }), !allows(*spec, op))
+            EXPECT_EQ(refuses([&] { call(c, sample.name, op); }), !allows(*control, op))
                 << s->label() << ": " << sample.kind << " " << sample.name.toStdString() << " " << opName(op);
         }
     }
