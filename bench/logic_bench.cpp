@@ -216,8 +216,7 @@ void BM_Add(benchmark::State& state) {
     const auto takeOut = [&] {
         if (!added)
             return;
-        for (int k = 0; k < RecordLines; ++k)
-            s.form().book().removeLine(base);
+        s.form().book().removeRecord(base);
         s.controls().removeItem(Selector, int(s.controls().items(Selector).indexOf(name)));
         added = false;
     };
@@ -263,8 +262,7 @@ void BM_Delete(benchmark::State& state) {
         state,
         [&] {
             if (removed) {
-                for (int k = 0; k < RecordLines; ++k)
-                    s.form().book().insertLine(1 + k, record[k]);
+                s.form().book().insertRecord(1, record);
                 s.controls().insertItem(Selector,
                                         int(sortedInsertPosition(s.controls().items(Selector), name)), name);
             }
@@ -278,8 +276,7 @@ void BM_Delete(benchmark::State& state) {
     s.ui.messages.clear();
     if (s.form().book().FindProduct(name) >= 0)
         throw std::logic_error("the product was not deleted");
-    for (int k = 0; k < RecordLines; ++k)
-        s.form().book().insertLine(1 + k, record[k]);
+    s.form().book().insertRecord(1, record);
     s.controls().insertItem(Selector, int(sortedInsertPosition(s.controls().items(Selector), name)), name);
     measure::report(state, "Delete", seconds, floorSeconds(n));
 }

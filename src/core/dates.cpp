@@ -70,11 +70,14 @@ QDate parseStoredDate(QStringView text, const QDate& today) {
     if (i != n || count < 2)
         throw errors::dateConversion(text.toString());
 
-    int year = today.year();
+    // Today's year is asked for only when the date needs it: working it out is most of a parse.
+    int year = 0;
     const DateNumber* monthDay = parts;
     if (count == 3) {
         year = parts[0].digits <= 2 ? expandShortYear(parts[0].value, today.year()) : parts[0].value;
         monthDay = parts + 1;
+    } else {
+        year = today.year();
     }
     if (monthDay[0].digits > MaxMonthDayDigits || monthDay[1].digits > MaxMonthDayDigits)
         throw errors::dateConversion(text.toString());

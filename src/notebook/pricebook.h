@@ -48,8 +48,8 @@ class PriceBook {
     void insertLine(qsizetype index, const QString& text);
     void removeLine(qsizetype index);
 
-    void assign(const QStringList& lines) { lines_ = TextLines::fromList(lines); }
-    void assign(TextLines lines) { lines_ = std::move(lines); }
+    void assign(const QStringList& lines) { assign(TextLines::fromList(lines)); }
+    void assign(TextLines lines);
     void reset() { assign(QStringList{QString::fromUtf16(MagicLine)}); }
 
     // Records. A product is addressed by its name line (1, 19, 37, ...), as FindProduct returns it.
@@ -97,5 +97,18 @@ class PriceBook {
 
   private:
     void check(qsizetype index, qsizetype limit) const;
+    static bool isNameLine(qsizetype index) { return index >= 1 && (index - 1) % RecordLines == 0; }
+    // Keeps the name keys in step with an edit of whole records at `nameLine`: a record's key is
+    // inserted, replaced or removed where the edit keeps every other name on its line; any other
+    // edit has the keys made again when next needed.
+    void insertNameKey(qsizetype nameLine);
+    void removeNameKey(qsizetype nameLine);
+    void dropNameKeys() { nameKeysValid_ = false; }
+    void makeNameKeys() const;
+
     TextLines lines_;
+    // productNameKey of every name line (1, 19, 37, ...), in order: FindProduct reads four bytes a
+    // product and compares a name only where its key agrees.
+    mutable QList<quint32> nameKeys_;
+    mutable bool nameKeysValid_ = false;
 };

@@ -9,6 +9,7 @@
 #include "core/uiservices.h"
 #include "core/windownames.h"
 #include "notebook/pricebook.h"
+#include "pricebook/selector.h"
 
 using namespace Qt::StringLiterals;
 
@@ -57,14 +58,11 @@ void EntryPanel::CBO_SYOMEIClick() {
 }
 
 void EntryPanel::showProduct(const QString& name) {
-    const int count = c_.itemCount(fmain::CBO_SYOMEI);
-    for (int i = 0; i < count; ++i) {
-        if (sameProductName(c_.itemText(fmain::CBO_SYOMEI, i), name)) {
-            c_.setItemIndex(fmain::CBO_SYOMEI, i);
-            CBO_SYOMEIClick();
-            return;
-        }
-    }
+    const int i = selectorIndexOf(c_, name);
+    if (i < 0)
+        return;
+    c_.setItemIndex(fmain::CBO_SYOMEI, i);
+    CBO_SYOMEIClick();
 }
 
 void EntryPanel::ClearEntryPanel() {
