@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <functional>
 #include <vector>
 
 #include <fcntl.h>
@@ -97,7 +98,13 @@ QString decodeUnicode(QStringDecoder::Encoding encoding, QByteArrayView bytes) {
 // Whether the bytes up to the first NUL are valid UTF-8 holding at least one character beyond ASCII.
 // Code page 932 text of real Japanese is almost never valid UTF-8, so such a file without a mark was
 // made by a UTF-8 program.
-bool isUtf8Text(QByteArrayView bytes) {
+enum class Utf8Kind {
+    Ascii, // no byte beyond ASCII (up to a NUL)
+    Utf8,  // valid UTF-8 with at least one character beyond ASCII
+    Other,
+};
+
+Utf8Kind classifyUtf8(QByteArrayView bytes) {
     const auto* p = reinterpret_cast<const uchar*>(bytes.data());
     const qsizetype size = bytes.size();
     bool beyondAscii = false;
@@ -124,17 +131,21 @@ bool isUtf8Text(QByteArrayView bytes) {
             low = b == 0xF0 ? 0x90 : 0x80;
             high = b == 0xF4 ? 0x8F : 0xBF;
         } else {
-            return false;
+            return Utf8Kind::Other;
         }
         if (size - i < length || p[i + 1] < low || p[i + 1] > high)
-            return false;
+            return Utf8Kind::Other;
         for (int k = 2; k < length; ++k) {
             if (p[i + k] < 0x80 || p[i + k] > 0xBF)
-                return false;
+                return Utf8Kind::Other;
         }
         i += length;
     }
-    return beyondAscii;
+    return beyondAscii ? Utf8Kind::Utf8 : Utf8Kind::Ascii;
+}
+
+bool isUtf8Text(QByteArrayView bytes) {
+    return classifyUtf8(bytes) == Utf8Kind::Utf8;
 }
 
 QByteArray encodeUnicode(QStringEncoder::Encoding encoding, QByteArrayView mark, const QString& text) {
@@ -515,7 +526,16 @@ void writeTo(QIODevice& device, const QString& path, const QByteArray& bytes) {
     }
 }
 
-void writeBytes(const QString& path, const QByteArray& bytes) {
+} // namespace textfile
+
+namespace {
+
+// Hands the bytes of a file on to the file, in pieces.
+using ByteSink = std::function<void(QByteArrayView)>;
+
+// Replaces the file whole with the bytes `produce` hands to its sink, the way writeBytes says.
+// `produce` returns false to give up: the file then stays as it was and so does the result.
+bool writeProduced(const QString& path, const std::function<bool(const ByteSink&)>& produce) {
     // A link is written through: the file it points to is replaced, the link stays.
     const QFileInfo link(path);
     const QString target = link.isSymLink() ? link.symLinkTarget() : path;
@@ -538,23 +558,43 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
             throw errors::fileCreate(path, folderRefusesText(folder));
         throw errors::fileCreate(path, errors::systemText(error));
     }
-    const auto fail = [&](int error) {
+    bool discarded = false;
+    const auto discard = [&] {
         if (temp.fd >= 0)
             ::close(temp.fd);
+        temp.fd = -1;
         ::unlink(temp.name.constData());
+        discarded = true;
+    };
+    const auto fail = [&](int error) {
+        discard();
         throw errors::fileCreate(path, errors::systemText(error));
     };
 
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(temp.fd, data, size_t(left));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            fail(n < 0 ? errno : ENOSPC);
-        data += n;
-        left -= n;
+    const ByteSink sink = [&](QByteArrayView bytes) {
+        const char* data = bytes.data();
+        qsizetype left = bytes.size();
+        while (left > 0) {
+            const ssize_t n = ::write(temp.fd, data, size_t(left));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                fail(n < 0 ? errno : ENOSPC);
+            data += n;
+            left -= n;
+        }
+    };
+    bool produced = false;
+    try {
+        produced = produce(sink);
+    } catch (...) {
+        if (!discarded)
+            discard();
+        throw;
+    }
+    if (!produced) {
+        discard();
+        return false;
     }
     if (exists) {
         // The replacement keeps the old file's permissions (and its owner, where allowed).
@@ -572,6 +612,65 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
         fail(errno);
     syncFolder(folder);
     removeStaleTemporaryFiles(folder);
+    return true;
+}
+
+// Encodes the lines in code page 932 into the sink a piece at a time, so that a large notebook
+// needs no buffer of its size. Gives up, having handed on part of the bytes, when a character has
+// no code or when the bytes as a whole could be read as another encoding.
+bool produceCp932(const TextLines& lines, const ByteSink& sink) {
+    constexpr qsizetype PieceBytes = 64 * 1024;
+    QByteArray buffer(PieceBytes, Qt::Uninitialized);
+    char* dst = buffer.data();
+    bool first = true;
+    Utf8Kind kind = Utf8Kind::Ascii; // of the bytes handed on so far
+    // Every piece ends after a line's CR LF, so no UTF-8 sequence spans two pieces.
+    const auto flush = [&] {
+        const QByteArrayView piece(buffer.constData(), dst - buffer.constData());
+        if (first &&
+            (piece.startsWith(Utf16LeMark) || piece.startsWith(Utf16BeMark) || piece.startsWith(Utf8Mark)))
+            return false;
+        first = false;
+        if (kind != Utf8Kind::Other) {
+            const Utf8Kind pieceKind = classifyUtf8(piece);
+            if (pieceKind != Utf8Kind::Ascii)
+                kind = pieceKind;
+        }
+        sink(piece);
+        dst = buffer.data();
+        return true;
+    };
+    for (qsizetype i = 0; i < lines.count(); ++i) {
+        const QStringView line = lines.line(i);
+        const qsizetype needed = 2 * line.size() + 2;
+        if (dst - buffer.data() + needed > buffer.size()) {
+            if (dst != buffer.data() && !flush())
+                return false;
+            if (needed > buffer.size()) {
+                buffer.resize(needed);
+                dst = buffer.data();
+            }
+        }
+        if (!textfile::encodeCp932Into(line, dst))
+            return false;
+        *dst++ = '\r';
+        *dst++ = '\n';
+    }
+    if (!flush())
+        return false;
+    // Valid UTF-8 beyond ASCII would be read back as UTF-8.
+    return kind != Utf8Kind::Utf8;
+}
+
+} // namespace
+
+namespace textfile {
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    writeProduced(path, [&](const ByteSink& sink) {
+        sink(bytes);
+        return true;
+    });
 }
 
 void writeFile(const QString& path, const QStringList& lines, TextEncoding preferred) {
@@ -586,6 +685,11 @@ void writeFile(const QString& path, const TextLines& lines, TextEncoding preferr
     // The breaks between the lines are not kept, so any break or NUL in the text lies in a line.
     if (hasLineBreakOrNul(lines.joined()))
         throw errors::fileCreate(path, lineBreakRefusalText());
+    if (preferred == TextEncoding::Cp932 &&
+        writeProduced(path, [&](const ByteSink& sink) { return produceCp932(lines, sink); }))
+        return;
+    // A character without a code, or bytes that would read as another encoding: the whole text
+    // takes the way that falls back to UTF-8.
     writeBytes(path, encode(lines, preferred));
 }
 
@@ -654,23 +758,29 @@ void TextLines::splice(qsizetype first, qsizetype removed, const QStringList& ad
     }
     text_.replace(from, to - from, addedText);
 
-    const qsizetype shift = addedText.size() - (to - from);
+    // The bounds after the change move by the change in lines and shift by the change in text, in
+    // one pass over them.
+    const quint32 shift = quint32(addedText.size() - (to - from));
     const qsizetype oldBounds = bounds_.size();
-    // Bounds first + 1 to first + removed go; one for each added line comes in their place.
-    if (added.size() > removed)
-        bounds_.insert(first + 1 + removed, added.size() - removed, 0);
-    else if (added.size() < removed)
-        bounds_.remove(first + 1 + added.size(), removed - added.size());
+    const qsizetype moved = added.size() - removed;
+    const qsizetype tailBegin = first + 1 + removed;
+    const qsizetype tailCount = oldBounds - tailBegin;
+    if (moved > 0) {
+        bounds_.resize(oldBounds + moved);
+        quint32* const b = bounds_.data();
+        for (qsizetype i = tailCount - 1; i >= 0; --i)
+            b[tailBegin + moved + i] = b[tailBegin + i] + shift;
+    } else if (moved < 0 || shift != 0) {
+        quint32* const b = bounds_.data();
+        for (qsizetype i = 0; i < tailCount; ++i)
+            b[tailBegin + moved + i] = b[tailBegin + i] + shift;
+        if (moved < 0)
+            bounds_.resize(oldBounds + moved);
+    }
     quint32 bound = quint32(from);
     for (qsizetype k = 0; k < added.size(); ++k) {
         bound += quint32(added[k].size());
         bounds_[first + 1 + k] = bound;
-    }
-    if (shift != 0) {
-        quint32* tail = bounds_.data() + first + 1 + added.size();
-        quint32* const end = bounds_.data() + bounds_.size();
-        for (; tail != end; ++tail)
-            *tail = quint32(qint64(*tail) + shift);
     }
     Q_ASSERT(bounds_.size() == oldBounds - removed + added.size());
     Q_UNUSED(oldBounds);

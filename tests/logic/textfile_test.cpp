@@ -290,6 +290,33 @@ TEST(TextFile, WritesAndReadsFilesWhole) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"zorvan_店.txt"_s}); // no temporary left
 }
 
+// Kept lines are written in pieces; the file holds exactly the bytes of the whole text encoded
+// at once, whichever piece holds a character without a code, bytes that look like UTF-8 or a
+// line longer than a piece.
+TEST(TextFile, WritesKeptLinesInPiecesAsTheWholeTextEncodes) {
+    const auto filler = [](const QString& line, int count) { return QStringList(count, line); };
+    const QStringList kanji = filler(u"家計簿 牛乳 1,980円 ライフ 中野店"_s, 4000);
+    const QStringList ascii = filler(u"milk 1980 2026/12/10"_s, 6000);
+    const QList<QStringList> cases{
+        kanji + QStringList{QString(200000, u'米')} + kanji,
+        ascii + QStringList{u"ﾃｽ"_s} + ascii,      // UTF-8 to the end: written as UTF-8
+        QStringList{u"ﾃｽ"_s} + ascii + kanji,      // code page bytes after UTF-8-like ones
+        kanji + QStringList{u"😀"_s},               // no code in the last piece
+        QStringList{u"\uF8F3\uF8F2A店"_s} + kanji, // the first bytes look like a mark
+    };
+    TestDir dir;
+    const QString path = dir.write(u"book.txt"_s, "old\r\n");
+    for (const QStringList& lines : cases) {
+        textfile::writeFile(path, TextLines::fromList(lines));
+        const QByteArray expected = textfile::encode(lines, TextEncoding::Cp932);
+        const QByteArray written = dir.read(u"book.txt"_s);
+        EXPECT_EQ(written.size(), expected.size());
+        EXPECT_TRUE(written == expected) << hex(written.first(qMin<qsizetype>(16, written.size())));
+        EXPECT_EQ(textfile::readFile(path).lines, lines);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"book.txt"_s});
+    }
+}
+
 TEST(TextFile, RefusesALineWithABreakOrNulAndKeepsTheOldFile) {
     TestDir dir;
     const QString path = dir.write(u"book.txt"_s, "old\r\n");
