@@ -6,6 +6,8 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <random>
+#include <string>
 
 using namespace Qt::StringLiterals;
 
@@ -35,6 +37,71 @@ TEST(FindProduct, IgnoresCaseOnlyAndFindsTheFirst) {
     EXPECT_EQ(book.FindProduct(u"ﾐﾙｸ"_s), 73); // reached past the empty name line
     EXPECT_EQ(book.FindProduct(u"みるく"_s), -1);
     EXPECT_EQ(book.productNames(), (QStringList{u"milk"_s, u"Milk"_s, u"ミルク"_s}));
+}
+
+// FindProduct keeps a key per record up to date through every kind of change; after each change
+// it must answer as reading every name line would.
+TEST(FindProduct, AnswersAsAFullReadAfterEveryChange) {
+    const QStringList names{u"milk"_s,       u"Milk"_s,  u"ミルク"_s, u"卵"_s,
+                            u"ＢＲＥＡＤ"_s, u"bread"_s, QString()};
+    PriceBook book;
+    book.assign(notebook({productLines(u"milk"_s), productLines(u"卵"_s), productLines(u"bread"_s)}));
+    const auto check = [&](const std::string& step) {
+        for (const QString& name : names + QStringList{u"MILK"_s, u"ｂｒｅａｄ"_s, u"x"_s}) {
+            qsizetype expected = -1;
+            for (qsizetype i = 1; i < book.count() && expected < 0; i += RecordLines) {
+                if (book.line(i).compare(name, Qt::CaseInsensitive) == 0)
+                    expected = i;
+            }
+            ASSERT_EQ(book.FindProduct(name), expected) << step << " " << name.toStdString();
+        }
+    };
+    check("loaded");
+    std::mt19937 random(7);
+    for (int step = 0; step < 400; ++step) {
+        const qsizetype records = (book.count() - 1) / RecordLines;
+        const QString name = names[random() % names.size()];
+        const qsizetype line = 1 + qsizetype(random() % quint32(book.count()));
+        const qsizetype record = PriceBook::nameLine(qsizetype(random() % quint32(records + 1)));
+        std::string what;
+        switch (random() % 7) {
+        case 0:
+            what = "insertRecord";
+            book.insertRecord(qMin(record, book.count()), productLines(name));
+            break;
+        case 1:
+            what = "removeRecord";
+            if (records > 1)
+                book.removeRecord(PriceBook::nameLine(records - 1) == record ? record : 1);
+            break;
+        case 2:
+            what = "setLine name";
+            if (record < book.count())
+                book.setLine(record, name);
+            break;
+        case 3:
+            what = "setLine";
+            if (line < book.count())
+                book.setLine(line, name);
+            break;
+        case 4:
+            what = "insertLine";
+            if (book.count() < 400)
+                book.insertLine(line, name);
+            break;
+        case 5:
+            what = "removeLine";
+            if (line < book.count() && book.count() > 40)
+                book.removeLine(line);
+            break;
+        case 6:
+            what = "setRecordValues";
+            if (record + RecordLines <= book.count())
+                book.setRecordValues(record, labelledRecord(name));
+            break;
+        }
+        check(std::to_string(step) + " " + what);
+    }
 }
 
 TEST(PriceBookLines, AccessOutsideTheListRaisesTheListError) {
