@@ -25,7 +25,12 @@ PlainControls::Value& PlainControls::at(const QString& name, ControlOp op) {
 }
 
 const PlainControls::Value& PlainControls::at(const QString& name, ControlOp op) const {
-    return const_cast<PlainControls*>(this)->at(name, op);
+    // A const lookup: the non-const one would copy the table whenever it is shared.
+    const auto it = values_.constFind(name);
+    if (it == values_.cend())
+        throw std::logic_error("no control named " + name.toStdString());
+    requireOp(*it->desc, op);
+    return *it;
 }
 
 void PlainControls::checkItem(const Value& v, int index) {
