@@ -15,36 +15,49 @@ QStringView PriceBook::lineView(qsizetype index) const {
 
 void PriceBook::assign(TextLines lines) {
     lines_ = std::move(lines);
-    nameKeys_.clear();
+    dropKeys();
     nameKeys_.squeeze();
-    dropNameKeys();
-    makeNameKeys();
+    shopKeys_.squeeze();
 }
 
 void PriceBook::setLine(qsizetype index, const QString& text) {
     check(index, count());
     lines_.splice(index, 1, {text});
-    if (nameKeysValid_ && isNameLine(index))
-        nameKeys_[(index - 1) / RecordLines] = productNameKey(text);
+    const qsizetype record = (index - 1) / RecordLines;
+    const qsizetype offset = (index - 1) % RecordLines;
+    if (nameKeysValid_ && offset == RecordOffset::Name)
+        nameKeys_[record] = productNameKey(text);
+    if (shopKeysValid_ && record < productCount() && offset % 3 == 2 && offset < RecordOffset::Memo)
+        shopKeys_[record * PriceSlots + offset / 3] = shopKey(text);
 }
 
 void PriceBook::insertLine(qsizetype index, const QString& text) {
     check(index, count() + 1);
     lines_.splice(index, 0, {text});
-    dropNameKeys();
+    dropKeys();
 }
 
 void PriceBook::removeLine(qsizetype index) {
     check(index, count());
     lines_.splice(index, 1, {});
-    dropNameKeys();
+    dropKeys();
 }
 
 void PriceBook::insertRecord(qsizetype nameLine, const QStringList& record) {
     Q_ASSERT(record.size() == RecordLines);
     check(nameLine, count() + 1);
     lines_.splice(nameLine, 0, record);
-    insertNameKey(nameLine);
+    // A record inserted at a name line moves every later record by one, whole or not.
+    if (!isNameLine(nameLine))
+        return dropKeys();
+    const qsizetype p = (nameLine - 1) / RecordLines;
+    if (nameKeysValid_)
+        nameKeys_.insert(p, productNameKey(record[RecordOffset::Name]));
+    if (shopKeysValid_) {
+        shopKeys_.insert(p * PriceSlots, PriceSlots, 0);
+        for (int j = 1; j <= PriceSlots; ++j)
+            shopKeys_[p * PriceSlots + j - 1] = shopKey(record[RecordOffset::shop(j)]);
+    }
 }
 
 void PriceBook::setRecordValues(qsizetype nameLine, const QStringList& record) {
@@ -56,29 +69,36 @@ void PriceBook::setRecordValues(qsizetype nameLine, const QStringList& record) {
                   record.mid(RecordOffset::StandardPrice));
     // The name stays; the lines after it hold a name only when the record is out of step.
     if (!isNameLine(nameLine))
-        dropNameKeys();
+        return dropKeys();
+    if (shopKeysValid_) {
+        const qsizetype p = (nameLine - 1) / RecordLines;
+        for (int j = 1; j <= PriceSlots; ++j)
+            shopKeys_[p * PriceSlots + j - 1] = shopKey(record[RecordOffset::shop(j)]);
+    }
 }
 
 void PriceBook::removeRecord(qsizetype nameLine) {
     check(memoLine(nameLine), count());
     check(nameLine, count());
     lines_.splice(nameLine, RecordLines, {});
-    removeNameKey(nameLine);
+    if (!isNameLine(nameLine))
+        return dropKeys();
+    const qsizetype p = (nameLine - 1) / RecordLines;
+    if (nameKeysValid_)
+        nameKeys_.remove(p);
+    if (shopKeysValid_)
+        shopKeys_.remove(p * PriceSlots, PriceSlots);
 }
 
-void PriceBook::insertNameKey(qsizetype nameLine) {
-    // A record inserted at a name line moves every later name by one record.
-    if (nameKeysValid_ && isNameLine(nameLine))
-        nameKeys_.insert((nameLine - 1) / RecordLines, productNameKey(lines_.line(nameLine)));
-    else
-        dropNameKeys();
+quint32 PriceBook::shopKey(QStringView shop) {
+    return quint32(qHash(shop, 0));
 }
 
-void PriceBook::removeNameKey(qsizetype nameLine) {
-    if (nameKeysValid_ && isNameLine(nameLine))
-        nameKeys_.remove((nameLine - 1) / RecordLines);
-    else
-        dropNameKeys();
+void PriceBook::dropKeys() {
+    nameKeysValid_ = false;
+    shopKeysValid_ = false;
+    nameKeys_.clear();
+    shopKeys_.clear();
 }
 
 void PriceBook::makeNameKeys() const {
@@ -89,6 +109,18 @@ void PriceBook::makeNameKeys() const {
     for (qsizetype i = 1; i < count(); i += RecordLines)
         nameKeys_.append(productNameKey(lines_.line(i)));
     nameKeysValid_ = true;
+}
+
+void PriceBook::makeShopKeys() const {
+    if (shopKeysValid_)
+        return;
+    shopKeys_.clear();
+    shopKeys_.reserve(productCount() * PriceSlots);
+    for (qsizetype p = 0; p < productCount(); ++p) {
+        for (int j = 1; j <= PriceSlots; ++j)
+            shopKeys_.append(shopKey(lines_.line(shopLine(nameLine(p), j))));
+    }
+    shopKeysValid_ = true;
 }
 
 qsizetype PriceBook::FindProduct(const QString& name) const {
@@ -117,6 +149,23 @@ qsizetype PriceBook::FindProduct(const QString& name) const {
             return nameLine(p);
     }
     return -1;
+}
+
+QList<qsizetype> PriceBook::slotsAtShop(const QString& shop) const {
+    makeShopKeys();
+    Q_ASSERT(shopKeys_.size() == productCount() * PriceSlots);
+    const quint32 key = shopKey(shop);
+    QList<qsizetype> found;
+    const quint32* const keys = shopKeys_.constData();
+    const qsizetype n = shopKeys_.size();
+    for (qsizetype k = 0; k < n; ++k) {
+        if (keys[k] != key)
+            continue;
+        const qsizetype line = nameLine(k / PriceSlots);
+        if (lines_.line(shopLine(line, int(k % PriceSlots) + 1)) == shop)
+            found << line;
+    }
+    return found;
 }
 
 QStringList PriceBook::productNames() const {

@@ -94,21 +94,26 @@ class PriceBook {
     qsizetype FindProduct(const QString& name) const;
     // The names of the selector: name lines up to the first empty one.
     QStringList productNames() const;
+    // The name line of every whole record with a slot at exactly `shop` (letter case and spaces
+    // included), once for every such slot, in notebook order.
+    QList<qsizetype> slotsAtShop(const QString& shop) const;
 
   private:
     void check(qsizetype index, qsizetype limit) const;
     static bool isNameLine(qsizetype index) { return index >= 1 && (index - 1) % RecordLines == 0; }
-    // Keeps the name keys in step with an edit of whole records at `nameLine`: a record's key is
-    // inserted, replaced or removed where the edit keeps every other name on its line; any other
-    // edit has the keys made again when next needed.
-    void insertNameKey(qsizetype nameLine);
-    void removeNameKey(qsizetype nameLine);
-    void dropNameKeys() { nameKeysValid_ = false; }
+    static quint32 shopKey(QStringView shop);
+    // Record changes at a name line keep the keys in step; any other change drops them, and they
+    // are made again when next needed.
+    void dropKeys();
     void makeNameKeys() const;
+    void makeShopKeys() const;
 
     TextLines lines_;
-    // productNameKey of every name line (1, 19, 37, ...), in order: FindProduct reads four bytes a
-    // product and compares a name only where its key agrees.
+    // Keys read instead of the text, four bytes a value: productNameKey of every name line (1, 19,
+    // 37, ...), and a hash of the shop of every slot of every whole record, five a record. A search
+    // compares the text only where a key agrees.
     mutable QList<quint32> nameKeys_;
+    mutable QList<quint32> shopKeys_;
     mutable bool nameKeysValid_ = false;
+    mutable bool shopKeysValid_ = false;
 };

@@ -23,13 +23,8 @@ void listProductsAtShop(Controls& c, const PriceBook& book) {
     QStringList names;
     const QString shop = c.itemIndex(ShopSelector) >= 0 ? c.text(ShopSelector) : QString();
     if (!shop.isEmpty()) {
-        for (qsizetype p = 0; p < book.productCount(); ++p) {
-            const qsizetype nameLine = PriceBook::nameLine(p);
-            for (int j = 1; j <= PriceSlots; ++j) {
-                if (book.lineView(PriceBook::shopLine(nameLine, j)) == shop)
-                    names << book.name(nameLine);
-            }
-        }
+        for (const qsizetype nameLine : book.slotsAtShop(shop))
+            names << book.name(nameLine);
     }
     c.setItems(queryListName(), names);
 }
