@@ -37,6 +37,11 @@ class TextLines {
     QStringView line(qsizetype index) const {
         return QStringView(text_).sliced(bounds_[index], bounds_[index + 1] - bounds_[index]);
     }
+    // Asks the processor to start loading where line `index` is kept, or the line itself (which
+    // reads where it is kept): a loop over scattered lines asks some lines ahead, so that the
+    // loads overlap instead of waiting one after the other.
+    void prefetchBounds(qsizetype index) const { __builtin_prefetch(bounds_.constData() + index); }
+    void prefetchLine(qsizetype index) const { __builtin_prefetch(text_.constData() + bounds_[index]); }
     QStringList toList() const;
     // Every line one after another, without line breaks.
     const QString& joined() const { return text_; }

@@ -90,8 +90,9 @@ void PriceBook::removeRecord(qsizetype nameLine) {
         shopKeys_.remove(p * PriceSlots, PriceSlots);
 }
 
-quint32 PriceBook::shopKey(QStringView shop) {
-    return quint32(qHash(shop, 0));
+quint16 PriceBook::shopKey(QStringView shop) {
+    const size_t hash = qHash(shop, 0);
+    return quint16(hash ^ (hash >> 16) ^ (hash >> 32));
 }
 
 void PriceBook::dropKeys() {
@@ -151,21 +152,60 @@ qsizetype PriceBook::FindProduct(const QString& name) const {
     return -1;
 }
 
+// How many scattered lines ahead a gathering loop asks for: where a line is kept first, the line
+// itself half as far ahead, once where it is kept has arrived.
+constexpr qsizetype PrefetchAhead = 16;
+
 QList<qsizetype> PriceBook::slotsAtShop(const QString& shop) const {
     makeShopKeys();
     Q_ASSERT(shopKeys_.size() == productCount() * PriceSlots);
-    const quint32 key = shopKey(shop);
-    QList<qsizetype> found;
-    const quint32* const keys = shopKeys_.constData();
+    const quint16 key = shopKey(shop);
+    // The slots whose keys agree, then their shop lines compared with the text.
+    QList<qsizetype> candidates;
+    const quint16* const keys = shopKeys_.constData();
     const qsizetype n = shopKeys_.size();
-    for (qsizetype k = 0; k < n; ++k) {
-        if (keys[k] != key)
-            continue;
-        const qsizetype line = nameLine(k / PriceSlots);
-        if (lines_.line(shopLine(line, int(k % PriceSlots) + 1)) == shop)
-            found << line;
+    const auto candidate = [&](qsizetype k) {
+        if (keys[k] == key)
+            candidates << shopLine(nameLine(k / PriceSlots), int(k % PriceSlots) + 1);
+    };
+    qsizetype k = 0;
+    // Sixteen keys at a time without a branch between them, so the compiler compares them together.
+    constexpr qsizetype Block = 16;
+    for (; k + Block <= n; k += Block) {
+        bool any = false;
+        for (qsizetype b = 0; b < Block; ++b)
+            any |= keys[k + b] == key;
+        if (any) {
+            for (qsizetype b = 0; b < Block; ++b)
+                candidate(k + b);
+        }
+    }
+    for (; k < n; ++k)
+        candidate(k);
+    QList<qsizetype> found;
+    for (qsizetype i = 0; i < candidates.size(); ++i) {
+        if (i + PrefetchAhead < candidates.size())
+            lines_.prefetchBounds(candidates[i + PrefetchAhead]);
+        if (i + PrefetchAhead / 2 < candidates.size())
+            lines_.prefetchLine(candidates[i + PrefetchAhead / 2]);
+        const qsizetype line = candidates[i];
+        if (lines_.line(line) == shop)
+            found << line - (line - 1) % RecordLines;
     }
     return found;
+}
+
+QStringList PriceBook::names(const QList<qsizetype>& nameLines) const {
+    QStringList result;
+    result.reserve(nameLines.size());
+    for (qsizetype i = 0; i < nameLines.size(); ++i) {
+        if (i + PrefetchAhead < nameLines.size() && nameLines[i + PrefetchAhead] < count())
+            lines_.prefetchBounds(nameLines[i + PrefetchAhead]);
+        if (i + PrefetchAhead / 2 < nameLines.size() && nameLines[i + PrefetchAhead / 2] < count())
+            lines_.prefetchLine(nameLines[i + PrefetchAhead / 2]);
+        result << name(nameLines[i]);
+    }
+    return result;
 }
 
 QStringList PriceBook::productNames() const {

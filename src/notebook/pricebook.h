@@ -97,11 +97,13 @@ class PriceBook {
     // The name line of every whole record with a slot at exactly `shop` (letter case and spaces
     // included), once for every such slot, in notebook order.
     QList<qsizetype> slotsAtShop(const QString& shop) const;
+    // The names on the given name lines, in their order.
+    QStringList names(const QList<qsizetype>& nameLines) const;
 
   private:
     void check(qsizetype index, qsizetype limit) const;
     static bool isNameLine(qsizetype index) { return index >= 1 && (index - 1) % RecordLines == 0; }
-    static quint32 shopKey(QStringView shop);
+    static quint16 shopKey(QStringView shop);
     // Record changes at a name line keep the keys in step; any other change drops them, and they
     // are made again when next needed.
     void dropKeys();
@@ -109,11 +111,11 @@ class PriceBook {
     void makeShopKeys() const;
 
     TextLines lines_;
-    // Keys read instead of the text, four bytes a value: productNameKey of every name line (1, 19,
-    // 37, ...), and a hash of the shop of every slot of every whole record, five a record. A search
-    // compares the text only where a key agrees.
+    // Keys read instead of the text: productNameKey of every name line (1, 19, 37, ...), and a
+    // 16-bit hash of the shop of every slot of every whole record, five a record. A search compares
+    // the text only where a key agrees.
     mutable QList<quint32> nameKeys_;
-    mutable QList<quint32> shopKeys_;
+    mutable QList<quint16> shopKeys_;
     mutable bool nameKeysValid_ = false;
     mutable bool shopKeysValid_ = false;
 };

@@ -22,10 +22,8 @@ const QString ShopSelector = fmisesibo::CBO_MISE;
 void listProductsAtShop(Controls& c, const PriceBook& book) {
     QStringList names;
     const QString shop = c.itemIndex(ShopSelector) >= 0 ? c.text(ShopSelector) : QString();
-    if (!shop.isEmpty()) {
-        for (const qsizetype nameLine : book.slotsAtShop(shop))
-            names << book.name(nameLine);
-    }
+    if (!shop.isEmpty())
+        names = book.names(book.slotsAtShop(shop));
     c.setItems(queryListName(), names);
 }
 
