@@ -427,7 +427,7 @@ QByteArray encode(const QStringList& lines, TextEncoding preferred, TextEncoding
 QByteArray encode(const TextLines& lines, TextEncoding preferred, TextEncoding* used) {
     if (preferred == TextEncoding::Cp932) {
         // Straight from the lines into the bytes, without the whole text again in between.
-        QByteArray bytes(2 * (lines.joined().size() + lines.count()), Qt::Uninitialized);
+        QByteArray bytes(2 * (lines.textSize() + lines.count()), Qt::Uninitialized);
         char* dst = bytes.data();
         bool ok = true;
         for (qsizetype i = 0; ok && i < lines.count(); ++i) {
@@ -446,7 +446,7 @@ QByteArray encode(const TextLines& lines, TextEncoding preferred, TextEncoding* 
         // Otherwise the whole text takes the way below, which falls back to UTF-8.
     }
     QString text;
-    text.reserve(lines.joined().size() + 2 * lines.count());
+    text.reserve(lines.textSize() + 2 * lines.count());
     for (qsizetype i = 0; i < lines.count(); ++i) {
         text += lines.line(i);
         text += u"\r\n";
@@ -683,7 +683,9 @@ void writeFile(const QString& path, const QStringList& lines, TextEncoding prefe
 
 void writeFile(const QString& path, const TextLines& lines, TextEncoding preferred) {
     // The breaks between the lines are not kept, so any break or NUL in the text lies in a line.
-    if (hasLineBreakOrNul(lines.joined()))
+    bool breakOrNul = false;
+    lines.forEachPiece([&](QStringView piece) { breakOrNul = breakOrNul || hasLineBreakOrNul(piece); });
+    if (breakOrNul)
         throw errors::fileCreate(path, lineBreakRefusalText());
     if (preferred == TextEncoding::Cp932 &&
         writeProduced(path, [&](const ByteSink& sink) { return produceCp932(lines, sink); }))
@@ -695,14 +697,15 @@ void writeFile(const QString& path, const TextLines& lines, TextEncoding preferr
 
 } // namespace textfile
 
-TextLines TextLines::fromList(const QStringList& lines) {
-    TextLines result;
+TextLines TextLines::fromList(const QStringList& lines, qsizetype chunkLines) {
+    TextLines result(chunkLines);
     result.splice(0, 0, lines);
     return result;
 }
 
 TextLines TextLines::fromText(QString text) {
     TextLines result;
+    Chunk chunk;
     char16_t* const begin = reinterpret_cast<char16_t*>(text.data());
     const char16_t* const end = begin + text.size();
     qsizetype breaks = 0;
@@ -710,7 +713,7 @@ TextLines TextLines::fromText(QString text) {
         if (*p == u'\n' || (*p == u'\r' && (p + 1 == end || p[1] != u'\n')))
             ++breaks;
     }
-    result.bounds_.reserve(breaks + 2);
+    chunk.bounds.reserve(breaks + 2);
     // Each character moves down over the line breaks before it; a break ends a line.
     char16_t* kept = begin;
     for (const char16_t* p = begin; p != end; ++p) {
@@ -718,31 +721,141 @@ TextLines TextLines::fromText(QString text) {
             *kept++ = *p;
             continue;
         }
-        result.bounds_.append(quint32(kept - begin));
+        chunk.bounds.append(quint32(kept - begin));
         if (*p == u'\r' && p + 1 != end && p[1] == u'\n')
             ++p;
     }
     // Text after the last break is a line of its own.
-    if (quint32(kept - begin) != result.bounds_.last())
-        result.bounds_.append(quint32(kept - begin));
+    if (quint32(kept - begin) != chunk.bounds.last())
+        chunk.bounds.append(quint32(kept - begin));
     text.truncate(kept - begin);
     text.squeeze();
-    result.text_ = std::move(text);
+    chunk.text = std::move(text);
+    // One chunk until the first change cuts it.
+    if (chunk.count() > 0) {
+        result.count_ = chunk.count();
+        result.chunks_.push_back(std::move(chunk));
+    }
     return result;
 }
 
 QStringList TextLines::toList() const {
     QStringList lines;
     lines.reserve(count());
-    for (qsizetype i = 0; i < count(); ++i)
-        lines.append(line(i).toString());
+    for (const Chunk& c : chunks_) {
+        for (qsizetype i = 0; i < c.count(); ++i)
+            lines.append(QStringView(c.text).sliced(c.bounds[i], c.bounds[i + 1] - c.bounds[i]).toString());
+    }
     return lines;
+}
+
+QString TextLines::joined() const {
+    QString text;
+    text.reserve(textSize());
+    for (const Chunk& c : chunks_)
+        text += c.text;
+    return text;
+}
+
+qsizetype TextLines::textSize() const {
+    qsizetype size = 0;
+    for (const Chunk& c : chunks_)
+        size += c.text.size();
+    return size;
+}
+
+size_t TextLines::chunkIndexOf(qsizetype index) const {
+    Q_ASSERT(index >= 0 && index < count_);
+    const size_t h = hint_;
+    if (h < chunks_.size() && chunks_[h].holds(index))
+        return h;
+    if (h + 1 < chunks_.size() && chunks_[h + 1].holds(index))
+        return h + 1;
+    // The last chunk that begins at or before the line.
+    const auto it = std::upper_bound(chunks_.begin(), chunks_.end(), index,
+                                     [](qsizetype i, const Chunk& c) { return i < c.first; });
+    return size_t(it - chunks_.begin()) - 1;
+}
+
+void TextLines::renumber(size_t from) {
+    qsizetype first = from == 0 ? 0 : chunks_[from - 1].first + chunks_[from - 1].count();
+    for (size_t k = from; k < chunks_.size(); ++k) {
+        chunks_[k].first = first;
+        first += chunks_[k].count();
+    }
+}
+
+void TextLines::eraseChunk(size_t c) {
+    chunks_.erase(chunks_.begin() + qsizetype(c));
+    renumber(c);
+}
+
+void TextLines::splitChunk(size_t c) {
+    const Chunk whole = std::move(chunks_[c]);
+    std::vector<Chunk> pieces;
+    for (qsizetype start = 0; start < whole.count(); start += chunkLines_) {
+        const qsizetype n = qMin(chunkLines_, whole.count() - start);
+        const quint32 from = whole.bounds[start];
+        Chunk piece;
+        piece.text = QStringView(whole.text).sliced(from, whole.bounds[start + n] - from).toString();
+        piece.bounds.resize(n + 1);
+        for (qsizetype i = 0; i <= n; ++i)
+            piece.bounds[i] = whole.bounds[start + i] - from;
+        pieces.push_back(std::move(piece));
+    }
+    chunks_.erase(chunks_.begin() + qsizetype(c));
+    chunks_.insert(chunks_.begin() + qsizetype(c), std::make_move_iterator(pieces.begin()),
+                   std::make_move_iterator(pieces.end()));
+    renumber(c);
 }
 
 void TextLines::splice(qsizetype first, qsizetype removed, const QStringList& added) {
     Q_ASSERT(first >= 0 && removed >= 0 && first + removed <= count());
+    if (removed == 0 && added.isEmpty())
+        return;
+    if (chunks_.empty()) {
+        chunks_.emplace_back();
+        hint_ = 0;
+    }
+    size_t c = first < count_ ? chunkIndexOf(first) : chunks_.size() - 1;
+    if (chunks_[c].count() > 2 * chunkLines_) {
+        // A chunk as read from a file, or grown by edits: cut into chunks first.
+        splitChunk(c);
+        c = first < count_ ? chunkIndexOf(first) : chunks_.size() - 1;
+    }
+    Chunk& chunk = chunks_[c];
+    if (first + removed <= chunk.first + chunk.count()) {
+        spliceChunk(chunk, first - chunk.first, removed, added);
+        count_ += added.size() - removed;
+        if (chunk.count() == 0)
+            eraseChunk(c);
+        else if (chunk.count() > 2 * chunkLines_)
+            splitChunk(c);
+        else
+            renumber(c + 1);
+        return;
+    }
+    // Across chunks: the lines go chunk by chunk from the last, then the new ones come in.
+    for (qsizetype end = first + removed; end > first;) {
+        const size_t k = chunkIndexOf(end - 1);
+        Chunk& x = chunks_[k];
+        const qsizetype from = qMax(first, x.first);
+        spliceChunk(x, from - x.first, end - from, {});
+        if (x.count() == 0)
+            chunks_.erase(chunks_.begin() + qsizetype(k));
+        end = from;
+    }
+    count_ -= removed;
+    renumber(0);
+    hint_ = 0;
+    splice(first, 0, added);
+}
+
+void TextLines::spliceChunk(Chunk& c, qsizetype first, qsizetype removed, const QStringList& added) {
     // In place: the text and the bounds after the change move once, and nothing new is allocated
     // unless the text grows beyond its room.
+    auto& bounds_ = c.bounds;
+    auto& text_ = c.text;
     const qsizetype from = bounds_[first];
     const qsizetype to = bounds_[first + removed];
     QString addedText;

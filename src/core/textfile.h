@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 class QIODevice;
 
 enum class TextEncoding {
@@ -24,36 +26,72 @@ struct DecodedText {
     TextEncoding encoding = TextEncoding::Cp932; // what the bytes were read as
 };
 
-// Lines kept in one string one after another, without their line breaks, with where each begins:
-// a large file in two blocks of memory instead of a block for every line.
+// Lines kept in a few strings one after another, without their line breaks, with where each
+// begins: a large file in a few blocks of memory instead of a block for every line. The lines are
+// cut into chunks of about `chunkLines` when they are first changed, so that an edit moves the
+// text of one chunk, not of the whole file.
 class TextLines {
   public:
-    static TextLines fromList(const QStringList& lines);
+    static constexpr qsizetype DefaultChunkLines = 4096;
+
+    explicit TextLines(qsizetype chunkLines = DefaultChunkLines) : chunkLines_(chunkLines) {}
+    static TextLines fromList(const QStringList& lines, qsizetype chunkLines = DefaultChunkLines);
     // Takes the text of a file and cuts it into lines at CR LF, CR and LF, in place.
     static TextLines fromText(QString text);
 
-    qsizetype count() const { return bounds_.size() - 1; }
+    qsizetype count() const { return count_; }
     // Line `index` (0 <= index < count()); valid until the lines change.
     QStringView line(qsizetype index) const {
-        return QStringView(text_).sliced(bounds_[index], bounds_[index + 1] - bounds_[index]);
+        hint_ = chunkIndexOf(index);
+        const Chunk& c = chunks_[hint_];
+        const qsizetype i = index - c.first;
+        return QStringView(c.text).sliced(c.bounds[i], c.bounds[i + 1] - c.bounds[i]);
     }
     // Asks the processor to start loading where line `index` is kept, or the line itself (which
     // reads where it is kept): a loop over scattered lines asks some lines ahead, so that the
     // loads overlap instead of waiting one after the other.
-    void prefetchBounds(qsizetype index) const { __builtin_prefetch(bounds_.constData() + index); }
-    void prefetchLine(qsizetype index) const { __builtin_prefetch(text_.constData() + bounds_[index]); }
+    void prefetchBounds(qsizetype index) const {
+        const Chunk& c = chunks_[chunkIndexOf(index)];
+        __builtin_prefetch(c.bounds.constData() + (index - c.first));
+    }
+    void prefetchLine(qsizetype index) const {
+        const Chunk& c = chunks_[chunkIndexOf(index)];
+        __builtin_prefetch(c.text.constData() + c.bounds[index - c.first]);
+    }
     QStringList toList() const;
-    // Every line one after another, without line breaks.
-    const QString& joined() const { return text_; }
+    // Every line one after another, without line breaks, in one new string.
+    QString joined() const;
+    // The same text in the pieces it is kept in, in order.
+    template <class F> void forEachPiece(F f) const {
+        for (const Chunk& c : chunks_)
+            f(QStringView(c.text));
+    }
+    qsizetype textSize() const;
 
     // Replaces `removed` lines from `first` on with `added`; first + removed <= count().
     void splice(qsizetype first, qsizetype removed, const QStringList& added);
 
   private:
-    QString text_;
-    // Line i is text_[bounds_[i], bounds_[i + 1]): one bound more than there are lines. A file
-    // larger than 4 GiB is never read, so 32 bits hold every bound.
-    QList<quint32> bounds_{0};
+    struct Chunk {
+        qsizetype first = 0; // the index of its first line
+        QString text;
+        // Line first + i is text[bounds[i], bounds[i + 1]): one bound more than there are lines.
+        // A file larger than 4 GiB is never read, so 32 bits hold every bound.
+        QList<quint32> bounds{0};
+        qsizetype count() const { return bounds.size() - 1; }
+        bool holds(qsizetype index) const { return index >= first && index < first + count(); }
+    };
+    size_t chunkIndexOf(qsizetype index) const;
+    static void spliceChunk(Chunk& c, qsizetype first, qsizetype removed, const QStringList& added);
+    void splitChunk(size_t c);
+    void eraseChunk(size_t c);
+    void renumber(size_t from);
+
+    std::vector<Chunk> chunks_; // never an empty one
+    qsizetype count_ = 0;
+    qsizetype chunkLines_ = DefaultChunkLines;
+    // The chunk read last: lines are mostly read in order, so the next is there or in the next one.
+    mutable size_t hint_ = 0;
 };
 
 struct DecodedLines {

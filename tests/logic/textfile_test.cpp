@@ -214,14 +214,19 @@ TEST(TextFile, SplitsLinesAtCrLfCrAndLf) {
 
 // Lines in one string change as a list of strings changes: random splices at every place, with
 // empty lines, empty additions and removals up to the whole text.
+// Kept lines change as a list does, also when a change reaches over several chunks or cuts one.
 TEST(TextFile, LinesInOneStringSpliceAsAList) {
     std::mt19937 random(20261211);
     const QStringList pieces{u""_s, u"a"_s, u"あいう"_s, u"zorvandata"_s, u"\U0001F34E"_s};
-    for (int round = 0; round < 300; ++round) {
+    for (int round = 0; round < 1200; ++round) {
+        const qsizetype chunkLines = round % 4 == 0 ? TextLines::DefaultChunkLines : round % 4;
         QStringList list;
-        for (int i = int(random() % 6); i > 0; --i)
+        for (int i = int(random() % 12); i > 0; --i)
             list << pieces[random() % pieces.size()];
-        TextLines lines = TextLines::fromList(list);
+        TextLines lines =
+            round % 2 ? TextLines::fromList(list, chunkLines)
+                      : TextLines::fromText(list.join(u"\r\n"_s) + (list.isEmpty() ? u""_s : u"\r\n"_s));
+        ASSERT_EQ(lines.toList(), list);
         for (int step = 0; step < 8; ++step) {
             const qsizetype first = qsizetype(random() % (list.size() + 1));
             const qsizetype removed = qsizetype(random() % (list.size() - first + 1));
@@ -235,6 +240,9 @@ TEST(TextFile, LinesInOneStringSpliceAsAList) {
             ASSERT_EQ(lines.count(), list.size());
             ASSERT_EQ(lines.toList(), list);
             ASSERT_EQ(lines.joined(), list.join(QString()));
+            ASSERT_EQ(lines.textSize(), list.join(QString()).size());
+            for (qsizetype i = list.size() - 1; i >= 0; --i) // backwards: away from the last read
+                ASSERT_EQ(lines.line(i), list[i]) << i;
         }
     }
 }
