@@ -39,8 +39,8 @@ TEST(FindProduct, IgnoresCaseOnlyAndFindsTheFirst) {
     EXPECT_EQ(book.productNames(), (QStringList{u"milk"_s, u"Milk"_s, u"ミルク"_s}));
 }
 
-// FindProduct keeps a key per record up to date through every kind of change; after each change
-// it must answer as reading every name line would.
+// FindProduct and slotsAtShop keep keys up to date through every kind of change; after each
+// change they must answer as reading every line would.
 TEST(FindProduct, AnswersAsAFullReadAfterEveryChange) {
     const QStringList names{u"milk"_s,       u"Milk"_s,  u"ミルク"_s, u"卵"_s,
                             u"ＢＲＥＡＤ"_s, u"bread"_s, QString()};
@@ -54,6 +54,16 @@ TEST(FindProduct, AnswersAsAFullReadAfterEveryChange) {
                     expected = i;
             }
             ASSERT_EQ(book.FindProduct(name), expected) << step << " " << name.toStdString();
+        }
+        for (const QString& shop : names + QStringList{u"shop1"_s, u"shop5"_s, u"Shop1"_s}) {
+            QList<qsizetype> expected;
+            for (qsizetype p = 0; p < book.productCount(); ++p) {
+                for (int j = 1; j <= PriceSlots; ++j) {
+                    if (book.line(PriceBook::shopLine(PriceBook::nameLine(p), j)) == shop)
+                        expected << PriceBook::nameLine(p);
+                }
+            }
+            ASSERT_EQ(book.slotsAtShop(shop), expected) << step << " " << shop.toStdString();
         }
     };
     check("loaded");
