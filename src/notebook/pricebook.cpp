@@ -124,30 +124,30 @@ void PriceBook::makeShopKeys() const {
     shopKeysValid_ = true;
 }
 
-qsizetype PriceBook::FindProduct(const QString& name) const {
-    makeNameKeys();
-    Q_ASSERT(nameKeys_.size() == (count() - 1 + RecordLines - 1) / RecordLines);
-    const quint32 key = productNameKey(name);
-    const quint32* const keys = nameKeys_.constData();
-    const qsizetype n = nameKeys_.size();
-    const auto matches = [&](qsizetype p) { return sameProductName(lines_.line(nameLine(p)), name); };
+namespace {
+
+// Calls `visit` with the position of every key equal to `key`, in order, until it returns true,
+// and gives that position, or -1. The keys are compared a block at a time without a branch
+// between them, so that the compiler compares them together.
+template <class Key, class Visit> qsizetype scanKeys(const QList<Key>& keys, Key key, Visit visit) {
+    constexpr qsizetype Block = 32 / qsizetype(sizeof(Key));
+    const Key* const k = keys.constData();
+    const qsizetype n = keys.size();
     qsizetype p = 0;
-    // Eight keys at a time without a branch between them, so the compiler compares them together.
-    constexpr qsizetype Block = 8;
     for (; p + Block <= n; p += Block) {
         bool any = false;
-        for (qsizetype k = 0; k < Block; ++k)
-            any |= keys[p + k] == key;
-        if (any) {
-            for (qsizetype k = 0; k < Block; ++k) {
-                if (keys[p + k] == key && matches(p + k))
-                    return nameLine(p + k);
-            }
+        for (qsizetype b = 0; b < Block; ++b)
+            any |= k[p + b] == key;
+        if (!any)
+            continue;
+        for (qsizetype b = 0; b < Block; ++b) {
+            if (k[p + b] == key && visit(p + b))
+                return p + b;
         }
     }
     for (; p < n; ++p) {
-        if (keys[p] == key && matches(p))
-            return nameLine(p);
+        if (k[p] == key && visit(p))
+            return p;
     }
     return -1;
 }
@@ -156,32 +156,26 @@ qsizetype PriceBook::FindProduct(const QString& name) const {
 // itself half as far ahead, once where it is kept has arrived.
 constexpr qsizetype PrefetchAhead = 16;
 
+} // namespace
+
+qsizetype PriceBook::FindProduct(const QString& name) const {
+    makeNameKeys();
+    Q_ASSERT(nameKeys_.size() == (count() - 1 + RecordLines - 1) / RecordLines);
+    const qsizetype p = scanKeys(nameKeys_, productNameKey(name), [&](qsizetype p) {
+        return sameProductName(lines_.line(nameLine(p)), name);
+    });
+    return p < 0 ? -1 : nameLine(p);
+}
+
 QList<qsizetype> PriceBook::slotsAtShop(const QString& shop) const {
     makeShopKeys();
     Q_ASSERT(shopKeys_.size() == productCount() * PriceSlots);
-    const quint16 key = shopKey(shop);
     // The slots whose keys agree, then their shop lines compared with the text.
     QList<qsizetype> candidates;
-    const quint16* const keys = shopKeys_.constData();
-    const qsizetype n = shopKeys_.size();
-    const auto candidate = [&](qsizetype k) {
-        if (keys[k] == key)
-            candidates << shopLine(nameLine(k / PriceSlots), int(k % PriceSlots) + 1);
-    };
-    qsizetype k = 0;
-    // Sixteen keys at a time without a branch between them, so the compiler compares them together.
-    constexpr qsizetype Block = 16;
-    for (; k + Block <= n; k += Block) {
-        bool any = false;
-        for (qsizetype b = 0; b < Block; ++b)
-            any |= keys[k + b] == key;
-        if (any) {
-            for (qsizetype b = 0; b < Block; ++b)
-                candidate(k + b);
-        }
-    }
-    for (; k < n; ++k)
-        candidate(k);
+    scanKeys(shopKeys_, shopKey(shop), [&](qsizetype k) {
+        candidates << shopLine(nameLine(k / PriceSlots), int(k % PriceSlots) + 1);
+        return false;
+    });
     QList<qsizetype> found;
     for (qsizetype i = 0; i < candidates.size(); ++i) {
         if (i + PrefetchAhead < candidates.size())
