@@ -21,7 +21,7 @@ QIcon iconUpTo(const QIcon& icon, int largest) {
     QIcon smaller;
     for (const QSize& size : icon.availableSizes()) {
         if (size.width() <= largest)
-            smaller.addPixmap(icon.pixmap(size), QIcon::Normal, QIcon::Off);
+            smaller.addPixmap(icon.pixmap(size, 1.0), QIcon::Normal, QIcon::Off);
     }
     return smaller;
 }
