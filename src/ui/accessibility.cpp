@@ -2,6 +2,7 @@
 
 #include "core/controls.h"
 #include "core/controltable.h"
+#include "ui/inputwidgets.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -33,7 +34,7 @@ class ComboBoxAccessible : public QAccessibleWidget {
     int childCount() const override { return combo()->isEditable() ? 2 : 1; }
     QAccessibleInterface* child(int index) const override {
         if (index == 0)
-            return QAccessible::queryAccessibleInterface(combo()->view());
+            return QAccessible::queryAccessibleInterface(dropDownList(*combo()));
         if (index == 1 && combo()->isEditable())
             return QAccessible::queryAccessibleInterface(combo()->lineEdit());
         return nullptr;
@@ -41,7 +42,7 @@ class ComboBoxAccessible : public QAccessibleWidget {
     int indexOfChild(const QAccessibleInterface* child) const override {
         if (!child)
             return -1;
-        if (child->object() == combo()->view())
+        if (child->object() == dropDownList(*combo()))
             return 0;
         if (combo()->isEditable() && child->object() == combo()->lineEdit())
             return 1;
@@ -56,7 +57,7 @@ class ComboBoxAccessible : public QAccessibleWidget {
 
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
-        const bool open = combo()->view()->isVisible();
+        const bool open = dropDownList(*combo())->isVisible();
         s.expandable = true;
         s.expanded = open;
         s.collapsed = !open;
@@ -69,7 +70,7 @@ class ComboBoxAccessible : public QAccessibleWidget {
     }
     void doAction(const QString& action) override {
         if (action == showMenuAction() || action == pressAction()) {
-            if (combo()->view()->isVisible())
+            if (dropDownList(*combo())->isVisible())
                 combo()->hidePopup();
             else
                 combo()->showPopup();
@@ -195,9 +196,9 @@ void nameControls(QWidget& surface, const WindowSpec& window) {
             new DifferenceDescription(*surface.findChild<QLabel*>(u"LBL_SA_"_s + number), row);
         }
     }
-    // The parts of a combo box that can be reached on their own carry its name too.
+    // The parts of a combo box that can be reached on their own carry its name too; its list gets
+    // the name when the list is made (dropDownList).
     for (QComboBox* combo : surface.findChildren<QComboBox*>()) {
-        combo->view()->setAccessibleName(combo->accessibleName());
         if (combo->lineEdit())
             combo->lineEdit()->setAccessibleName(combo->accessibleName());
     }

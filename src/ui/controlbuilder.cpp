@@ -5,12 +5,8 @@
 #include "ui/inputwidgets.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QPointer>
 #include <QLabel>
-#include <QListView>
 #include <QListWidget>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -28,36 +24,9 @@ QFont programFont(int pixelSize) {
 
 namespace {
 
-// The list pop-up for a drop-down list: the menu-like pop-up of some styles shows every item and
-// ignores the number of rows the list is given.
-class ListPopupStyle : public QProxyStyle {
-  public:
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returnData) const override {
-        if (hint == SH_ComboBox_Popup)
-            return 0;
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-};
-
-// One for every drop-down list of the program: each proxy makes a base style of its own when first
-// used. It goes with the application; a widget lets go of a style that is deleted.
-QStyle* listPopupStyle() {
-    static QPointer<ListPopupStyle> style;
-    if (!style) {
-        style = new ListPopupStyle;
-        style->setParent(QCoreApplication::instance());
-    }
-    return style;
-}
-
 QComboBox* newComboBox(const ControlSpec& c, QWidget& surface) {
-    auto* combo = new QComboBox(&surface);
+    auto* combo = new DropDownBox(&surface);
     combo->setModel(new ComboItems(combo));
-    // Its rows are all alike and it never scrolls sideways: showing 100,000 lays out one row.
-    if (auto* view = qobject_cast<QListView*>(combo->view()))
-        view->setUniformItemSizes(true);
-    combo->setStyle(listPopupStyle());
     if (c.dropRows > 0)
         combo->setMaxVisibleItems(c.dropRows);
     return combo;

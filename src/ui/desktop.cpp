@@ -1,26 +1,51 @@
 #include "ui/desktop.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QPixmap>
 #include <QProcess>
 #include <QSettings>
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+#include "programicon.inc"
+
+// The sizes a window manager draws in a title bar or a task bar. The larger ones serve switchers
+// and docks, which read the icon again when it changes; they are most of the icon's bytes.
+constexpr int LargestFirstSize = 64;
+
+QIcon iconUpTo(const QIcon& icon, int largest) {
+    QIcon smaller;
+    for (const QSize& size : icon.availableSizes()) {
+        if (size.width() <= largest)
+            smaller.addPixmap(icon.pixmap(size, 1.0), QIcon::Normal, QIcon::Off);
+    }
+    return smaller;
+}
+
+} // namespace
+
 QIcon programIcon() {
-    // The icons live in a static library: this keeps the linker from dropping them.
-    Q_INIT_RESOURCE(icons);
+    // Decoded at build time: wrapping the pixels costs nothing, reading the PNGs at start did.
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(u":/icons/pricotta_%1.png"_s.arg(size), QSize(size, size));
+    for (const IconImage& image : IconImages) {
+        const QImage pixels(reinterpret_cast<const uchar*>(image.pixels), image.size, image.size,
+                            image.size * 4, QImage::Format_ARGB32_Premultiplied);
+        icon.addPixmap(QPixmap::fromImage(pixels));
+    }
     return icon;
 }
 
 void showWithApplicationIcon(QWidget& window) {
     const QIcon icon = QApplication::windowIcon();
-    window.setWindowIcon(icon);
+    // The window goes up with the small sizes; the large ones follow, after the request to show it.
+    window.setWindowIcon(iconUpTo(icon, LargestFirstSize));
     QApplication::setWindowIcon(QIcon());
     window.show();
+    window.setWindowIcon(icon);
     QApplication::setWindowIcon(icon);
 }
 

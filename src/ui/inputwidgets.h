@@ -2,6 +2,7 @@
 // pastes or drops, never text the program sets; the input method can be switched off.
 #pragma once
 
+#include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QListWidget>
@@ -65,6 +66,25 @@ class DatePicker : public QDateEdit {
   private:
     bool inputMethodOff_ = false;
 };
+
+// A combo box whose list pop-up is made when it is first needed: Qt would build the pop-up and its
+// list view for every combo box as the window is made. No Q_OBJECT of its own, so that it stays a
+// QComboBox to accessibility and styles.
+class DropDownBox : public QComboBox {
+  public:
+    using QComboBox::QComboBox;
+    // The list view of the pop-up, made if there is none yet. Its rows are all alike and it never
+    // scrolls sideways, so showing 100,000 lays out one row; it carries the box's accessible name.
+    QAbstractItemView* list();
+    void showPopup() override;
+
+  private:
+    bool listReady_ = false;
+};
+
+// The pop-up's list view of any combo box: through DropDownBox::list for the program's own, so that
+// the program reaches a pop-up's list only through here.
+QAbstractItemView* dropDownList(QComboBox& combo);
 
 // The items of a combo box as one list of texts: no item object per entry, and a new list replaces
 // the old one in one step. Entries are chosen, never edited in place.

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -53,6 +54,20 @@ TEST(ProgramIcon, ComesInEverySizeTheDesktopAsksFor) {
     for (const int size : {16, 24, 32, 48, 64, 128, 256})
         EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
     EXPECT_FALSE(icon.pixmap(32).isNull());
+}
+
+TEST(ProgramIcon, HoldsThePixelsOfItsPngs) {
+    const QIcon icon = programIcon();
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        SCOPED_TRACE(size);
+        const QImage png(QString::fromUtf8(PRICOTTA_ICON_DIR) + u"/pricotta_%1.png"_s.arg(size));
+        ASSERT_FALSE(png.isNull());
+        const QImage shown = icon.pixmap(QSize(size, size)).toImage();
+        EXPECT_EQ(shown.size(), QSize(size, size));
+        // As a pixmap made from the PNG holds it.
+        EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                  png.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    }
 }
 
 TEST(ProgramIcon, TheFirstWindowShowsWithTheApplicationsIconAndTheApplicationKeepsIt) {
