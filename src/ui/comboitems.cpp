@@ -90,6 +90,23 @@ void CompactItems::setTexts(const QStringList& texts) {
     endResetModel();
 }
 
+bool CompactItems::holds(const QStringList& texts) const {
+    if (texts.size() != ends_.size())
+        return false;
+    for (int i = 0; i < ends_.size(); ++i) {
+        if (QStringView(text_).sliced(start(i), ends_[i] - start(i)) != texts[i])
+            return false;
+    }
+    return true;
+}
+
+void CompactItems::shareTexts(const CompactItems& other) {
+    beginResetModel();
+    text_ = other.text_;
+    ends_ = other.ends_;
+    endResetModel();
+}
+
 void CompactItems::splice(int first, int count, const QStringList& added) {
     // Only the rows from `first` on move; `added` holds `count` texts, or none when rows go.
     const qsizetype from = start(first);

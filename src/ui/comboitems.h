@@ -25,6 +25,11 @@ class CompactItems : public QAbstractListModel {
     QStringList texts() const;
     // Replaces every entry in one reset.
     void setTexts(const QStringList& texts);
+    // Whether the entries are exactly `texts`, in this order.
+    bool holds(const QStringList& texts) const;
+    // Takes the entries of `other` in one reset, sharing its storage until either changes: five
+    // selectors of one shop list hold it once.
+    void shareTexts(const CompactItems& other);
 
   private:
     qsizetype start(int row) const { return row == 0 ? 0 : ends_[row - 1]; }

@@ -315,7 +315,11 @@ void QtControls::setItems(const QString& name, const QStringList& items) {
         auto* combo = as<QComboBox>(name);
         const TypedText typed(*combo);
         if (auto* compact = qobject_cast<CompactItems*>(combo->model())) {
-            compact->setTexts(items);
+            if (lastFilled_ && lastFilled_ != compact && lastFilled_->holds(items))
+                compact->shareTexts(*lastFilled_);
+            else
+                compact->setTexts(items);
+            lastFilled_ = compact;
         } else if (auto* list = qobject_cast<QStringListModel*>(combo->model())) {
             list->setStringList(items);
         } else {

@@ -90,6 +90,23 @@ TEST(CompactItems, FollowsEveryEditAsAPlainListDoes) {
     expectSame(p, "refilled");
 }
 
+TEST(CompactItems, SharedEntriesPartWhenEitherChanges) {
+    const QStringList shops{u"イオン"_s, u"西友"_s, u"ライフ"_s};
+    CompactItems first;
+    first.setTexts(shops);
+    EXPECT_TRUE(first.holds(shops));
+    EXPECT_FALSE(first.holds({u"イオン"_s, u"西友"_s}));
+    EXPECT_FALSE(first.holds({u"イオン"_s, u"西"_s, u"友ライフ"_s})); // same characters, other bounds
+
+    CompactItems second;
+    second.shareTexts(first);
+    EXPECT_EQ(second.texts(), shops);
+    second.removeRows(0, 1);
+    first.setData(first.index(1), u"まいばすけっと"_s);
+    EXPECT_EQ(first.texts(), (QStringList{u"イオン"_s, u"まいばすけっと"_s, u"ライフ"_s}));
+    EXPECT_EQ(second.texts(), (QStringList{u"西友"_s, u"ライフ"_s}));
+}
+
 TEST(CompactItems, RefusesRowsOutsideTheList) {
     CompactItems items;
     items.setTexts({u"a"_s, u"bc"_s});
