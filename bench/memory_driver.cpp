@@ -5,7 +5,10 @@
 // (mallinfo2) to FOLDER/STEP.malloc after each step, for bench/memory-detail.
 #include "app/mainform.h"
 #include "core/memoryrelease.h"
+#include "core/programinfo.h"
+#include "ui/desktop.h"
 #include "ui/mainwindow.h"
+#include "ui/qtuiservices.h"
 
 #include <QApplication>
 #include <QDir>
@@ -71,7 +74,11 @@ void print(const QString& step) {
 int main(int argc, char** argv) {
     keepLargeBlocksApart();
     QApplication app(argc, argv);
+    // As the program starts (src/main.cpp): its icon and Qt's own texts count as well.
     QApplication::setApplicationName(u"Pricotta"_s);
+    QApplication::setWindowIcon(programIcon());
+    QGuiApplication::setDesktopFileName(desktopFileName());
+    keepQtSettingsOutOfUserFolders();
     QStringList args = QCoreApplication::arguments();
     if (args.size() > 2 && args[1] == u"--detail"_s) {
         detailFolder = args[2];
@@ -83,7 +90,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     MainWindow window(args[1]);
-    window.show();
+    showWithApplicationIcon(window);
+    loadQtTextsInJapanese();
     print(u"idle"_s);
     MainForm& form = window.form();
     if (!form.LoadPriceBook(args[2]))
