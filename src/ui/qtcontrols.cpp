@@ -1,6 +1,7 @@
 #include "ui/qtcontrols.h"
 
 #include "core/windownames.h"
+#include "ui/comboitems.h"
 #include "ui/growinglabel.h"
 #include "ui/inputwidgets.h"
 
@@ -90,6 +91,14 @@ void checkIndex(int index, int count, const QString& name) {
         fail("item index out of range", name);
 }
 
+// A combo box keeps its items compactly. The list model it was built with goes while still
+// empty (the combo box deletes a model it owns when given another).
+void useCompactItems(QComboBox& combo) {
+    if (qobject_cast<CompactItems*>(combo.model()) || combo.count() > 0)
+        return;
+    combo.setModel(new CompactItems(&combo));
+}
+
 } // namespace
 
 QtControls::QtControls(QWidget& window, const WindowSpec& desc) : window_(window), spec_(desc) {
@@ -104,6 +113,10 @@ QtControls::QtControls(QWidget& window, const WindowSpec& desc) : window_(window
             object = window.findChild<QWidget*>(name);
         if (!object)
             fail("the window has no control", name);
+        if (isCombo(c.kind)) {
+            if (auto* combo = qobject_cast<QComboBox*>(object))
+                useCompactItems(*combo);
+        }
         entries_.insert(name, Entry{&c, object});
     }
 }
@@ -301,7 +314,13 @@ void QtControls::setItems(const QString& name, const QStringList& items) {
     } else if (isCombo(kind)) {
         auto* combo = as<QComboBox>(name);
         const TypedText typed(*combo);
-        if (auto* list = qobject_cast<QStringListModel*>(combo->model())) {
+        if (auto* compact = qobject_cast<CompactItems*>(combo->model())) {
+            if (lastFilled_ && lastFilled_ != compact && lastFilled_->holds(items))
+                compact->shareTexts(*lastFilled_);
+            else
+                compact->setTexts(items);
+            lastFilled_ = compact;
+        } else if (auto* list = qobject_cast<QStringListModel*>(combo->model())) {
             list->setStringList(items);
         } else {
             combo->clear();
