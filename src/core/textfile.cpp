@@ -3,7 +3,6 @@
 #include "core/apperror.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -12,9 +11,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <ctime>
 #include <functional>
+#include <string_view>
 #include <vector>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -39,44 +41,38 @@ constexpr bool isTrailByte(uchar b) {
 
 #include "core/cp932data.inc"
 
-// Code page 932 both ways, as lookup tables made at first use from the static data above (a few
-// tens of microseconds). Encoding is the exact inverse of decoding, so whatever encodes decodes
-// back unchanged.
-struct Cp932Tables {
-    std::vector<char16_t> pairs; // by lead << 8 | trail; 0 where the pair has no character
-    std::vector<quint16> codes;  // by character: one byte, or lead << 8 | trail; 0 for none
-};
-
-Cp932Tables buildTables() {
-    Cp932Tables t;
-    t.pairs.assign(0x10000, 0);
-    int row = 0;
-    for (int lead = 0x81; lead <= 0xFC; ++lead) {
-        if (!isLeadByte(uchar(lead)))
-            continue;
-        for (int trail = 0x40; trail <= 0xFC; ++trail)
-            t.pairs[lead << 8 | trail] = Cp932Pairs[row * Cp932Trails + trail - 0x40];
-        ++row;
-    }
-
-    t.codes.assign(0x10000, 0);
-    for (int b = 1; b < 0x100; ++b) {
-        if (!isLeadByte(uchar(b)) && Cp932Single[b] != 0)
-            t.codes[Cp932Single[b]] = quint16(b);
-    }
-    for (int code = 0x8100; code < 0x10000; ++code) {
-        const char16_t c = t.pairs[code];
-        if (c != 0 && t.codes[c] == 0)
-            t.codes[c] = quint16(code);
-    }
-    for (const auto& [character, code] : Cp932Preferred)
-        t.codes[character] = code;
-    return t;
+// The character of a lead and a trail byte, read from the static table above; 0 where the pair
+// has no character.
+char16_t cp932Pair(uchar lead, uchar trail) {
+    if (trail < 0x40 || trail > 0xFC)
+        return 0;
+    // The rows are the lead bytes 0x81 to 0x9F, then 0xE0 to 0xFC.
+    const int row = lead <= 0x9F ? lead - 0x81 : lead - 0xE0 + (0x9F - 0x81 + 1);
+    return Cp932Pairs[row * Cp932Trails + trail - 0x40];
 }
 
-const Cp932Tables& cp932() {
-    static const Cp932Tables tables = buildTables();
-    return tables;
+// Encoding, by character: one byte, or lead << 8 | trail; 0 for none. Made from the static data
+// at the first encoding (a few tens of microseconds), as the exact inverse of decoding, so that
+// whatever encodes decodes back unchanged; a program that only reads never makes it.
+const std::vector<quint16>& cp932Codes() {
+    static const std::vector<quint16> codes = [] {
+        std::vector<quint16> t(0x10000, 0);
+        for (int b = 1; b < 0x100; ++b) {
+            if (!isLeadByte(uchar(b)) && Cp932Single[b] != 0)
+                t[Cp932Single[b]] = quint16(b);
+        }
+        for (int code = 0x8100; code < 0x10000; ++code) {
+            if (!isLeadByte(uchar(code >> 8)))
+                continue;
+            const char16_t c = cp932Pair(uchar(code >> 8), uchar(code & 0xFF));
+            if (c != 0 && t[c] == 0)
+                t[c] = quint16(code);
+        }
+        for (const auto& [character, code] : Cp932Preferred)
+            t[character] = code;
+        return t;
+    }();
+    return codes;
 }
 
 QString decodeUnicode(QStringDecoder::Encoding encoding, QByteArrayView bytes) {
@@ -240,18 +236,27 @@ TemporaryFile createTemporaryFile(const QString& folder) {
 constexpr qint64 StaleTemporarySeconds = 30 * 60;
 
 void removeStaleTemporaryFiles(const QString& folder) {
-    const QDateTime written = QDateTime::currentDateTime().addSecs(-StaleTemporarySeconds);
-    const QDir dir(folder, u".prc*.tmp"_s, QDir::NoSort,
-                   QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::CaseSensitive);
-    for (const QFileInfo& info : dir.entryInfoList()) {
-        const QString name = info.fileName();
-        const bool ours = name.size() == 16 && name.startsWith(u".prc") && name.endsWith(u".tmp") &&
-                          std::all_of(name.begin() + 4, name.begin() + 12, [](QChar c) {
-                              return (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9');
+    // The folder is read with the system's calls and each name checked by hand: no pattern
+    // matching is loaded for it, and only our own leftovers are looked at more closely.
+    const QByteArray native = QFile::encodeName(folder);
+    DIR* const dir = ::opendir(native.constData());
+    if (dir == nullptr)
+        return;
+    const time_t written = ::time(nullptr) - StaleTemporarySeconds;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name(entry->d_name);
+        const bool ours = name.size() == 16 && name.starts_with(".prc") && name.ends_with(".tmp") &&
+                          std::all_of(name.begin() + 4, name.begin() + 12, [](char c) {
+                              return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
                           });
-        if (ours && info.lastModified() < written)
-            ::unlink(QFile::encodeName(info.filePath()).constData());
+        if (!ours)
+            continue;
+        const QByteArray path = native + '/' + QByteArray(name.data(), qsizetype(name.size()));
+        struct stat info {};
+        if (::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode) && info.st_mtime < written)
+            ::unlink(path.constData());
     }
+    ::closedir(dir);
 }
 
 // Makes a rename durable; a folder that cannot be opened or synced changes nothing of the result.
@@ -268,7 +273,6 @@ void syncFolder(const QString& folder) {
 namespace textfile {
 
 QString decodeCp932(QByteArrayView bytes) {
-    const Cp932Tables& t = cp932();
     const auto* src = reinterpret_cast<const uchar*>(bytes.data());
     const qsizetype size = bytes.size();
     QString text(size, Qt::Uninitialized);
@@ -285,7 +289,7 @@ QString decodeCp932(QByteArrayView bytes) {
             *dst++ = MiddleDot;
             ++i;
         } else {
-            const char16_t c = t.pairs[b << 8 | src[i + 1]];
+            const char16_t c = cp932Pair(b, src[i + 1]);
             *dst++ = c != 0 ? c : MiddleDot;
             i += 2;
         }
@@ -299,10 +303,10 @@ namespace {
 // Writes the code page 932 bytes of `text` at `dst` (room for two bytes a character) and moves it
 // on; false when a character has no code.
 bool encodeCp932Into(QStringView text, char*& dst) {
-    const Cp932Tables& t = cp932();
+    const quint16* const codes = cp932Codes().data();
     for (const QChar ch : text) {
         const char16_t c = ch.unicode();
-        const quint16 code = t.codes[c];
+        const quint16 code = codes[c];
         if (code == 0 && c != 0)
             return false;
         if (code > 0xFF)

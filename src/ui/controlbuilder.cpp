@@ -1,6 +1,7 @@
 #include "ui/controlbuilder.h"
 
 #include "ui/accessibility.h"
+#include "ui/comboitems.h"
 #include "ui/growinglabel.h"
 #include "ui/inputwidgets.h"
 
@@ -26,7 +27,7 @@ namespace {
 
 QComboBox* newComboBox(const ControlSpec& c, QWidget& surface) {
     auto* combo = new DropDownBox(&surface);
-    combo->setModel(new ComboItems(combo));
+    combo->setModel(new CompactItems(combo));
     if (c.dropRows > 0)
         combo->setMaxVisibleItems(c.dropRows);
     return combo;

@@ -8,7 +8,6 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QProxyStyle>
-#include <QRegularExpression>
 #include <QStyledItemDelegate>
 #include <QValidator>
 
@@ -58,7 +57,9 @@ class InputRule : public QValidator {
         const QString inserted = input.mid(prefix, input.size() - prefix - suffix);
 
         QString kept = inserted;
-        const qsizetype lineEnd = kept.indexOf(QRegularExpression(u"[\\r\\n]"_s));
+        const auto lineBreak =
+            std::find_if(kept.cbegin(), kept.cend(), [](QChar c) { return c == u'\r' || c == u'\n'; });
+        const qsizetype lineEnd = lineBreak == kept.cend() ? -1 : lineBreak - kept.cbegin();
         if (lineEnd >= 0)
             kept.truncate(lineEnd);
         kept.remove(QChar(0));

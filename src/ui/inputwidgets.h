@@ -86,17 +86,6 @@ class DropDownBox : public QComboBox {
 // the program reaches a pop-up's list only through here.
 QAbstractItemView* dropDownList(QComboBox& combo);
 
-// The items of a combo box as one list of texts: no item object per entry, and a new list replaces
-// the old one in one step. Entries are chosen, never edited in place.
-class ComboItems : public QStringListModel {
-  public:
-    using QStringListModel::QStringListModel;
-    Qt::ItemFlags flags(const QModelIndex& index) const override {
-        return index.isValid() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren
-                               : Qt::NoItemFlags;
-    }
-};
-
 // A list box that tells apart what the user does from what the program does: userPicked is emitted
 // once for every change of the current entry that a mouse press, a drag or a key makes, and for a
 // press on the entry that is already current; never for changes from code. A list of single choice

@@ -91,14 +91,6 @@ void checkIndex(int index, int count, const QString& name) {
         fail("item index out of range", name);
 }
 
-// A combo box keeps its items compactly. The list model it was built with goes while still
-// empty (the combo box deletes a model it owns when given another).
-void useCompactItems(QComboBox& combo) {
-    if (qobject_cast<CompactItems*>(combo.model()) || combo.count() > 0)
-        return;
-    combo.setModel(new CompactItems(&combo));
-}
-
 } // namespace
 
 QtControls::QtControls(QWidget& window, const WindowSpec& desc) : window_(window), spec_(desc) {
@@ -113,10 +105,6 @@ QtControls::QtControls(QWidget& window, const WindowSpec& desc) : window_(window
             object = window.findChild<QWidget*>(name);
         if (!object)
             fail("the window has no control", name);
-        if (isCombo(c.kind)) {
-            if (auto* combo = qobject_cast<QComboBox*>(object))
-                useCompactItems(*combo);
-        }
         entries_.insert(name, Entry{&c, object});
     }
 }
