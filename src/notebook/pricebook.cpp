@@ -204,6 +204,7 @@ QStringList PriceBook::names(const QList<qsizetype>& nameLines) const {
 
 QStringList PriceBook::productNames() const {
     QStringList names;
+    names.reserve((count() - 1 + RecordLines - 1) / RecordLines);
     for (qsizetype i = 1; i < count(); i += RecordLines) {
         const QStringView name = lines_.line(i);
         if (name.isEmpty())
