@@ -31,6 +31,9 @@ constexpr QByteArrayView Utf8Mark("\xEF\xBB\xBF");
 constexpr QByteArrayView Utf16LeMark("\xFF\xFE");
 constexpr QByteArrayView Utf16BeMark("\xFE\xFF");
 
+// Hands the bytes of a file on, in pieces.
+using ByteSink = std::function<void(QByteArrayView)>;
+
 constexpr bool isLeadByte(uchar b) {
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
@@ -384,6 +387,53 @@ bool looksLikeAnotherEncoding(const QByteArray& bytes) {
 }
 
 // The bytes of the text, which holds its line breaks.
+// Encodes the lines in code page 932 into the sink a piece at a time, so that a large notebook
+// needs no buffer of its size. Gives up, having handed on part of the bytes, when a character has
+// no code or when the bytes as a whole could be read as another encoding.
+bool produceCp932(const TextLines& lines, const ByteSink& sink) {
+    constexpr qsizetype PieceBytes = 64 * 1024;
+    QByteArray buffer(PieceBytes, Qt::Uninitialized);
+    char* dst = buffer.data();
+    bool first = true;
+    Utf8Kind kind = Utf8Kind::Ascii; // of the bytes handed on so far
+    // Every piece ends after a line's CR LF, so no UTF-8 sequence spans two pieces.
+    const auto flush = [&] {
+        const QByteArrayView piece(buffer.constData(), dst - buffer.constData());
+        if (first &&
+            (piece.startsWith(Utf16LeMark) || piece.startsWith(Utf16BeMark) || piece.startsWith(Utf8Mark)))
+            return false;
+        first = false;
+        if (kind != Utf8Kind::Other) {
+            const Utf8Kind pieceKind = classifyUtf8(piece);
+            if (pieceKind != Utf8Kind::Ascii)
+                kind = pieceKind;
+        }
+        sink(piece);
+        dst = buffer.data();
+        return true;
+    };
+    for (qsizetype i = 0; i < lines.count(); ++i) {
+        const QStringView line = lines.line(i);
+        const qsizetype needed = 2 * line.size() + 2;
+        if (dst - buffer.data() + needed > buffer.size()) {
+            if (dst != buffer.data() && !flush())
+                return false;
+            if (needed > buffer.size()) {
+                buffer.resize(needed);
+                dst = buffer.data();
+            }
+        }
+        if (!encodeCp932Into(line, dst))
+            return false;
+        *dst++ = '\r';
+        *dst++ = '\n';
+    }
+    if (!flush())
+        return false;
+    // Valid UTF-8 beyond ASCII would be read back as UTF-8.
+    return kind != Utf8Kind::Utf8;
+}
+
 QByteArray encodeText(const QString& text, TextEncoding preferred, TextEncoding* used) {
     TextEncoding encoding = preferred;
     QByteArray bytes;
@@ -431,21 +481,12 @@ QByteArray encode(const QStringList& lines, TextEncoding preferred, TextEncoding
 QByteArray encode(const TextLines& lines, TextEncoding preferred, TextEncoding* used) {
     if (preferred == TextEncoding::Cp932) {
         // Straight from the lines into the bytes, without the whole text again in between.
-        QByteArray bytes(2 * (lines.textSize() + lines.count()), Qt::Uninitialized);
-        char* dst = bytes.data();
-        bool ok = true;
-        for (qsizetype i = 0; ok && i < lines.count(); ++i) {
-            ok = encodeCp932Into(lines.line(i), dst);
-            *dst++ = '\r';
-            *dst++ = '\n';
-        }
-        if (ok) {
-            bytes.truncate(dst - bytes.data());
-            if (!looksLikeAnotherEncoding(bytes)) {
-                if (used)
-                    *used = TextEncoding::Cp932;
-                return bytes;
-            }
+        QByteArray bytes;
+        bytes.reserve(2 * (lines.textSize() + lines.count()));
+        if (produceCp932(lines, [&](QByteArrayView piece) { bytes += piece; })) {
+            if (used)
+                *used = TextEncoding::Cp932;
+            return bytes;
         }
         // Otherwise the whole text takes the way below, which falls back to UTF-8.
     }
@@ -534,9 +575,6 @@ void writeTo(QIODevice& device, const QString& path, const QByteArray& bytes) {
 
 namespace {
 
-// Hands the bytes of a file on to the file, in pieces.
-using ByteSink = std::function<void(QByteArrayView)>;
-
 // Replaces the file whole with the bytes `produce` hands to its sink, the way writeBytes says.
 // `produce` returns false to give up: the file then stays as it was and so does the result.
 bool writeProduced(const QString& path, const std::function<bool(const ByteSink&)>& produce) {
@@ -617,53 +655,6 @@ bool writeProduced(const QString& path, const std::function<bool(const ByteSink&
     syncFolder(folder);
     removeStaleTemporaryFiles(folder);
     return true;
-}
-
-// Encodes the lines in code page 932 into the sink a piece at a time, so that a large notebook
-// needs no buffer of its size. Gives up, having handed on part of the bytes, when a character has
-// no code or when the bytes as a whole could be read as another encoding.
-bool produceCp932(const TextLines& lines, const ByteSink& sink) {
-    constexpr qsizetype PieceBytes = 64 * 1024;
-    QByteArray buffer(PieceBytes, Qt::Uninitialized);
-    char* dst = buffer.data();
-    bool first = true;
-    Utf8Kind kind = Utf8Kind::Ascii; // of the bytes handed on so far
-    // Every piece ends after a line's CR LF, so no UTF-8 sequence spans two pieces.
-    const auto flush = [&] {
-        const QByteArrayView piece(buffer.constData(), dst - buffer.constData());
-        if (first &&
-            (piece.startsWith(Utf16LeMark) || piece.startsWith(Utf16BeMark) || piece.startsWith(Utf8Mark)))
-            return false;
-        first = false;
-        if (kind != Utf8Kind::Other) {
-            const Utf8Kind pieceKind = classifyUtf8(piece);
-            if (pieceKind != Utf8Kind::Ascii)
-                kind = pieceKind;
-        }
-        sink(piece);
-        dst = buffer.data();
-        return true;
-    };
-    for (qsizetype i = 0; i < lines.count(); ++i) {
-        const QStringView line = lines.line(i);
-        const qsizetype needed = 2 * line.size() + 2;
-        if (dst - buffer.data() + needed > buffer.size()) {
-            if (dst != buffer.data() && !flush())
-                return false;
-            if (needed > buffer.size()) {
-                buffer.resize(needed);
-                dst = buffer.data();
-            }
-        }
-        if (!textfile::encodeCp932Into(line, dst))
-            return false;
-        *dst++ = '\r';
-        *dst++ = '\n';
-    }
-    if (!flush())
-        return false;
-    // Valid UTF-8 beyond ASCII would be read back as UTF-8.
-    return kind != Utf8Kind::Utf8;
 }
 
 } // namespace

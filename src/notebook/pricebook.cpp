@@ -106,7 +106,7 @@ void PriceBook::makeNameKeys() const {
     if (nameKeysValid_)
         return;
     nameKeys_.clear();
-    nameKeys_.reserve((count() - 1 + RecordLines - 1) / RecordLines);
+    nameKeys_.reserve(nameLineCount());
     for (qsizetype i = 1; i < count(); i += RecordLines)
         nameKeys_.append(productNameKey(lines_.line(i)));
     nameKeysValid_ = true;
@@ -160,7 +160,7 @@ constexpr qsizetype PrefetchAhead = 16;
 
 qsizetype PriceBook::FindProduct(const QString& name) const {
     makeNameKeys();
-    Q_ASSERT(nameKeys_.size() == (count() - 1 + RecordLines - 1) / RecordLines);
+    Q_ASSERT(nameKeys_.size() == nameLineCount());
     const qsizetype p = scanKeys(nameKeys_, productNameKey(name), [&](qsizetype p) {
         return sameProductName(lines_.line(nameLine(p)), name);
     });
@@ -204,7 +204,7 @@ QStringList PriceBook::names(const QList<qsizetype>& nameLines) const {
 
 QStringList PriceBook::productNames() const {
     QStringList names;
-    names.reserve((count() - 1 + RecordLines - 1) / RecordLines);
+    names.reserve(nameLineCount());
     for (qsizetype i = 1; i < count(); i += RecordLines) {
         const QStringView name = lines_.line(i);
         if (name.isEmpty())

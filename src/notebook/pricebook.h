@@ -56,6 +56,8 @@ class PriceBook {
 
     // The products whose 18 lines are all present; an incomplete last record is not counted.
     qsizetype productCount() const { return (count() - 1) / RecordLines; }
+    // The name lines, an incomplete last record's included.
+    qsizetype nameLineCount() const { return (count() - 1 + RecordLines - 1) / RecordLines; }
     // The name line of product p, counted from 0 in notebook order.
     static constexpr qsizetype nameLine(qsizetype product) { return 1 + product * RecordLines; }
     // The line indexes of a record's values.

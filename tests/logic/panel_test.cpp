@@ -1,4 +1,5 @@
 // Showing a product in the entry panel and clearing the panel.
+#include "pricebook/selector.h"
 #include "support/formfixture.h"
 
 #include <gtest/gtest.h>
@@ -123,6 +124,28 @@ TEST_F(Panel, APickedNameMissingFromTheBookLeavesThePanel) {
     pick(u"ghost"_s);
     EXPECT_TRUE(ui.messages.isEmpty());
     EXPECT_EQ(t(u"EDT_TEIKA"_s), u"kept"_s);
+}
+
+// A product shown from elsewhere (a query) is found in the selector by a binary search: the first
+// entry equal ignoring case, and still found when the entries are out of order.
+TEST(SelectorIndexOf, FindsTheFirstEntryEqualIgnoringCaseInOrderOrNot) {
+    PlainControls controls(mainWindowSpec());
+    const struct {
+        QStringList items;
+        QString name;
+        int index;
+    } cases[] = {
+        {{u"apple"_s, u"MILK"_s, u"Milk"_s, u"milk"_s, u"卵"_s}, u"milk"_s, 1},
+        {{u"apple"_s, u"MILK"_s, u"Milk"_s, u"milk"_s, u"卵"_s}, u"Milk"_s, 1},
+        {{u"apple"_s, u"milk"_s, u"卵"_s}, u"卵"_s, 2},
+        {{u"apple"_s, u"milk"_s, u"卵"_s}, u"bread"_s, -1},
+        {{}, u"milk"_s, -1},
+        {{u"卵"_s, u"milk"_s, u"apple"_s}, u"apple"_s, 2}, // out of order: every entry read
+    };
+    for (const auto& c : cases) {
+        controls.setItems(u"CBO_SYOMEI"_s, c.items);
+        EXPECT_EQ(selectorIndexOf(controls, c.name), c.index) << c.name.toStdString();
+    }
 }
 
 } // namespace
