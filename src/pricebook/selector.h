@@ -5,9 +5,6 @@
 #include "core/names.h"
 #include "core/windownames.h"
 
-#include <algorithm>
-#include <ranges>
-
 // Where `name` goes in the selector, which is kept in product name order.
 inline int selectorInsertPosition(const Controls& c, const QString& name) {
     return int(sortedInsertPosition(
@@ -21,10 +18,15 @@ inline int selectorInsertPosition(const Controls& c, const QString& name) {
 inline int selectorIndexOf(const Controls& c, const QString& name) {
     const int count = c.itemCount(fmain::CBO_SYOMEI);
     const auto at = [&](int i) { return c.itemText(fmain::CBO_SYOMEI, i); };
-    // The first entry not before `name`.
-    const auto entries = std::views::iota(0, count);
-    const int low =
-        *std::ranges::partition_point(entries, [&](int i) { return productNameLess(at(i), name); });
+    // The first entry not before `name`, by halving.
+    int low = 0;
+    for (int high = count; low < high;) {
+        const int middle = low + (high - low) / 2;
+        if (productNameLess(at(middle), name))
+            low = middle + 1;
+        else
+            high = middle;
+    }
     int found = low < count && sameProductName(at(low), name) ? low : -1;
     // Entries equal ignoring case that the case tie-break puts before `name` stand just before.
     for (int i = low - 1; i >= 0 && sameProductName(at(i), name); --i)
