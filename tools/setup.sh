@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need, when any is missing.
 set -euo pipefail
-packages=(cmake g++ make qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev
+packages=(cmake g++ make qt6-base-dev libicu-dev qt6-translations-l10n libgtest-dev libbenchmark-dev
           fonts-ipafont-gothic xvfb xauth xdotool imagemagick desktop-file-utils appstream xdg-utils
           dpkg-dev file clang libfuzzer-14-dev chromium libxcb1-dev)
 missing=()

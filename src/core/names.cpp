@@ -1,20 +1,109 @@
 #include "core/names.h"
 
-#include <QCollator>
-#include <QLocale>
+#include <unicode/ucol.h>
+
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace {
 
-// Building an ICU collator is costly and the order is needed for every insertion, so one is kept.
-const QCollator& japaneseCollator() {
-    static const QCollator collator = [] {
-        QCollator c(QLocale(QLocale::Japanese, QLocale::Japan));
-        c.setCaseSensitivity(Qt::CaseInsensitive);
+// Japanese collation ignoring letter case, set up as QCollator sets it up for QLocale::Japanese with
+// Qt::CaseInsensitive (normalization on, secondary strength, digits as characters, punctuation
+// significant). ICU is asked directly so that a sort can write every key into one buffer.
+// Building a collator is costly and the order is needed for every insertion, so one is kept.
+// Without one (no collation data), every name collates equal and the tie-breaks give the order.
+const UCollator* japaneseCollator() {
+    static UCollator* const collator = [] {
+        UErrorCode status = U_ZERO_ERROR;
+        UCollator* c = ucol_open("ja", &status);
+        ucol_setAttribute(c, UCOL_NORMALIZATION_MODE, UCOL_ON, &status);
+        ucol_setAttribute(c, UCOL_STRENGTH, UCOL_SECONDARY, &status);
+        ucol_setAttribute(c, UCOL_NUMERIC_COLLATION, UCOL_OFF, &status);
+        ucol_setAttribute(c, UCOL_ALTERNATE_HANDLING, UCOL_NON_IGNORABLE, &status);
+        if (U_FAILURE(status)) {
+            ucol_close(c);
+            return static_cast<UCollator*>(nullptr);
+        }
         return c;
     }();
     return collator;
+}
+
+int collate(QStringView a, QStringView b) {
+    const UCollator* c = japaneseCollator();
+    if (!c)
+        return 0;
+    // Names longer than an int are compared on their first 2^31 - 1 units.
+    const auto length = [](QStringView s) { return int32_t(std::min<qsizetype>(s.size(), INT32_MAX)); };
+    return ucol_strcoll(c, reinterpret_cast<const UChar*>(a.utf16()), length(a),
+                        reinterpret_cast<const UChar*>(b.utf16()), length(b));
+}
+
+// The tie-breaks after collation: ignoring case, then code units.
+int tieBreak(const QString& a, const QString& b) {
+    if (const int ignoringCase = QString::compare(a, b, Qt::CaseInsensitive); ignoringCase != 0)
+        return ignoringCase;
+    return QString::compare(a, b, Qt::CaseSensitive);
+}
+
+// Positions of `names` in name order, equal names by position. Every name's collation key goes into
+// one buffer; a sort entry carries the key's first eight bytes, so most comparisons read no key.
+std::vector<qsizetype> nameOrder(const QStringList& names) {
+    struct Entry {
+        quint64 head;       // the key's first bytes, big-endian: compares as the bytes do
+        qsizetype rest;     // where the key's ninth byte is in `keys`, or -1 if it ended before
+        qsizetype position;
+    };
+    const qsizetype n = names.size();
+    std::vector<Entry> entries(size_t(n), Entry{0, -1, 0});
+    std::vector<uint8_t> keys;
+    if (const UCollator* c = japaneseCollator()) {
+        keys.reserve(size_t(n) * 24);
+        for (qsizetype i = 0; i < n; ++i) {
+            const QString& name = names.at(i);
+            const int32_t length = int32_t(std::min<qsizetype>(name.size(), INT32_MAX));
+            const auto* units = reinterpret_cast<const UChar*>(name.utf16());
+            const size_t start = keys.size();
+            size_t room = size_t(16 + length + length / 4);
+            keys.resize(start + room);
+            // The length with the closing zero byte; a key never holds another zero byte.
+            int32_t written = ucol_getSortKey(c, units, length, keys.data() + start, int32_t(room));
+            if (size_t(written) > room) {
+                room = size_t(written);
+                keys.resize(start + room);
+                written = ucol_getSortKey(c, units, length, keys.data() + start, int32_t(room));
+            }
+            keys.resize(start + size_t(std::max(written, 1)));
+            keys[keys.size() - 1] = 0;
+            quint64 head = 0;
+            size_t k = 0;
+            for (; k < 8 && keys[start + k] != 0; ++k)
+                head |= quint64(keys[start + k]) << (56 - 8 * k);
+            entries[size_t(i)].head = head;
+            entries[size_t(i)].rest = k == 8 ? qsizetype(start + 8) : -1;
+        }
+    }
+    for (qsizetype i = 0; i < n; ++i)
+        entries[size_t(i)].position = i;
+    const auto* bytes = reinterpret_cast<const char*>(keys.data());
+    std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+        if (a.head != b.head)
+            return a.head < b.head;
+        // Equal heads: both keys ended at the same byte, or both go on.
+        if (a.rest >= 0) {
+            if (const int byKey = std::strcmp(bytes + a.rest, bytes + b.rest); byKey != 0)
+                return byKey < 0;
+        }
+        if (const int tie = tieBreak(names.at(a.position), names.at(b.position)); tie != 0)
+            return tie < 0;
+        return a.position < b.position;
+    });
+    std::vector<qsizetype> order;
+    order.reserve(size_t(n));
+    for (const Entry& e : entries)
+        order.push_back(e.position);
+    return order;
 }
 
 } // namespace
@@ -48,11 +137,9 @@ quint32 productNameKey(QStringView name) {
 bool productNameLess(const QString& a, const QString& b) {
     // The collator alone calls different names equal (ミルク and ﾐﾙｸ, milk and Milk); the two
     // tie-breaks make the order total, so sorting and insertion never depend on the input order.
-    if (const int byCollation = japaneseCollator().compare(a, b); byCollation != 0)
+    if (const int byCollation = collate(a, b); byCollation != 0)
         return byCollation < 0;
-    if (const int ignoringCase = QString::compare(a, b, Qt::CaseInsensitive); ignoringCase != 0)
-        return ignoringCase < 0;
-    return QString::compare(a, b, Qt::CaseSensitive) < 0;
+    return tieBreak(a, b) < 0;
 }
 
 qsizetype sortedInsertPosition(const QStringList& sorted, const QString& name) {
@@ -75,47 +162,15 @@ qsizetype sortedInsertPosition(qsizetype count, const std::function<QString(qsiz
 
 void sortProductNames(QStringList& names) {
     // One collation key per name, compared as bytes: the collator runs n times instead of n log n.
-    struct Keyed {
-        QCollatorSortKey key;
-        QString name;
-    };
-    std::vector<Keyed> keyed;
-    keyed.reserve(size_t(names.size()));
-    for (QString& name : names)
-        keyed.push_back({japaneseCollator().sortKey(name), std::move(name)});
-    std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
-        if (const int byCollation = a.key.compare(b.key); byCollation != 0)
-            return byCollation < 0;
-        if (const int ignoringCase = QString::compare(a.name, b.name, Qt::CaseInsensitive); ignoringCase != 0)
-            return ignoringCase < 0;
-        return QString::compare(a.name, b.name, Qt::CaseSensitive) < 0;
-    });
-    for (qsizetype i = 0; i < names.size(); ++i)
-        names[i] = std::move(keyed[size_t(i)].name);
+    const std::vector<qsizetype> order = nameOrder(names);
+    QStringList sorted;
+    sorted.reserve(names.size());
+    for (const qsizetype i : order)
+        sorted.append(std::move(names[i]));
+    names = std::move(sorted);
 }
 
 QList<qsizetype> productNameOrder(const QStringList& names) {
-    // The comparison of sortProductNames, on positions; stable, so equal names keep their order.
-    struct Keyed {
-        QCollatorSortKey key;
-        qsizetype position;
-    };
-    std::vector<Keyed> keyed;
-    keyed.reserve(size_t(names.size()));
-    for (qsizetype i = 0; i < names.size(); ++i)
-        keyed.push_back({japaneseCollator().sortKey(names[i]), i});
-    std::stable_sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
-        if (const int byCollation = a.key.compare(b.key); byCollation != 0)
-            return byCollation < 0;
-        const QString& x = names[a.position];
-        const QString& y = names[b.position];
-        if (const int ignoringCase = QString::compare(x, y, Qt::CaseInsensitive); ignoringCase != 0)
-            return ignoringCase < 0;
-        return QString::compare(x, y, Qt::CaseSensitive) < 0;
-    });
-    QList<qsizetype> order;
-    order.reserve(names.size());
-    for (const Keyed& k : keyed)
-        order << k.position;
-    return order;
+    const std::vector<qsizetype> order = nameOrder(names);
+    return QList<qsizetype>(order.begin(), order.end());
 }

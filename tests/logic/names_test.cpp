@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QCollator>
 #include <QHash>
+#include <QLocale>
 
 #include <algorithm>
 #include <utility>
@@ -153,4 +155,43 @@ TEST(ProductNames, KeyedSortGivesThePairwiseOrder) {
         sortProductNames(sorted);
         EXPECT_EQ(sorted, expected);
     }
+}
+
+// The order users have always seen: Qt's Japanese collator ignoring case, then the tie-breaks.
+// Names of both scripts, widths and cases, marks written apart, kanji of both levels, a pair of
+// surrogates, the long vowel mark and repeat marks; joined in pairs so that keys share long starts.
+TEST(ProductNames, OrderIsQtsJapaneseCollationOrder) {
+    QCollator qt(QLocale(QLocale::Japanese, QLocale::Japan));
+    qt.setCaseSensitivity(Qt::CaseInsensitive);
+    const auto qtLess = [&](const QString& a, const QString& b) {
+        if (const int c = qt.compare(a, b); c != 0)
+            return c < 0;
+        if (const int c = QString::compare(a, b, Qt::CaseInsensitive); c != 0)
+            return c < 0;
+        return QString::compare(a, b, Qt::CaseSensitive) < 0;
+    };
+    const QStringList pieces{u"ミルク"_s, u"ﾐﾙｸ"_s,  u"みるく"_s,  u"milk"_s,     u"Milk"_s,    u"ＭＩＬＫ"_s,
+                             u"牛乳"_s,   u"鰯"_s,   u"𠮷野家"_s,  u"か\u3099"_s,  u"が"_s,      u"カー"_s,
+                             u"かあ"_s,   u"ゝ"_s,   u"々"_s,     u"ヴ"_s,        u"１２"_s,    u"12"_s,
+                             u"2"_s,      u"-"_s,    u" "_s,      u"（大）"_s,    u"é"_s,       u"e\u0301"_s,
+                             u"ぁ"_s,     u"あ"_s,   u""_s,       u"アイスクリーム"_s};
+    QStringList names;
+    for (const QString& a : pieces) {
+        for (const QString& b : pieces)
+            names << a + b;
+    }
+    for (const QString& a : names) {
+        for (const QString& b : names)
+            ASSERT_EQ(productNameLess(a, b), qtLess(a, b)) << a.toStdString() << " / " << b.toStdString();
+    }
+    QStringList expected = names;
+    std::stable_sort(expected.begin(), expected.end(), qtLess);
+    QStringList sorted = names;
+    sortProductNames(sorted);
+    EXPECT_EQ(sorted, expected);
+    const QList<qsizetype> order = productNameOrder(names);
+    QStringList byOrder;
+    for (const qsizetype i : order)
+        byOrder << names.at(i);
+    EXPECT_EQ(byOrder, expected);
 }
