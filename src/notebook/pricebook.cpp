@@ -3,6 +3,10 @@
 #include "core/apperror.h"
 #include "core/names.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 void PriceBook::check(qsizetype index, qsizetype limit) const {
     if (index < 0 || index >= limit)
         throw errors::listIndex(index);
@@ -90,16 +94,12 @@ void PriceBook::removeRecord(qsizetype nameLine) {
         shopKeys_.remove(p * PriceSlots, PriceSlots);
 }
 
-quint16 PriceBook::shopKey(QStringView shop) {
-    const size_t hash = qHash(shop, 0);
-    return quint16(hash ^ (hash >> 16) ^ (hash >> 32));
-}
-
 void PriceBook::dropKeys() {
     nameKeysValid_ = false;
     shopKeysValid_ = false;
     nameKeys_.clear();
     shopKeys_.clear();
+    shops_.clear();
 }
 
 void PriceBook::makeNameKeys() const {
@@ -127,24 +127,34 @@ void PriceBook::makeShopKeys() const {
 namespace {
 
 // Calls `visit` with the position of every key equal to `key`, in order, until it returns true,
-// and gives that position, or -1. The keys are compared a block at a time without a branch
-// between them, so that the compiler compares them together.
+// and gives that position, or -1. Where the processor has SSE2 (every x86-64), 64 bytes of keys
+// are compared at once and looked at one by one only where one of them agrees.
 template <class Key, class Visit> qsizetype scanKeys(const QList<Key>& keys, Key key, Visit visit) {
-    constexpr qsizetype Block = 32 / qsizetype(sizeof(Key));
+    static_assert(sizeof(Key) == 2 || sizeof(Key) == 4);
     const Key* const k = keys.constData();
     const qsizetype n = keys.size();
     qsizetype p = 0;
-    for (; p + Block <= n; p += Block) {
-        bool any = false;
-        for (qsizetype b = 0; b < Block; ++b)
-            any |= k[p + b] == key;
-        if (!any)
+#if defined(__SSE2__)
+    constexpr qsizetype Quarter = 16 / qsizetype(sizeof(Key));
+    const __m128i wanted = sizeof(Key) == 2 ? _mm_set1_epi16(short(key)) : _mm_set1_epi32(int(key));
+    const auto agree = [&](qsizetype at) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(k + at));
+        if constexpr (sizeof(Key) == 2)
+            return _mm_cmpeq_epi16(v, wanted);
+        else
+            return _mm_cmpeq_epi32(v, wanted);
+    };
+    for (; p + 4 * Quarter <= n; p += 4 * Quarter) {
+        const __m128i any = _mm_or_si128(_mm_or_si128(agree(p), agree(p + Quarter)),
+                                         _mm_or_si128(agree(p + 2 * Quarter), agree(p + 3 * Quarter)));
+        if (_mm_movemask_epi8(any) == 0)
             continue;
-        for (qsizetype b = 0; b < Block; ++b) {
-            if (k[p + b] == key && visit(p + b))
-                return p + b;
+        for (qsizetype b = p; b < p + 4 * Quarter; ++b) {
+            if (k[b] == key && visit(b))
+                return b;
         }
     }
+#endif
     for (; p < n; ++p) {
         if (k[p] == key && visit(p))
             return p;
@@ -170,13 +180,24 @@ qsizetype PriceBook::FindProduct(const QString& name) const {
 QList<qsizetype> PriceBook::slotsAtShop(const QString& shop) const {
     makeShopKeys();
     Q_ASSERT(shopKeys_.size() == productCount() * PriceSlots);
-    // The slots whose keys agree, then their shop lines compared with the text.
+    QList<qsizetype> found;
+    const quint16 number = shops_.find(shop);
+    if (number != ShopNumbers::Beyond) {
+        // Every slot holding this text was given its number, and no other slot was.
+        scanKeys(shopKeys_, number, [&](qsizetype k) {
+            found << nameLine(k / PriceSlots);
+            return false;
+        });
+        return found;
+    }
+    if (!shops_.full())
+        return found;
+    // A text without a number may be in any slot numbered Beyond: those lines are compared.
     QList<qsizetype> candidates;
-    scanKeys(shopKeys_, shopKey(shop), [&](qsizetype k) {
+    scanKeys(shopKeys_, ShopNumbers::Beyond, [&](qsizetype k) {
         candidates << shopLine(nameLine(k / PriceSlots), int(k % PriceSlots) + 1);
         return false;
     });
-    QList<qsizetype> found;
     for (qsizetype i = 0; i < candidates.size(); ++i) {
         if (i + PrefetchAhead < candidates.size())
             lines_.prefetchBounds(candidates[i + PrefetchAhead]);

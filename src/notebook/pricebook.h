@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/textfile.h"
+#include "notebook/shopnumbers.h"
 
 #include <QString>
 #include <QStringList>
@@ -105,7 +106,7 @@ class PriceBook {
   private:
     void check(qsizetype index, qsizetype limit) const;
     static bool isNameLine(qsizetype index) { return index >= 1 && (index - 1) % RecordLines == 0; }
-    static quint16 shopKey(QStringView shop);
+    quint16 shopKey(QStringView shop) const { return shops_.add(shop); }
     // Record changes at a name line keep the keys in step; any other change drops them, and they
     // are made again when next needed.
     void dropKeys();
@@ -113,11 +114,13 @@ class PriceBook {
     void makeShopKeys() const;
 
     TextLines lines_;
-    // Keys read instead of the text: productNameKey of every name line (1, 19, 37, ...), and a
-    // 16-bit hash of the shop of every slot of every whole record, five a record. A search compares
-    // the text only where a key agrees.
+    // Keys read instead of the text: productNameKey of every name line (1, 19, 37, ...), and the
+    // number of the shop of every slot of every whole record, five a record. A search by name
+    // compares the text only where a key agrees; a search by shop only where the shop came after
+    // the numbers ran out.
     mutable QList<quint32> nameKeys_;
     mutable QList<quint16> shopKeys_;
+    mutable ShopNumbers shops_;
     mutable bool nameKeysValid_ = false;
     mutable bool shopKeysValid_ = false;
 };

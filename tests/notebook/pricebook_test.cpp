@@ -114,6 +114,43 @@ TEST(FindProduct, AnswersAsAFullReadAfterEveryChange) {
     }
 }
 
+// A slot keeps its shop as a number; past 65,535 distinct shop texts the rest share one number,
+// and those slots are told apart by their text.
+TEST(FindProduct, ShopsPastTheLastNumberAreComparedByText) {
+    const int products = 13200; // 66,000 distinct shops
+    QList<QStringList> records;
+    for (int p = 0; p < products; ++p) {
+        QStringList record = productLines(u"p"_s + QString::number(p));
+        for (int j = 1; j <= PriceSlots; ++j)
+            record[RecordOffset::shop(j)] = u"s"_s + QString::number(p * PriceSlots + j - 1);
+        records << record;
+    }
+    PriceBook book;
+    book.assign(notebook(records));
+    const auto expectFullRead = [&](const QString& shop) {
+        QList<qsizetype> expected;
+        for (qsizetype p = 0; p < book.productCount(); ++p) {
+            for (int j = 1; j <= PriceSlots; ++j) {
+                if (book.shop(PriceBook::nameLine(p), j) == shop)
+                    expected << PriceBook::nameLine(p);
+            }
+        }
+        EXPECT_EQ(book.slotsAtShop(shop), expected) << shop.toStdString();
+    };
+    const QStringList shops{u"s0"_s, u"s65534"_s, u"s65535"_s, u"s65999"_s, u"s66000"_s, u""_s};
+    for (const QString& shop : shops)
+        expectFullRead(shop);
+    // A numbered shop and a shop past the numbers, each written into the other's record.
+    QStringList first = productLines(u"p0"_s);
+    first[RecordOffset::shop(2)] = u"s65999"_s;
+    book.setRecordValues(PriceBook::nameLine(0), first);
+    QStringList last = productLines(u"last"_s);
+    last[RecordOffset::shop(5)] = u"s0"_s;
+    book.setRecordValues(PriceBook::nameLine(products - 1), last);
+    for (const QString& shop : shops)
+        expectFullRead(shop);
+}
+
 TEST(PriceBookLines, AccessOutsideTheListRaisesTheListError) {
     PriceBook book;
     book.reset();
