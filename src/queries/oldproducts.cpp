@@ -34,20 +34,20 @@ bool hasOldObservation(const PriceBook& book, qsizetype nameLine, const QDate& c
 // found before it stay listed and the error goes on to the caller.
 void listOldProducts(Controls& c, const PriceBook& book, const QDate& today) {
     const QDate cutoff = oneYearCutoff(today);
-    // The name lines first, in room for all, then the names in one list made to size.
-    QList<qsizetype> found;
-    found.reserve(book.productCount());
+    // Each name is taken while its record is being read, in a list with room for all.
+    QStringList names;
+    names.reserve(book.productCount());
     try {
         for (qsizetype p = 0; p < book.productCount(); ++p) {
             const qsizetype nameLine = PriceBook::nameLine(p);
             if (hasOldObservation(book, nameLine, cutoff, today))
-                found << nameLine;
+                names << book.name(nameLine);
         }
     } catch (const AppError&) {
-        c.setItems(queryListName(), book.names(found));
+        c.setItems(queryListName(), names);
         throw;
     }
-    c.setItems(queryListName(), book.names(found));
+    c.setItems(queryListName(), names);
 }
 
 } // namespace
