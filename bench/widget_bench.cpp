@@ -82,9 +82,15 @@ class Window {
     std::unique_ptr<MainWindow> window_;
 };
 
+// The windows live until main closes them, while the application still exists: a window destroyed
+// after it, among the static objects, crashes.
+std::map<int, std::unique_ptr<Window>>& windows() {
+    static std::map<int, std::unique_ptr<Window>> open;
+    return open;
+}
+
 Window& window(int products) {
-    static std::map<int, std::unique_ptr<Window>> windows;
-    auto& w = windows[products];
+    auto& w = windows()[products];
     if (!w)
         w = std::make_unique<Window>(products);
     return *w;
@@ -142,5 +148,6 @@ int main(int argc, char** argv) {
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    windows().clear();
     return 0;
 }
