@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -56,38 +57,42 @@ std::vector<qsizetype> nameOrder(const QStringList& names) {
         qsizetype position;
     };
     const qsizetype n = names.size();
-    std::vector<Entry> entries(size_t(n), Entry{0, -1, 0});
-    std::vector<uint8_t> keys;
+    // Every entry is written below; none is cleared first.
+    const auto entries = std::make_unique_for_overwrite<Entry[]>(size_t(n));
+    // Grown without clearing: every byte is written by the collator before it is read.
+    QByteArray keys;
     if (const UCollator* c = japaneseCollator()) {
-        keys.reserve(size_t(n) * 24);
+        keys.reserve(n * 24);
         for (qsizetype i = 0; i < n; ++i) {
             const QString& name = names.at(i);
             const int32_t length = int32_t(std::min<qsizetype>(name.size(), INT32_MAX));
             const auto* units = reinterpret_cast<const UChar*>(name.utf16());
-            const size_t start = keys.size();
-            size_t room = size_t(16 + length + length / 4);
+            const qsizetype start = keys.size();
+            qsizetype room = 16 + length + length / 4;
             keys.resize(start + room);
+            const auto at = [&] { return reinterpret_cast<uint8_t*>(keys.data() + start); };
             // The length with the closing zero byte; a key never holds another zero byte.
-            int32_t written = ucol_getSortKey(c, units, length, keys.data() + start, int32_t(room));
-            if (size_t(written) > room) {
-                room = size_t(written);
+            int32_t written = ucol_getSortKey(c, units, length, at(), int32_t(room));
+            if (written > room) {
+                room = written;
                 keys.resize(start + room);
-                written = ucol_getSortKey(c, units, length, keys.data() + start, int32_t(room));
+                written = ucol_getSortKey(c, units, length, at(), int32_t(room));
             }
-            keys.resize(start + size_t(std::max(written, 1)));
+            keys.resize(start + std::max(written, 1));
             keys[keys.size() - 1] = 0;
+            const uint8_t* const key = at();
             quint64 head = 0;
-            size_t k = 0;
-            for (; k < 8 && keys[start + k] != 0; ++k)
-                head |= quint64(keys[start + k]) << (56 - 8 * k);
-            entries[size_t(i)].head = head;
-            entries[size_t(i)].rest = k == 8 ? qsizetype(start + 8) : -1;
+            int k = 0;
+            for (; k < 8 && key[k] != 0; ++k)
+                head |= quint64(key[k]) << (56 - 8 * k);
+            entries[i] = {head, k == 8 ? start + 8 : -1, i};
         }
+    } else {
+        for (qsizetype i = 0; i < n; ++i)
+            entries[i] = {0, -1, i};
     }
-    for (qsizetype i = 0; i < n; ++i)
-        entries[size_t(i)].position = i;
-    const auto* bytes = reinterpret_cast<const char*>(keys.data());
-    std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+    const char* const bytes = keys.constData();
+    std::sort(entries.get(), entries.get() + n, [&](const Entry& a, const Entry& b) {
         if (a.head != b.head)
             return a.head < b.head;
         // Equal heads: both keys ended at the same byte, or both go on.
@@ -101,8 +106,8 @@ std::vector<qsizetype> nameOrder(const QStringList& names) {
     });
     std::vector<qsizetype> order;
     order.reserve(size_t(n));
-    for (const Entry& e : entries)
-        order.push_back(e.position);
+    for (qsizetype i = 0; i < n; ++i)
+        order.push_back(entries[i].position);
     return order;
 }
 

@@ -103,7 +103,9 @@ enum class Utf8Kind {
     Other,
 };
 
-Utf8Kind classifyUtf8(QByteArrayView bytes) {
+// With `cutAtEnd`, the bytes are the start of a longer text: a sequence cut by their end is not
+// held against them.
+Utf8Kind classifyUtf8(QByteArrayView bytes, bool cutAtEnd = false) {
     const auto* p = reinterpret_cast<const uchar*>(bytes.data());
     const qsizetype size = bytes.size();
     bool beyondAscii = false;
@@ -132,6 +134,8 @@ Utf8Kind classifyUtf8(QByteArrayView bytes) {
         } else {
             return Utf8Kind::Other;
         }
+        if (size - i < length && cutAtEnd)
+            break;
         if (size - i < length || p[i + 1] < low || p[i + 1] > high)
             return Utf8Kind::Other;
         for (int k = 2; k < length; ++k) {
@@ -188,7 +192,10 @@ QString failureText(const QIODevice& device, const QString& path, int savedErrno
 
 struct FdCloser {
     int fd;
-    ~FdCloser() { ::close(fd); }
+    ~FdCloser() {
+        if (fd >= 0)
+            ::close(fd);
+    }
 };
 
 QString notRegularFileText() {
@@ -273,19 +280,19 @@ void syncFolder(const QString& folder) {
 
 } // namespace
 
-namespace textfile {
+namespace {
 
-QString decodeCp932(QByteArrayView bytes) {
-    const auto* src = reinterpret_cast<const uchar*>(bytes.data());
-    const qsizetype size = bytes.size();
-    QString text(size, Qt::Uninitialized);
-    char16_t* const begin = reinterpret_cast<char16_t*>(text.data());
-    char16_t* dst = begin;
-    for (qsizetype i = 0; i < size;) {
+// Decodes code page 932 bytes into `dst`, moving it on, and gives how many bytes it used: all of
+// them when `last`; otherwise a lead byte at the end is left for the piece that follows.
+qsizetype decodeCp932Piece(const uchar* src, qsizetype size, char16_t*& dst, bool last) {
+    qsizetype i = 0;
+    while (i < size) {
         const uchar b = src[i];
         if (!isLeadByte(b)) {
             *dst++ = Cp932Single[b];
             ++i;
+        } else if (i + 1 == size && !last) {
+            break;
         } else if (i + 1 == size || src[i + 1] < 0x20) {
             // A control byte after a lead byte stays itself, so a broken pair cannot swallow a
             // line break or the NUL that ends the text.
@@ -297,6 +304,20 @@ QString decodeCp932(QByteArrayView bytes) {
             i += 2;
         }
     }
+    return i;
+}
+
+} // namespace
+
+namespace textfile {
+
+QString decodeCp932(QByteArrayView bytes) {
+    const auto* src = reinterpret_cast<const uchar*>(bytes.data());
+    const qsizetype size = bytes.size();
+    QString text(size, Qt::Uninitialized);
+    char16_t* const begin = reinterpret_cast<char16_t*>(text.data());
+    char16_t* dst = begin;
+    decodeCp932Piece(src, size, dst, true);
     text.truncate(dst - begin);
     return text;
 }
@@ -511,13 +532,16 @@ QString lineBreakRefusalText() {
     return u"改行を含む行は書き込めません"_s;
 }
 
-QByteArray readBytes(const QString& path, qint64 maxBytes) {
+namespace {
+
+// Opens a regular file for reading and gives its size; throws errors::fileOpen as readBytes says.
+int openForReading(const QString& path, qint64 maxBytes, qint64& size) {
     const QByteArray native = QFile::encodeName(path);
     // Non-blocking, so that a FIFO cannot hang the program before it is refused below.
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         throw errors::fileOpen(path, errors::systemText(errno));
-    const FdCloser closer{fd};
+    FdCloser closer{fd};
     struct stat info {};
     if (::fstat(fd, &info) != 0)
         throw errors::fileOpen(path, errors::systemText(errno));
@@ -527,17 +551,16 @@ QByteArray readBytes(const QString& path, qint64 maxBytes) {
         throw errors::fileOpen(path, notRegularFileText());
     if (info.st_size > maxBytes)
         throw errors::fileOpen(path, tooLargeText(maxBytes));
+    size = info.st_size;
+    closer.fd = -1;
+    return fd;
+}
 
-    QByteArray bytes(qsizetype(info.st_size), Qt::Uninitialized);
+// Reads `size` bytes into `into`, fewer only where the file ends.
+qsizetype readUpTo(int fd, const QString& path, char* into, qsizetype size) {
     qsizetype filled = 0;
-    for (;;) {
-        // A file that grows while it is read is read up to the limit and one byte more.
-        if (filled == bytes.size()) {
-            if (bytes.size() > maxBytes)
-                throw errors::fileOpen(path, tooLargeText(maxBytes));
-            bytes.resize(qMin<qint64>(maxBytes + 1, qMax<qint64>(4096, bytes.size() * 2)));
-        }
-        const ssize_t n = ::read(fd, bytes.data() + filled, size_t(bytes.size() - filled));
+    while (filled < size) {
+        const ssize_t n = ::read(fd, into + filled, size_t(size - filled));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
@@ -546,9 +569,35 @@ QByteArray readBytes(const QString& path, qint64 maxBytes) {
             break;
         filled += n;
     }
+    return filled;
+}
+
+// Reads the rest of the file into `bytes` after its first `filled` bytes, to the end of the file.
+// A file that grows while it is read is read up to the limit and one byte more, then refused.
+void readRest(int fd, const QString& path, qint64 maxBytes, QByteArray& bytes, qsizetype filled) {
+    for (;;) {
+        if (filled == bytes.size()) {
+            if (bytes.size() > maxBytes)
+                throw errors::fileOpen(path, tooLargeText(maxBytes));
+            bytes.resize(qMin<qint64>(maxBytes + 1, qMax<qint64>(4096, bytes.size() * 2)));
+        }
+        const qsizetype n = readUpTo(fd, path, bytes.data() + filled, bytes.size() - filled);
+        filled += n;
+        if (filled < bytes.size())
+            break;
+    }
     if (filled > maxBytes)
         throw errors::fileOpen(path, tooLargeText(maxBytes));
     bytes.truncate(filled);
+}
+
+} // namespace
+
+QByteArray readBytes(const QString& path, qint64 maxBytes) {
+    qint64 size = 0;
+    const FdCloser closer{openForReading(path, maxBytes, size)};
+    QByteArray bytes(qsizetype(size), Qt::Uninitialized);
+    readRest(closer.fd, path, maxBytes, bytes, 0);
     return bytes;
 }
 
@@ -557,7 +606,61 @@ DecodedText readFile(const QString& path, qint64 maxBytes) {
 }
 
 DecodedLines readLines(const QString& path, qint64 maxBytes) {
-    return decodeLines(readBytes(path, maxBytes));
+    return readLinesInPieces(path, maxBytes, 64 * 1024);
+}
+
+DecodedLines readLinesInPieces(const QString& path, qint64 maxBytes, qsizetype pieceBytes) {
+    qint64 size = 0;
+    const FdCloser closer{openForReading(path, maxBytes, size)};
+    const int fd = closer.fd;
+    // The first piece tells whether the file is code page 932; then the file is decoded a piece
+    // at a time, and no buffer of its size is filled and thrown away. Anything else is read whole.
+    // The first piece holds a byte-order mark whole, whatever the size of the others.
+    const qsizetype firstBytes = qMax<qsizetype>(pieceBytes, 4);
+    QByteArray piece(firstBytes + 1, Qt::Uninitialized); // and a lead byte carried over
+    qsizetype have = readUpTo(fd, path, piece.data(), firstBytes);
+    bool last = have < firstBytes;
+    const QByteArrayView first(piece.constData(), have);
+    if (first.startsWith(Utf16LeMark) || first.startsWith(Utf16BeMark) || first.startsWith(Utf8Mark) ||
+        classifyUtf8(first, !last) != Utf8Kind::Other) {
+        QByteArray bytes(qMax<qsizetype>(qsizetype(size), have), Qt::Uninitialized);
+        std::copy_n(piece.constData(), have, bytes.data());
+        readRest(fd, path, maxBytes, bytes, have);
+        return decodeLines(bytes);
+    }
+    // A character takes at least a byte, so the file's size is room enough unless it grows.
+    QString text(qMax<qsizetype>(qsizetype(size), have), Qt::Uninitialized);
+    qsizetype produced = 0;
+    qint64 total = have;
+    qsizetype carried = 0;
+    for (;;) {
+        const qsizetype available = carried + have;
+        if (produced + available > text.size())
+            text.resize(qMax(produced + available, 2 * text.size()));
+        char16_t* const begin = reinterpret_cast<char16_t*>(text.data());
+        char16_t* dst = begin + produced;
+        const qsizetype used =
+            decodeCp932Piece(reinterpret_cast<const uchar*>(piece.constData()), available, dst, last);
+        produced = dst - begin;
+        if (last)
+            break;
+        carried = available - used;
+        if (carried > 0)
+            piece[0] = piece[used];
+        have = readUpTo(fd, path, piece.data() + carried, pieceBytes);
+        total += have;
+        if (total > maxBytes)
+            throw errors::fileOpen(path, tooLargeText(maxBytes));
+        last = have < pieceBytes;
+    }
+    text.truncate(produced);
+    // The text ends at a NUL, as a whole read ends it.
+    if (const qsizetype nul = text.indexOf(QChar(0)); nul >= 0)
+        text.truncate(nul);
+    DecodedLines result;
+    result.encoding = TextEncoding::Cp932;
+    result.lines = TextLines::fromText(std::move(text));
+    return result;
 }
 
 void writeTo(QIODevice& device, const QString& path, const QByteArray& bytes) {

@@ -128,6 +128,8 @@ inline constexpr qint64 DefaultMaxBytes = 64 * 1024 * 1024;
 // file (a folder, a FIFO, a device) or holds more than `maxBytes` bytes.
 DecodedText readFile(const QString& path, qint64 maxBytes = DefaultMaxBytes);
 DecodedLines readLines(const QString& path, qint64 maxBytes = DefaultMaxBytes);
+// readLines, reading `pieceBytes` at a time: a file in code page 932 is decoded piece by piece.
+DecodedLines readLinesInPieces(const QString& path, qint64 maxBytes, qsizetype pieceBytes);
 // Reads the raw bytes of a file, with the same refusals.
 QByteArray readBytes(const QString& path, qint64 maxBytes = DefaultMaxBytes);
 

@@ -393,6 +393,39 @@ TEST(TextFile, ArbitraryBytesSettleAfterOneLoad) {
     }
 }
 
+// A file is read a piece at a time once its first piece shows code page 932: whatever the bytes
+// and wherever the pieces end (in a pair, after a lone lead byte, inside a UTF-8 sequence, before
+// or after a NUL), the lines and the encoding are those of the whole file decoded at once.
+TEST(TextFile, ReadingInPiecesGivesTheWholeFilesLines) {
+    const QList<QByteArray> alphabet{"a", "1", "/", "\r", "\n", "\r\n", QByteArray(1, '\0'), "\x81", "\x9F",
+                                     "\xE0", "\xFC", "\x82\xA0", "\x93\x58", "\x81\x0A", "\xA1", "\xDF",
+                                     "\xC3\xA9", "\xE3\x81\x82", "\xF0\x9F\x98\x80", "\x40", "\xFD"};
+    const QList<QByteArray> starts{"", "", "", "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF", "abc"};
+    std::mt19937 random(20261211);
+    TestDir dir;
+    const QString path = dir.file(u"book.txt"_s);
+    for (int round = 0; round < 3000; ++round) {
+        QByteArray bytes = starts[qsizetype(random() % quint32(starts.size()))];
+        const int parts = int(random() % 24);
+        for (int i = 0; i < parts; ++i)
+            bytes += alphabet[qsizetype(random() % quint32(alphabet.size()))];
+        dir.write(u"book.txt"_s, bytes);
+        const DecodedLines whole = textfile::decodeLines(bytes);
+        const qsizetype piece = 1 + qsizetype(random() % 9);
+        const DecodedLines read = textfile::readLinesInPieces(path, textfile::DefaultMaxBytes, piece);
+        ASSERT_EQ(shown(read.lines.toList()), shown(whole.lines.toList())) << hex(bytes) << " / " << piece;
+        ASSERT_EQ(read.encoding, whole.encoding) << hex(bytes) << " / " << piece;
+    }
+    // A notebook larger than a piece, and one over the limit.
+    QByteArray book = "zorvandata\r\n";
+    for (int i = 0; i < 5000; ++i)
+        book += "\x8B\x8D\x93\xFB " + QByteArray::number(i) + "\r\n";
+    dir.write(u"book.txt"_s, book);
+    EXPECT_EQ(textfile::readLines(path).lines.toList(), textfile::decodeLines(book).lines.toList());
+    EXPECT_EQ(textfile::readLinesInPieces(path, book.size(), 4096).lines.count(), 5001);
+    EXPECT_THROW(textfile::readLinesInPieces(path, book.size() - 1, 4096), AppError);
+}
+
 // A FIFO would block a plain read for ever and a device never ends: only regular files are read.
 TEST(TextFile, RefusesWhatIsNotARegularFileOrIsTooLarge) {
     TestDir dir;
