@@ -615,6 +615,7 @@ DecodedLines readLinesInPieces(const QString& path, qint64 maxBytes, qsizetype p
     const int fd = closer.fd;
     // The first piece tells whether the file is code page 932; then the file is decoded a piece
     // at a time, and no buffer of its size is filled and thrown away. Anything else is read whole.
+    pieceBytes = qMax<qsizetype>(pieceBytes, 1);
     // The first piece holds a byte-order mark whole, whatever the size of the others.
     const qsizetype firstBytes = qMax<qsizetype>(pieceBytes, 4);
     QByteArray piece(firstBytes + 1, Qt::Uninitialized); // and a lead byte carried over
