@@ -42,15 +42,15 @@ int collate(QStringView a, QStringView b) {
 }
 
 // The tie-breaks after collation: ignoring case, then code units.
-int tieBreak(const QString& a, const QString& b) {
-    if (const int ignoringCase = QString::compare(a, b, Qt::CaseInsensitive); ignoringCase != 0)
+int tieBreak(QStringView a, QStringView b) {
+    if (const int ignoringCase = a.compare(b, Qt::CaseInsensitive); ignoringCase != 0)
         return ignoringCase;
-    return QString::compare(a, b, Qt::CaseSensitive);
+    return a.compare(b, Qt::CaseSensitive);
 }
 
 // Positions of `names` in name order, equal names by position. Every name's collation key goes into
 // one buffer; a sort entry carries the key's first eight bytes, so most comparisons read no key.
-std::vector<qsizetype> nameOrder(const QStringList& names) {
+template <class Names> std::vector<qsizetype> nameOrder(const Names& names) {
     struct Entry {
         quint64 head;       // the key's first bytes, big-endian: compares as the bytes do
         qsizetype rest;     // where the key's ninth byte is in `keys`, or -1 if it ended before
@@ -64,7 +64,7 @@ std::vector<qsizetype> nameOrder(const QStringList& names) {
     if (const UCollator* c = japaneseCollator()) {
         keys.reserve(n * 24);
         for (qsizetype i = 0; i < n; ++i) {
-            const QString& name = names.at(i);
+            const QStringView name = names.at(i);
             const int32_t length = int32_t(std::min<qsizetype>(name.size(), INT32_MAX));
             const auto* units = reinterpret_cast<const UChar*>(name.utf16());
             const qsizetype start = keys.size();
@@ -100,7 +100,8 @@ std::vector<qsizetype> nameOrder(const QStringList& names) {
             if (const int byKey = std::strcmp(bytes + a.rest, bytes + b.rest); byKey != 0)
                 return byKey < 0;
         }
-        if (const int tie = tieBreak(names.at(a.position), names.at(b.position)); tie != 0)
+        if (const int tie = tieBreak(QStringView(names.at(a.position)), QStringView(names.at(b.position)));
+            tie != 0)
             return tie < 0;
         return a.position < b.position;
     });
@@ -178,4 +179,17 @@ void sortProductNames(QStringList& names) {
 QList<qsizetype> productNameOrder(const QStringList& names) {
     const std::vector<qsizetype> order = nameOrder(names);
     return QList<qsizetype>(order.begin(), order.end());
+}
+
+QList<qsizetype> productNameOrder(const QList<QStringView>& names) {
+    const std::vector<qsizetype> order = nameOrder(names);
+    return QList<qsizetype>(order.begin(), order.end());
+}
+
+QStringList sortedProductNames(const QList<QStringView>& names) {
+    QStringList sorted;
+    sorted.reserve(names.size());
+    for (const qsizetype i : nameOrder(names))
+        sorted.append(names.at(i).toString());
+    return sorted;
 }

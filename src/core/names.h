@@ -21,3 +21,7 @@ void sortProductNames(QStringList& names);
 // The positions of `names` in the order sortProductNames gives, equal names in their given order;
 // for sorting records by their names without moving the names.
 QList<qsizetype> productNameOrder(const QStringList& names);
+QList<qsizetype> productNameOrder(const QList<QStringView>& names);
+// Copies of the names in the order sortProductNames gives: a sorted list made from views into
+// other text, with no list of the names before it.
+QStringList sortedProductNames(const QList<QStringView>& names);

@@ -226,11 +226,19 @@ QStringList PriceBook::names(const QList<qsizetype>& nameLines) const {
 QStringList PriceBook::productNames() const {
     QStringList names;
     names.reserve(nameLineCount());
+    for (const QStringView name : productNameViews())
+        names << name.toString();
+    return names;
+}
+
+QList<QStringView> PriceBook::productNameViews() const {
+    QList<QStringView> names;
+    names.reserve(nameLineCount());
     for (qsizetype i = 1; i < count(); i += RecordLines) {
         const QStringView name = lines_.line(i);
         if (name.isEmpty())
             break;
-        names << name.toString();
+        names << name;
     }
     return names;
 }

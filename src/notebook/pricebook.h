@@ -97,6 +97,8 @@ class PriceBook {
     qsizetype FindProduct(const QString& name) const;
     // The names of the selector: name lines up to the first empty one.
     QStringList productNames() const;
+    // The same names as views into the notebook, valid until its next change.
+    QList<QStringView> productNameViews() const;
     // The name line of every whole record with a slot at exactly `shop` (letter case and spaces
     // included), once for every such slot, in notebook order.
     QList<qsizetype> slotsAtShop(const QString& shop) const;

@@ -17,9 +17,7 @@ EntryPanel::EntryPanel(Controls& controls, UiServices& ui, const PriceBook& book
     : c_(controls), ui_(ui), book_(book) {}
 
 void EntryPanel::RebuildProductList() {
-    QStringList names = book_.productNames();
-    sortProductNames(names);
-    c_.setItems(fmain::CBO_SYOMEI, names);
+    c_.setItems(fmain::CBO_SYOMEI, sortedProductNames(book_.productNameViews()));
 }
 
 void EntryPanel::showProductCount() {

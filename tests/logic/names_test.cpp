@@ -194,4 +194,14 @@ TEST(ProductNames, OrderIsQtsJapaneseCollationOrder) {
     for (const qsizetype i : order)
         byOrder << names.at(i);
     EXPECT_EQ(byOrder, expected);
+    // The same from views into one text, as the selector is filled from a notebook.
+    const QString text = names.join(QString());
+    QList<QStringView> views;
+    qsizetype at = 0;
+    for (const QString& name : names) {
+        views << QStringView(text).sliced(at, name.size());
+        at += name.size();
+    }
+    EXPECT_EQ(sortedProductNames(views), expected);
+    EXPECT_EQ(productNameOrder(views), order);
 }
