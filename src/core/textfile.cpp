@@ -151,6 +151,10 @@ bool isUtf8Text(QByteArrayView bytes) {
     return classifyUtf8(bytes) == Utf8Kind::Utf8;
 }
 
+bool startsWithMark(QByteArrayView bytes) {
+    return bytes.startsWith(Utf16LeMark) || bytes.startsWith(Utf16BeMark) || bytes.startsWith(Utf8Mark);
+}
+
 QByteArray encodeUnicode(QStringEncoder::Encoding encoding, QByteArrayView mark, const QString& text) {
     QStringEncoder encoder(encoding);
     return mark.toByteArray() + QByteArray(encoder.encode(text));
@@ -403,8 +407,7 @@ namespace {
 // Code page 932 bytes that begin like a byte-order mark, or that are valid UTF-8 (a few half-width
 // katakana are), would be read back as another encoding.
 bool looksLikeAnotherEncoding(const QByteArray& bytes) {
-    return bytes.startsWith(Utf16LeMark) || bytes.startsWith(Utf16BeMark) || bytes.startsWith(Utf8Mark) ||
-           isUtf8Text(bytes);
+    return startsWithMark(bytes) || isUtf8Text(bytes);
 }
 
 // The bytes of the text, which holds its line breaks.
@@ -420,8 +423,7 @@ bool produceCp932(const TextLines& lines, const ByteSink& sink) {
     // Every piece ends after a line's CR LF, so no UTF-8 sequence spans two pieces.
     const auto flush = [&] {
         const QByteArrayView piece(buffer.constData(), dst - buffer.constData());
-        if (first &&
-            (piece.startsWith(Utf16LeMark) || piece.startsWith(Utf16BeMark) || piece.startsWith(Utf8Mark)))
+        if (first && startsWithMark(piece))
             return false;
         first = false;
         if (kind != Utf8Kind::Other) {
@@ -622,8 +624,7 @@ DecodedLines readLinesInPieces(const QString& path, qint64 maxBytes, qsizetype p
     qsizetype have = readUpTo(fd, path, piece.data(), firstBytes);
     bool last = have < firstBytes;
     const QByteArrayView first(piece.constData(), have);
-    if (first.startsWith(Utf16LeMark) || first.startsWith(Utf16BeMark) || first.startsWith(Utf8Mark) ||
-        classifyUtf8(first, !last) != Utf8Kind::Other) {
+    if (startsWithMark(first) || classifyUtf8(first, !last) != Utf8Kind::Other) {
         QByteArray bytes(qMax<qsizetype>(qsizetype(size), have), Qt::Uninitialized);
         std::copy_n(piece.constData(), have, bytes.data());
         readRest(fd, path, maxBytes, bytes, have);
