@@ -3,6 +3,8 @@
 #include "core/apperror.h"
 #include "core/names.h"
 
+#include <bit>
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -128,7 +130,8 @@ namespace {
 
 // Calls `visit` with the position of every key equal to `key`, in order, until it returns true,
 // and gives that position, or -1. Where the processor has SSE2 (every x86-64), 64 bytes of keys
-// are compared at once and looked at one by one only where one of them agrees.
+// are compared at once into a mask with a bit for each byte, and only the positions whose bits are
+// set are visited, with no look at the keys that disagree.
 template <class Key, class Visit> qsizetype scanKeys(const QList<Key>& keys, Key key, Visit visit) {
     static_assert(sizeof(Key) == 2 || sizeof(Key) == 4);
     const Key* const k = keys.constData();
@@ -137,21 +140,20 @@ template <class Key, class Visit> qsizetype scanKeys(const QList<Key>& keys, Key
 #if defined(__SSE2__)
     constexpr qsizetype Quarter = 16 / qsizetype(sizeof(Key));
     const __m128i wanted = sizeof(Key) == 2 ? _mm_set1_epi16(short(key)) : _mm_set1_epi32(int(key));
-    const auto agree = [&](qsizetype at) {
+    const auto agree = [&](qsizetype at) -> quint64 {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(k + at));
-        if constexpr (sizeof(Key) == 2)
-            return _mm_cmpeq_epi16(v, wanted);
-        else
-            return _mm_cmpeq_epi32(v, wanted);
+        const __m128i same = sizeof(Key) == 2 ? _mm_cmpeq_epi16(v, wanted) : _mm_cmpeq_epi32(v, wanted);
+        return quint32(_mm_movemask_epi8(same));
     };
     for (; p + 4 * Quarter <= n; p += 4 * Quarter) {
-        const __m128i any = _mm_or_si128(_mm_or_si128(agree(p), agree(p + Quarter)),
-                                         _mm_or_si128(agree(p + 2 * Quarter), agree(p + 3 * Quarter)));
-        if (_mm_movemask_epi8(any) == 0)
-            continue;
-        for (qsizetype b = p; b < p + 4 * Quarter; ++b) {
-            if (k[b] == key && visit(b))
+        // Each key that agrees sets sizeof(Key) bits; the lowest of them marks it.
+        quint64 bits = agree(p) | agree(p + Quarter) << 16 | agree(p + 2 * Quarter) << 32 |
+                       agree(p + 3 * Quarter) << 48;
+        while (bits != 0) {
+            const qsizetype b = p + qsizetype(std::countr_zero(bits)) / qsizetype(sizeof(Key));
+            if (visit(b))
                 return b;
+            bits &= ~(((quint64(1) << sizeof(Key)) - 1) << (b - p) * qsizetype(sizeof(Key)));
         }
     }
 #endif

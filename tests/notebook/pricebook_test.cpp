@@ -114,6 +114,46 @@ TEST(FindProduct, AnswersAsAFullReadAfterEveryChange) {
     }
 }
 
+// Keys are compared many at a time: on a notebook where equal keys crowd together (one name in
+// several letter cases, a few shops in every slot), every product and slot must still be found,
+// in order, wherever it stands.
+TEST(FindProduct, FindsEveryAgreeingKeyWhereKeysCrowdTogether) {
+    const QStringList names{u"milk"_s, u"MILK"_s, u"卵"_s, u"bread"_s};
+    const QStringList shops{u"A"_s, u"a"_s, u"B"_s, QString()};
+    std::mt19937 random(11);
+    QList<QStringList> records;
+    for (int p = 0; p < 300; ++p) {
+        // Rare names: each stands once, somewhere in the notebook.
+        QStringList record = labelledRecord(p % 37 == 5 ? u"only%1"_s.arg(p) : names[random() % names.size()]);
+        for (int j = 1; j <= PriceSlots; ++j)
+            record[RecordOffset::shop(j)] = shops[random() % shops.size()];
+        records << record;
+    }
+    PriceBook book;
+    book.assign(notebook(records));
+    for (qsizetype p = 0; p < records.size(); ++p) {
+        const QString name = records[p].front();
+        qsizetype first = p;
+        for (qsizetype q = 0; q < p; ++q) {
+            if (records[q].front().compare(name, Qt::CaseInsensitive) == 0) {
+                first = q;
+                break;
+            }
+        }
+        ASSERT_EQ(book.FindProduct(name), PriceBook::nameLine(first)) << name.toStdString();
+    }
+    for (const QString& shop : shops) {
+        QList<qsizetype> expected;
+        for (qsizetype p = 0; p < records.size(); ++p) {
+            for (int j = 1; j <= PriceSlots; ++j) {
+                if (records[p][RecordOffset::shop(j)] == shop)
+                    expected << PriceBook::nameLine(p);
+            }
+        }
+        EXPECT_EQ(book.slotsAtShop(shop), expected) << shop.toStdString();
+    }
+}
+
 // A slot keeps its shop as a number; past 65,535 distinct shop texts the rest share one number,
 // and those slots are told apart by their text.
 TEST(FindProduct, ShopsPastTheLastNumberAreComparedByText) {
