@@ -1,6 +1,7 @@
-// Writes the program's icon as pixels for the program to include: each PNG given, decoded once here
-// at build time, as premultiplied ARGB words, so that the program hands its icon to the window
-// system without reading a PNG at start. Run by the build (cmake/install.cmake).
+// Writes the program's icon for the program to include: each PNG given, decoded once here at build
+// time, as runs of equal premultiplied ARGB pixels over a palette of its colours, so that the program
+// hands its icon to the window system without reading a PNG at start, and keeps a few kilobytes of
+// it instead of the pixels of every size. Run by the build (cmake/install.cmake).
 // Usage: iconpixels OUTPUT ICON_16.png ICON_24.png ...   (each file square)
 #include <QFile>
 #include <QImage>
@@ -16,7 +17,8 @@ int main(int argc, char** argv) {
     QString text;
     QTextStream out(&text);
     out << "// The program's icon, generated at build time by cmake/iconpixels.cpp from the PNGs in\n"
-           "// resources/icons: premultiplied ARGB, one word a pixel, rows from the top. Do not edit.\n\n";
+           "// resources/icons. Each size is a palette of premultiplied ARGB colours and runs over the\n"
+           "// pixels, rows from the top: a run is (length << 8) | palette index. Do not edit.\n\n";
     QStringList images;
     for (int i = 2; i < argc; ++i) {
         const QString path = QString::fromLocal8Bit(argv[i]);
@@ -27,16 +29,52 @@ int main(int argc, char** argv) {
         }
         image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
         const int size = image.width();
-        out << "alignas(4) constexpr unsigned int IconPixels" << size << "[] = {";
+        QList<unsigned int> palette;
+        QList<unsigned int> runs;
+        unsigned int runColour = 0;
+        unsigned int runLength = 0;
+        const auto endRun = [&] {
+            if (runLength == 0)
+                return true;
+            qsizetype index = palette.indexOf(runColour);
+            if (index < 0) {
+                index = palette.size();
+                palette << runColour;
+            }
+            runs << (runLength << 8 | unsigned(index));
+            return index < 256 && runLength < (1u << 24);
+        };
         for (int y = 0; y < size; ++y) {
             const auto* row = reinterpret_cast<const unsigned int*>(image.constScanLine(y));
-            for (int x = 0; x < size; ++x)
-                out << ((x % 8) ? " " : "\n    ") << "0x" << QString::number(row[x], 16) << ',';
+            for (int x = 0; x < size; ++x) {
+                if (runLength > 0 && row[x] == runColour) {
+                    ++runLength;
+                    continue;
+                }
+                if (!endRun()) {
+                    std::fprintf(stderr, "iconpixels: %s has more than 256 colours\n", argv[i]);
+                    return 1;
+                }
+                runColour = row[x];
+                runLength = 1;
+            }
         }
-        out << "\n};\n";
-        images << QStringLiteral("{%1, IconPixels%1}").arg(size);
+        if (!endRun()) {
+            std::fprintf(stderr, "iconpixels: %s has more than 256 colours\n", argv[i]);
+            return 1;
+        }
+        const auto words = [&](const char* name, const QList<unsigned int>& values) {
+            out << "constexpr unsigned int Icon" << name << size << "[] = {";
+            for (qsizetype k = 0; k < values.size(); ++k)
+                out << ((k % 8) ? " " : "\n    ") << "0x" << QString::number(values[k], 16) << ',';
+            out << "\n};\n";
+        };
+        words("Palette", palette);
+        words("Runs", runs);
+        images << QStringLiteral("{%1, IconPalette%1, IconRuns%1, %2}").arg(size).arg(runs.size());
     }
-    out << "\nstruct IconImage {\n    int size;\n    const unsigned int* pixels;\n};\n"
+    out << "\nstruct IconImage {\n    int size;\n    const unsigned int* palette;\n"
+           "    const unsigned int* runs;\n    int runCount;\n};\n"
         << "constexpr IconImage IconImages[] = {" << images.join(QStringLiteral(", ")) << "};\n";
     out.flush();
 
