@@ -797,6 +797,45 @@ void writeFile(const QString& path, const TextLines& lines, TextEncoding preferr
 
 } // namespace textfile
 
+LineBounds LineBounds::packed(qsizetype reserved) {
+    LineBounds b;
+    b.packed_ = true;
+    b.wide_ = {};
+    b.groups_.reserve((reserved >> GroupShift) + 1);
+    b.offsets_.reserve(reserved);
+    b.groups_.append(0);
+    b.offsets_.append(0);
+    return b;
+}
+
+void LineBounds::append(quint32 bound) {
+    if (packed_) {
+        const qsizetype i = offsets_.size();
+        if ((i >> GroupShift) == groups_.size())
+            groups_.append(bound);
+        if (bound - groups_.last() <= 0xFFFF) {
+            offsets_.append(quint16(bound - groups_.last()));
+            return;
+        }
+        wide(); // a group too long for 16 bits
+    }
+    wide_.append(bound);
+}
+
+QList<quint32>& LineBounds::wide() {
+    if (packed_) {
+        QList<quint32> bounds;
+        bounds.reserve(offsets_.size());
+        for (qsizetype i = 0; i < offsets_.size(); ++i)
+            bounds.append((*this)[i]);
+        wide_ = std::move(bounds);
+        groups_ = {};
+        offsets_ = {};
+        packed_ = false;
+    }
+    return wide_;
+}
+
 TextLines TextLines::fromList(const QStringList& lines, qsizetype chunkLines) {
     TextLines result(chunkLines);
     result.splice(0, 0, lines);
@@ -813,7 +852,7 @@ TextLines TextLines::fromText(QString text) {
         if (*p == u'\n' || (*p == u'\r' && (p + 1 == end || p[1] != u'\n')))
             ++breaks;
     }
-    chunk.bounds.reserve(breaks + 2);
+    chunk.bounds = LineBounds::packed(breaks + 2);
     // Each character moves down over the line breaks before it; a break ends a line.
     char16_t* kept = begin;
     for (const char16_t* p = begin; p != end; ++p) {
@@ -898,9 +937,9 @@ void TextLines::splitChunk(size_t c) {
         const quint32 from = whole.bounds[start];
         Chunk piece;
         piece.text = QStringView(whole.text).sliced(from, whole.bounds[start + n] - from).toString();
-        piece.bounds.resize(n + 1);
-        for (qsizetype i = 0; i <= n; ++i)
-            piece.bounds[i] = whole.bounds[start + i] - from;
+        piece.bounds = LineBounds::packed(n + 1);
+        for (qsizetype i = 1; i <= n; ++i)
+            piece.bounds.append(whole.bounds[start + i] - from);
         pieces.push_back(std::move(piece));
     }
     chunks_.erase(chunks_.begin() + qsizetype(c));
@@ -954,7 +993,7 @@ void TextLines::splice(qsizetype first, qsizetype removed, const QStringList& ad
 void TextLines::spliceChunk(Chunk& c, qsizetype first, qsizetype removed, const QStringList& added) {
     // In place: the text and the bounds after the change move once, and nothing new is allocated
     // unless the text grows beyond its room.
-    auto& bounds_ = c.bounds;
+    QList<quint32>& bounds_ = c.bounds.wide();
     auto& text_ = c.text;
     const qsizetype from = bounds_[first];
     const qsizetype to = bounds_[first + removed];

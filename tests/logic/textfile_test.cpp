@@ -247,6 +247,46 @@ TEST(TextFile, LinesInOneStringSpliceAsAList) {
     }
 }
 
+// Lines read from a text keep where they lie in a compact form that a very long line cannot fit:
+// every line must read back as it was, before and after a change, also where the text is cut
+// into chunks and where a line of more than 64 Ki characters stands.
+TEST(TextFile, LinesReadFromTextReadBackWhateverTheirLength) {
+    const QString longLine(70000, u'長');
+    struct Case {
+        const char* what;
+        qsizetype lines;
+        qsizetype longAt; // -1: none
+    };
+    const Case cases[] = {
+        {"short lines over several groups", 40, -1},
+        {"a long first line", 40, 0},
+        {"a long line inside a group", 40, 21},
+        {"a long last line", 40, 39},
+        {"cut into chunks by a change", 9000, -1},
+        {"cut into chunks, one with a long line", 9000, 5000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QStringList list;
+        for (qsizetype i = 0; i < c.lines; ++i)
+            list << (i == c.longAt ? longLine : QString::number(i * 37 % 1000) + QString(int(i % 5), u'あ'));
+        TextLines lines = TextLines::fromText(list.join(u"\r\n"_s));
+        const auto same = [&] {
+            ASSERT_EQ(lines.count(), list.size());
+            for (qsizetype i = 0; i < list.size(); ++i)
+                ASSERT_EQ(lines.line(i), list[i]) << i;
+            ASSERT_EQ(lines.joined(), list.join(QString()));
+        };
+        same();
+        const qsizetype middle = list.size() / 2;
+        lines.splice(middle, 1, {u"x"_s, longLine});
+        list.remove(middle, 1);
+        list.insert(middle, u"x"_s);
+        list.insert(middle + 1, longLine);
+        same();
+    }
+}
+
 TEST(TextFile, EncodesWithCrLfAfterEveryLine) {
     struct Case {
         QStringList lines;
