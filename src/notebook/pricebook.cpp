@@ -146,7 +146,8 @@ template <class Key, class Visit> qsizetype scanKeys(const QList<Key>& keys, Key
     };
     const auto mask = [](__m128i same) { return quint64(quint32(_mm_movemask_epi8(same))); };
     for (; p + 4 * Quarter <= n; p += 4 * Quarter) {
-        const __m128i a = agree(p), b = agree(p + Quarter), c = agree(p + 2 * Quarter), d = agree(p + 3 * Quarter);
+        const __m128i a = agree(p), b = agree(p + Quarter), c = agree(p + 2 * Quarter),
+                      d = agree(p + 3 * Quarter);
         // Mostly none agrees: one test says so.
         if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(a, b), _mm_or_si128(c, d))) == 0)
             continue;

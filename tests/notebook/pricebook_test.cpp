@@ -124,7 +124,8 @@ TEST(FindProduct, FindsEveryAgreeingKeyWhereKeysCrowdTogether) {
     QList<QStringList> records;
     for (int p = 0; p < 300; ++p) {
         // Rare names: each stands once, somewhere in the notebook.
-        QStringList record = labelledRecord(p % 37 == 5 ? u"only%1"_s.arg(p) : names[random() % names.size()]);
+        QStringList record =
+            labelledRecord(p % 37 == 5 ? u"only%1"_s.arg(p) : names[random() % names.size()]);
         for (int j = 1; j <= PriceSlots; ++j)
             record[RecordOffset::shop(j)] = shops[random() % shops.size()];
         records << record;
