@@ -42,7 +42,10 @@ int main(int argc, char** argv) {
                 palette << runColour;
             }
             runs << (runLength << 8 | unsigned(index));
-            return index < 256 && runLength < (1u << 24);
+            if (index < 256 && runLength < (1u << 24))
+                return true;
+            std::fprintf(stderr, "iconpixels: %s has more than 256 colours or 2^24 pixels\n", argv[i]);
+            return false;
         };
         for (int y = 0; y < size; ++y) {
             const auto* row = reinterpret_cast<const unsigned int*>(image.constScanLine(y));
@@ -51,18 +54,14 @@ int main(int argc, char** argv) {
                     ++runLength;
                     continue;
                 }
-                if (!endRun()) {
-                    std::fprintf(stderr, "iconpixels: %s has more than 256 colours\n", argv[i]);
+                if (!endRun())
                     return 1;
-                }
                 runColour = row[x];
                 runLength = 1;
             }
         }
-        if (!endRun()) {
-            std::fprintf(stderr, "iconpixels: %s has more than 256 colours\n", argv[i]);
+        if (!endRun())
             return 1;
-        }
         const auto words = [&](const char* name, const QList<unsigned int>& values) {
             out << "constexpr unsigned int Icon" << name << size << "[] = {";
             for (qsizetype k = 0; k < values.size(); ++k)
