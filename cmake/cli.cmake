@@ -26,7 +26,8 @@ add_dependencies(pricotta-report-dialog pricotta-cli)
 file(GLOB PRICOTTA_CLI_TESTS CONFIGURE_DEPENDS tests/cli/*.cpp tests/cli/*.h)
 add_executable(cli_tests ${PRICOTTA_CLI_TESTS} tests/support/logic_main.cpp
   tests/support/testfiles.cpp tests/support/testfiles.h
-  tests/support/notebooklines.cpp tests/support/notebooklines.h)
+  tests/support/notebooklines.cpp tests/support/notebooklines.h
+  tests/support/unprivileged.cpp tests/support/unprivileged.h)
 target_include_directories(cli_tests PRIVATE tests)
 target_link_libraries(cli_tests PRIVATE pricotta_cli_lib GTest::gtest)
 target_compile_definitions(cli_tests PRIVATE

@@ -5,6 +5,7 @@
 
 #include "app/help.h"
 #include "app/history.h"
+#include "app/instanceslot.h"
 #include "notebook/notebookfile.h"
 #include "notebook/pricebook.h"
 #include "pricebook/document.h"
@@ -133,6 +134,7 @@ class MainForm {
     QString appDir_;
     QString iniFile_;
     Document doc_;
+    InstanceSlot instance_;
 
     // The features, each on the window's controls, the platform and the state it needs.
     EntryPanel panel_;

@@ -9,6 +9,8 @@
 #include "core/uiservices.h"
 #include "core/windownames.h"
 
+#include <QFileInfo>
+
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -17,6 +19,7 @@ namespace {
 
 const QString FormSection = u"Form"_s;
 const QString AddOptionSection = u"ADD_OPT"_s;
+constexpr int CopyOffset = 32; // pixels down and right, for each copy already running
 
 } // namespace
 
@@ -28,6 +31,10 @@ WindowBounds MainForm::FormCreate() {
     bounds.height = settings.readInt(FormSection, u"HEIGHT"_s, 450);
     bounds.top = settings.readInt(FormSection, u"TOP"_s, 24);
     bounds.left = settings.readInt(FormSection, u"LEFT"_s, 24);
+    // With another copy already running, this one opens a step down and right of it.
+    const int copy = instance_.take(QFileInfo(iniFile_).path());
+    bounds.top += copy * CopyOffset;
+    bounds.left += copy * CopyOffset;
     c_.setChecked(fmain::MN_ADD_OPTION, settings.readFlag(AddOptionSection, u"0"_s, true));
     lastShopIndex = 0;
     c_.setText(fmain::LBL_KEN, QString());

@@ -1,4 +1,5 @@
 // Start-up, closing and the recent-file history in the settings file.
+#include "core/controltable.h"
 #include "support/formfixture.h"
 
 #include <QDir>
@@ -51,6 +52,26 @@ TEST_F(Startup, FirstRunShowsAnUntitledNotebookWithDefaults) {
     EXPECT_TRUE(text.contains(u"[Form]\r\nLEFT=100\r\nTOP=200\r\n"_s)) << text.toStdString();
     EXPECT_TRUE(text.contains(u"[ADD_OPT]\r\n0=1\r\n"_s));
     EXPECT_FALSE(text.contains(u"WIDTH"_s));
+}
+
+// A second copy on the same settings opens a step down and right of the first, not exactly over
+// it; once the first is gone, the next copy takes its place again.
+TEST_F(Startup, ASecondCopyOpensItsWindowBesideTheFirst) {
+    writeSettings("[Form]\r\nLEFT=100\r\nTOP=50\r\n");
+    EXPECT_EQ(form->FormCreate().left, 100);
+    {
+        PlainControls otherControls(mainWindowSpec());
+        FakeUi otherUi;
+        MainForm other(otherControls, otherUi, programDir());
+        const WindowBounds b = other.FormCreate();
+        EXPECT_EQ(b.left, 132);
+        EXPECT_EQ(b.top, 82);
+    }
+    form.reset();
+    PlainControls nextControls(mainWindowSpec());
+    FakeUi nextUi;
+    MainForm next(nextControls, nextUi, programDir());
+    EXPECT_EQ(next.FormCreate().left, 100);
 }
 
 TEST_F(Startup, ReadsTheWindowAndTheAddOptionFromTheSettingsFile) {
