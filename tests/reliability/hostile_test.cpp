@@ -7,6 +7,7 @@
 #include "shops/shoplist.h"
 #include "support/formfixture.h"
 #include "support/qtprinters.h"
+#include "support/unprivileged.h"
 
 #include <QDir>
 #include <QFile>
@@ -140,14 +141,21 @@ TEST(HostileFiles, NotebookChosenInOpen) {
             EXPECT_TRUE(f.form->untitled());
             EXPECT_EQ(identity(path), before);
         } else {
-            const QStringList lines = textfile::readFile(path).lines;
+            const DecodedText read = textfile::readFile(path);
+            const QStringList& lines = read.lines;
             if (lines.value(0) != u"zorvandata"_s) {
                 EXPECT_EQ(f.ui.messageTexts(),
                           QStringList{u"当ソフトで作成されたデータではありません(ID)"_s});
                 EXPECT_TRUE(f.form->untitled());
             } else {
-                EXPECT_EQ(f.ui.messageTexts(), QStringList());
+                // A NUL cuts the text short, and the user is told where.
+                const QStringList told = f.ui.messageTexts();
+                EXPECT_EQ(told.size(), read.nulOffset >= 0 ? 1 : 0);
+                if (read.nulOffset >= 0) {
+                    EXPECT_TRUE(told.value(0).contains(QString::number(read.nulOffset + 1) + u" バイト目"_s));
+                }
                 ASSERT_EQ(f.form->book().lines(), lines);
+                f.ui.messages.clear();
                 f.form->click(u"MN_SAVE"_s);
                 EXPECT_EQ(f.ui.messageTexts(), QStringList());
                 EXPECT_EQ(textfile::readFile(path).lines, lines);
@@ -243,6 +251,47 @@ TEST(HostileFiles, AbsurdNumbersReadWithinAnInt) {
     EXPECT_EQ(bounds.top, INT_MAX);
     EXPECT_EQ(bounds.left, WindowBounds().left); // beyond an int: the default
     EXPECT_TRUE(f.controls.checked(u"MN_ADD_OPTION"_s));
+}
+
+// Files the user may not read, in each place a file is read, as an unprivileged user (the tests
+// run as root in CI, which reads anything): each is reported with the file-open error, nothing is
+// written over it, and the window still closes.
+TEST(HostileFiles, FilesTheUserMayNotReadAsAnUnprivilegedUser) {
+    struct Place {
+        const char* what;
+        QString file; // relative to the scratch folder
+        std::function<void(FormFixture&)> read;
+    };
+    const QList<Place> places{
+        {"notebook chosen in Open", u"book.txt"_s,
+         [](FormFixture& f) {
+             f.start();
+             f.ui.fileAnswers.enqueue(f.dir.file(u"book.txt"_s));
+             f.form->click(u"MN_OPEN"_s);
+         }},
+        {"shop list at start-up", u"prog/zorvan_店.txt"_s, [](FormFixture& f) { f.form->FormCreate(); }},
+        {"settings file at start-up", u"prog/zorvan.ini"_s, [](FormFixture& f) { f.form->FormCreate(); }},
+    };
+    for (const Place& p : places) {
+        SCOPED_TRACE(p.what);
+        FormFixture f;
+        openFolderToAll(f.dir.path());
+        openFolderToAll(f.programDir());
+        const QByteArray bytes =
+            p.file.endsWith(u".ini"_s) ? QByteArray("[Form]\r\nLEFT=5\r\n") : QByteArray("zorvandata\r\n");
+        const QString path = f.dir.write(p.file, bytes);
+        ::chmod(QFile::encodeName(path).constData(), 0);
+        const int result = runUnprivileged([&] {
+            p.read(f);
+            const QString refused = u"ファイル %1 は開けません。 アクセスが拒否されました。 "_s.arg(path);
+            if (!f.ui.messageTexts().contains(refused))
+                return 1;
+            return f.form->FormCloseQuery(10, 20) ? 0 : 2;
+        });
+        EXPECT_EQ(result, 0);
+        ::chmod(QFile::encodeName(path).constData(), 0600);
+        EXPECT_EQ(f.dir.read(p.file), bytes);
+    }
 }
 
 } // namespace
