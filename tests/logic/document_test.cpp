@@ -479,4 +479,19 @@ TEST_F(Document, OpeningANotebookAnotherCopyHoldsSaysSo) {
     EXPECT_FALSE(QFile::exists(lockPath));
 }
 
+// A linked settings file (kept with the user's other settings, say) is written through: the file it
+// points to gets the history, and the link stays a link.
+TEST_F(Document, ALinkedSettingsFileIsWrittenThroughAndStaysALink) {
+    const QString real = dir.write(u"elsewhere.ini"_s, "[Form]\r\nLEFT=7\r\n");
+    QFile::remove(settingsPath());
+    ASSERT_TRUE(QFile::link(real, settingsPath()));
+    const QString book = dir.write(u"book.txt"_s, cp932Lines(threeProducts));
+    open(book);
+    EXPECT_TRUE(ui.messages.isEmpty());
+    EXPECT_TRUE(QFileInfo(settingsPath()).isSymLink());
+    const QString text = QString::fromUtf8(dir.read(u"elsewhere.ini"_s));
+    EXPECT_TRUE(text.contains(u"LEFT=7"_s));
+    EXPECT_TRUE(text.contains(book)) << text.toStdString();
+}
+
 } // namespace
