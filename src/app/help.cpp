@@ -2,6 +2,7 @@
 // program, opened with their own programs; the version window comes from a library of the program.
 #include "app/help.h"
 
+#include "core/apperror.h"
 #include "core/appfiles.h"
 #include "core/dispatch.h"
 #include "core/programinfo.h"
@@ -27,11 +28,12 @@ void Help::OpenProgramFile(const QString& name) {
         ui_.warn(u"このソフトと同じフォルダに "_s + name + u" が見つかりません"_s);
         return;
     }
-    // No program for the file, or one that failed: say where the file is, so it can be opened by hand.
+    // No program for the file, or one that failed: an error, shown in the default error box, that
+    // says where the file is so it can be opened by hand.
     if (!ui_.openWithProgram(path))
-        ui_.warn(path + u" を開けませんでした。\r\n\r\n"_s
-                        u"このファイルを開くプログラムが見つからないか、うまく動きませんでした。"
-                        u"ファイルマネージャーやブラウザーから直接開いて下さい。"_s);
+        throw AppError(path + u" を開けませんでした。\r\n\r\n"_s
+                              u"このファイルを開くプログラムが見つからないか、うまく動きませんでした。"
+                              u"ファイルマネージャーやブラウザーから直接開いて下さい。"_s);
 }
 
 void Help::MN_HELPClick() {

@@ -6,6 +6,7 @@
 #include "app/help.h"
 #include "app/history.h"
 #include "app/instanceslot.h"
+#include "app/settingsreports.h"
 #include "notebook/notebookfile.h"
 #include "notebook/pricebook.h"
 #include "pricebook/document.h"
@@ -133,6 +134,8 @@ class MainForm {
     QString programDir_;
     QString appDir_;
     QString iniFile_;
+    // Failures of the settings file already told at start-up or an earlier close attempt.
+    SettingsReports settingsReports_;
     Document doc_;
     InstanceSlot instance_;
 

@@ -2,6 +2,7 @@
 #include "app/mainform.h"
 
 #include "app/appsettings.h"
+#include "app/settingsreports.h"
 #include "core/apperror.h"
 #include "core/controls.h"
 #include "core/dispatch.h"
@@ -26,7 +27,8 @@ constexpr int CopyOffset = 32; // pixels down and right, for each copy already r
 WindowBounds MainForm::FormCreate() {
     WindowBounds bounds;
     // A settings file that cannot be read: defaults, after the error is shown.
-    const SettingsFile settings = loadSettingsShowingError(ui_, iniFile_).value_or(SettingsFile());
+    const SettingsFile settings =
+        loadSettingsShowingError(ui_, iniFile_, &settingsReports_).value_or(SettingsFile());
     bounds.width = settings.readInt(FormSection, u"WIDTH"_s, 660);
     bounds.height = settings.readInt(FormSection, u"HEIGHT"_s, 450);
     bounds.top = settings.readInt(FormSection, u"TOP"_s, 24);
@@ -53,16 +55,21 @@ bool MainForm::FormCloseQuery(int left, int top) {
         showError(ui_, e.message());
         return false;
     }
-    // The position and the add option are written on every close attempt. A settings file that
-    // cannot be read or written is reported, and the close still follows the user's answer.
+    // The position and the add option are written on every close attempt. The notebook is saved or
+    // dropped by now: a settings file that cannot be read or written is reported (once a run, however
+    // often the user comes back to close) and the close still follows the user's answer.
     dispatch(ui_, [&] {
-        std::optional<SettingsFile> settings = loadSettingsShowingError(ui_, iniFile_);
+        std::optional<SettingsFile> settings = loadSettingsShowingError(ui_, iniFile_, &settingsReports_);
         if (!settings)
             return;
         settings->setValue(FormSection, u"LEFT"_s, QString::number(left));
         settings->setValue(FormSection, u"TOP"_s, QString::number(top));
         settings->writeFlag(AddOptionSection, u"0"_s, c_.checked(fmain::MN_ADD_OPTION));
-        settings->save(iniFile_);
+        try {
+            settings->save(iniFile_);
+        } catch (const AppError& e) {
+            settingsReports_.show(ui_, e.message());
+        }
     });
     return allow;
 }

@@ -191,23 +191,29 @@ QString formatDifferenceDisplay(AmountDifference value) {
     return displayForm<AmountDifference, unsigned __int128>(value);
 }
 
+std::optional<Amount> readAmountText(const QString& fieldText) {
+    QString working = fieldText;
+    working.remove(u',');
+    const std::optional<Amount> value = ParseAmount(working);
+    // Within a half of either end of the range, the whole number lies beyond it and would read back
+    // as no amount at all: refused as out of range.
+    if (!value || !ParseAmount(formatStorage(*value)))
+        return std::nullopt;
+    return value;
+}
+
 QString FormatPriceText(const QString& stored) {
-    const std::optional<Amount> value = ParseAmount(stored);
-    return value ? formatDisplay(*value) : QString();
+    if (stored.isEmpty())
+        return stored;
+    const std::optional<Amount> value = readAmountText(stored);
+    return value ? formatDisplay(*value) : stored;
 }
 
 std::optional<QString> checkAmountText(const QString& fieldText) {
     if (fieldText.isEmpty())
         return QString();
-    QString working = fieldText;
-    working.remove(u',');
-    const std::optional<Amount> value = ParseAmount(working);
+    const std::optional<Amount> value = readAmountText(fieldText);
     if (!value)
         return std::nullopt;
-    // Within a half of either end of the range, the whole number lies beyond it and would read back
-    // as no amount at all (an empty field, lost at the next update): refused as out of range.
-    QString stored = formatStorage(*value);
-    if (!ParseAmount(stored))
-        return std::nullopt;
-    return stored;
+    return formatStorage(*value);
 }

@@ -21,11 +21,17 @@ QString formatDisplay(Amount value); // "#,##0": 1,980, -1,500
 // The display form "#,##0" of a difference between two amounts.
 QString formatDifferenceDisplay(AmountDifference value);
 
-// The display form of a stored price text; empty when it is empty or not an amount.
+// The amount of a price field's text, commas dropped wherever they stand, or nothing when it is no
+// amount or its whole number (the storage form) lies beyond the range. The one amount check of the
+// window's price fields and of the companion.
+std::optional<Amount> readAmountText(const QString& fieldText);
+
+// The display form of a stored price text; a text the amount check refuses is shown as it stands,
+// so that an update refuses it instead of storing an empty price.
 QString FormatPriceText(const QString& stored);
 
 // The amount check of a price field: the text the field is rewritten to (storage form; an empty
-// field stays empty), or nothing when the text is refused. Commas are dropped wherever they stand.
+// field stays empty), or nothing when the text is refused.
 std::optional<QString> checkAmountText(const QString& fieldText);
 
 // Digits of a whole number grouped by three with ",", after a "-" when negative.

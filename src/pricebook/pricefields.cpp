@@ -15,9 +15,7 @@ const QStringList& priceFields() {
 }
 
 std::optional<Amount> readPriceField(Controls& c, UiServices& ui, const QString& field) {
-    QString text = c.text(field);
-    text.remove(u',');
-    const std::optional<Amount> value = ParseAmount(text);
+    const std::optional<Amount> value = readAmountText(c.text(field));
     if (!value) {
         ui.warn(QString::fromUtf16(AmountWarning));
         c.setFocus(field);

@@ -17,6 +17,6 @@ inline constexpr char16_t AmountWarning[] = u"金額を入力して下さい。�
 // EDT_TEIKA, then EDT_1 to EDT_5.
 const QStringList& priceFields();
 
-// The amount in a price field, commas dropped wherever they stand. When the text is no amount, the
-// amount warning is shown, the field takes the focus and the result is empty.
+// The amount in a price field (readAmountText). When the text is refused, the amount warning is
+// shown, the field takes the focus and the result is empty.
 std::optional<Amount> readPriceField(Controls& c, UiServices& ui, const QString& field);

@@ -136,9 +136,19 @@ TEST(FormatPriceText, ShowsStoredPricesInDisplayForm) {
         QString stored;
         QString shown;
     } cases[] = {
-        {u"1980"_s, u"1,980"_s}, {u"-1500"_s, u"-1,500"_s}, {u"198"_s, u"198"_s}, {u"12.4"_s, u"12"_s},
-        {u"12.5"_s, u"12"_s},    {u"13.5"_s, u"14"_s},      {u""_s, u""_s},       {u"1,980"_s, u""_s},
-        {u"abc"_s, u""_s},       {u"１９８０"_s, u""_s},    {u"9E15"_s, u""_s},
+        {u"1980"_s, u"1,980"_s},
+        {u"-1500"_s, u"-1,500"_s},
+        {u"198"_s, u"198"_s},
+        {u"12.4"_s, u"12"_s},
+        {u"12.5"_s, u"12"_s},
+        {u"13.5"_s, u"14"_s},
+        {u""_s, u""_s},
+        // Commas dropped as the amount check drops them; a text the check refuses, as it stands.
+        {u"1,98"_s, u"198"_s},
+        {u"abc"_s, u"abc"_s},
+        {u"１９８０"_s, u"１９８０"_s},
+        {u"9E15"_s, u"9E15"_s},
+        {u"922337203685478"_s, u"922337203685478"_s},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FormatPriceText(c.stored), c.shown) << c.stored.toStdString();

@@ -2,6 +2,7 @@
 // installed, and the version window with the texts it is handed and the two reports of a missing
 // library or function.
 #include "core/appfiles.h"
+#include "core/dispatch.h"
 #include "support/formfixture.h"
 
 #include <QDir>
@@ -80,23 +81,31 @@ class RefusingUi : public FakeUi {
     }
 };
 
-TEST(ProgramFiles, AFileThatDoesNotOpenIsNamedForOpeningByHand) {
-    TestDir dir;
-    PlainControls controls(mainWindowSpec());
-    RefusingUi ui;
-    MainForm form(controls, ui, dir.path());
-    dir.write(u"お読み下さい.txt"_s, "x");
+// A failure of the opener is an error: the default error box (stop icon, the program's title, OK)
+// through the menu command, naming the file so that it can be opened by hand.
+TEST(ProgramFiles, AFileThatDoesNotOpenIsReportedInTheDefaultErrorBox) {
+    for (const ProgramFile& file : programFiles) {
+        SCOPED_TRACE(file.name.toStdString());
+        TestDir dir;
+        PlainControls controls(mainWindowSpec());
+        RefusingUi ui;
+        MainForm form(controls, ui, dir.path());
+        const QString path = dir.write(file.name, "x");
 
-    form.click(u"MN_README"_s);
+        form.click(file.command);
 
-    EXPECT_EQ(ui.opened, QStringList{dir.file(u"お読み下さい.txt"_s)});
-    ASSERT_EQ(ui.messages.size(), 1);
-    const MessageCall& m = ui.messages.front();
-    EXPECT_EQ(m.kind, MsgKind::Warning);
-    EXPECT_EQ(m.buttons, Buttons(Ok));
-    EXPECT_TRUE(m.text.startsWith(dir.file(u"お読み下さい.txt"_s) + u" を開けませんでした。"_s))
-        << m.text.toStdString();
-    EXPECT_TRUE(m.text.contains(u"直接開いて下さい"_s));
+        EXPECT_EQ(ui.opened, QStringList{path});
+        ASSERT_EQ(ui.messages.size(), 1);
+        const MessageCall& m = ui.messages.front();
+        EXPECT_EQ(m.kind, MsgKind::Stop);
+        EXPECT_EQ(m.buttons, Buttons(Ok));
+        EXPECT_EQ(m.defaultButton, Ok);
+        EXPECT_EQ(m.text,
+                  defaultErrorText(path + u" を開けませんでした。\r\n\r\n"_s
+                                          u"このファイルを開くプログラムが見つからないか、"
+                                          u"うまく動きませんでした。"
+                                          u"ファイルマネージャーやブラウザーから直接開いて下さい。"_s));
+    }
 }
 
 TEST(VersionCommand, HandsOverTheTextsAndReportsAMissingLibraryOrFunction) {

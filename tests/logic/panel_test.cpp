@@ -21,7 +21,7 @@ TEST_F(Panel, PickingAProductFillsThePanelFromItsRecord) {
     QStringList record =
         productLines(u"牛乳"_s, u"1980"_s, u"A店"_s, u"12.5"_s, u"2014/05/01"_s, u"特売日は水曜"_s);
     record[5] = u"近所の店"_s; // slot 2 shop, not a registered one
-    record[6] = u"1,980"_s;    // never stored by the program: shows empty
+    record[6] = u"1,98"_s;     // never stored by the program: read as the amount check reads it
     record[7] = u"14/6/2"_s;   // lenient date
     record[9] = u"-1500"_s;    // slot 3 price
     record[10] = u"2013/12/31"_s;
@@ -37,7 +37,7 @@ TEST_F(Panel, PickingAProductFillsThePanelFromItsRecord) {
     EXPECT_EQ(t(u"CBO_MISE1"_s), u"A店"_s);
     EXPECT_EQ(t(u"EDT_1"_s), u"12"_s);
     EXPECT_EQ(t(u"CBO_MISE2"_s), u"近所の店"_s);
-    EXPECT_EQ(t(u"EDT_2"_s), QString());
+    EXPECT_EQ(t(u"EDT_2"_s), u"198"_s);
     EXPECT_EQ(t(u"EDT_3"_s), u"-1,500"_s);
     EXPECT_EQ(t(u"CBO_MISE5"_s), QString());
     EXPECT_EQ(controls.date(u"DTP_1"_s), QDate(2014, 5, 1));

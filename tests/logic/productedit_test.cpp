@@ -254,6 +254,53 @@ TEST(ProductEditRefusals, UpdateChecksInOrder) {
         expectRefusal(u"BTN_KOUSIN"_s, r);
 }
 
+// An amount within the range whose whole number is not (a half from either end) would be stored as a
+// price that no later reading takes: add and update refuse it, wherever the text came from.
+TEST(ProductEditRefusals, AnAmountWhoseWholeNumberLiesBeyondTheRangeIsRefused) {
+    for (const QString& text :
+         {u"922337203685477.5"_s, u"-922,337,203,685,477.5"_s, u"922337203685478"_s, u"9E15"_s}) {
+        for (const QString& button : {u"BTN_ADD"_s, u"BTN_KOUSIN"_s}) {
+            const std::string trace = button.toStdString() + " " + text.toStdString();
+            expectRefusal(button, {trace.c_str(),
+                                   [&](FormFixture& f) {
+                                       withMilkBook(f);
+                                       if (button == u"BTN_ADD"_s)
+                                           set(f, u"EDT_SYOMEI"_s, u"new"_s);
+                                       else
+                                           f.pick(u"Milk"_s);
+                                       set(f, u"EDT_4"_s, text);
+                                   },
+                                   {warning(AmountWarning)},
+                                   u"EDT_4"_s,
+                                   true,
+                                   [&](FormFixture& f) { EXPECT_EQ(f.controls.text(u"EDT_4"_s), text); }});
+        }
+    }
+}
+
+// A stored price the amount check refuses (written by hand or by another program) is shown as it
+// stands, and an unchanged update refuses it instead of storing an empty price in its place.
+TEST(ProductEditRefusals, AStoredPriceTheCheckRefusesIsShownAndNeverErasedByAnUpdate) {
+    for (const QString& stored : {u"922337203685478"_s, u"-9999999999999999"_s, u"1e400"_s, u"198円"_s}) {
+        QStringList milk = productLines(u"Milk"_s, u"198"_s, u"A店"_s, u"178"_s);
+        milk[9] = stored; // slot 3's price
+        const std::string trace = "stored " + stored.toStdString();
+        expectRefusal(u"BTN_KOUSIN"_s, {trace.c_str(),
+                                        [&](FormFixture& f) {
+                                            loadInto(f, notebook({milk}));
+                                            f.pick(u"Milk"_s);
+                                            EXPECT_EQ(f.controls.text(u"EDT_3"_s), stored);
+                                        },
+                                        {warning(AmountWarning)},
+                                        u"EDT_3"_s,
+                                        true,
+                                        [&](FormFixture& f) {
+                                            EXPECT_EQ(f.form->book().lines(), notebook({milk}));
+                                            EXPECT_EQ(f.controls.text(u"EDT_3"_s), stored);
+                                        }});
+    }
+}
+
 TEST(ProductEditRefusals, DeleteChecksInOrder) {
     const QList<Refusal> cases{
         {"no products", [](FormFixture&) {}, {warning(NoProducts)}, {}},
@@ -395,7 +442,7 @@ TEST_F(ProductEdit, NamesAreStoredAsTypedAndDifferInWidthAndSpaces) {
 
 TEST_F(ProductEdit, UpdateRewritesTheSelectedRecordButItsName) {
     QStringList milk = productLines(u"牛乳"_s, u"198"_s, u"A店"_s, u"178"_s, u"2014/05/01"_s, u"古いメモ"_s);
-    milk[6] = u"abc"_s; // slot 2's price is not an amount: it shows empty and is stored empty
+    milk[6] = u"1,280"_s; // not the storage form: shown as it stands, stored as the amount it is
     const QStringList other = productLines(u"パン"_s, u"150"_s);
     load(notebook({other, milk}));
     pick(u"牛乳"_s);
@@ -412,7 +459,7 @@ TEST_F(ProductEdit, UpdateRewritesTheSelectedRecordButItsName) {
     EXPECT_TRUE(ui.messages.isEmpty());
     QStringList updated = milk;
     updated[1] = u"1980"_s;
-    updated[6] = QString();
+    updated[6] = u"1280"_s;
     updated[8] = u"B店"_s;
     updated[9] = u"1000"_s;
     updated[10] = u"2015/01/02"_s;
@@ -420,6 +467,7 @@ TEST_F(ProductEdit, UpdateRewritesTheSelectedRecordButItsName) {
     EXPECT_EQ(form->book().lines(), notebook({other, updated}));
     EXPECT_EQ(t(u"EDT_TEIKA"_s), u"1,980"_s);
     EXPECT_EQ(t(u"EDT_1"_s), u"178"_s);
+    EXPECT_EQ(t(u"EDT_2"_s), u"1,280"_s);
     EXPECT_EQ(t(u"EDT_3"_s), u"1,000"_s);
     EXPECT_EQ(controls.itemIndex(u"CBO_SYOMEI"_s), selected);
     EXPECT_EQ(t(u"LBL_SA_1"_s), u"5"_s);

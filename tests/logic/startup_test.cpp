@@ -1,9 +1,11 @@
 // Start-up, closing and the recent-file history in the settings file.
 #include "core/controltable.h"
+#include "core/settingsfile.h"
 #include "support/formfixture.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -139,10 +141,11 @@ TEST_F(Startup, ASaveThatFailsOnCloseKeepsTheWindowOpenAndTheSettingsUntouched) 
     EXPECT_FALSE(dir.exists(u"prog/zorvan.ini"_s));
 }
 
-TEST_F(Startup, AnUnusableSettingsFileIsReportedAndNeverBlocksTheClose) {
-    QDir().mkpath(settingsPath()); // cannot be read nor written
+TEST_F(Startup, AnUnusableSettingsFileIsReportedOnceAndNeverBlocksTheClose) {
+    QDir().mkpath(settingsPath()); // cannot be read nor written, nor kept aside as a file
     const WindowBounds b = form->FormCreate();
-    EXPECT_EQ(ui.messages.size(), 1);
+    ASSERT_EQ(ui.messages.size(), 1);
+    EXPECT_EQ(ui.messages[0].kind, MsgKind::Stop);
     EXPECT_EQ(b.width, 660);
     EXPECT_EQ(controls.text(u"F_MAIN"_s), u"Pricotta - 無題"_s);
 
@@ -150,8 +153,88 @@ TEST_F(Startup, AnUnusableSettingsFileIsReportedAndNeverBlocksTheClose) {
     form->setDirty(true);
     ui.buttons.enqueue(No);
     EXPECT_TRUE(form->FormCloseQuery(1, 2));
+    EXPECT_EQ(ui.messageTexts(), QStringList{u"無題 の変更を保存しますか？"_s});
+    EXPECT_TRUE(QFileInfo(settingsPath()).isDir());
+}
+
+// A settings file refused for what it holds is renamed aside (never deleted, never over an earlier
+// one), a fresh one takes its place, and the one report says where the old one went. Through a
+// symbolic link, the file it points to is moved and the link stays.
+TEST_F(Startup, ASettingsFileTooLargeIsKeptAsideAndAFreshOneWritten) {
+    const QByteArray huge = "[Form]\r\nLEFT=5\r\n;" + QByteArray(MaxSettingsBytes, 'x') + "\r\n";
+    struct Case {
+        const char* what;
+        QString earlier; // a file kept aside before, relative to the program's folder
+        bool linked;
+        QString aside;
+    };
+    const QList<Case> cases{
+        {"first time", {}, false, u"zorvan.ini.bad"_s},
+        {"one kept before", u"zorvan.ini.bad"_s, false, u"zorvan.ini.bad.1"_s},
+        {"a linked settings file", {}, true, u"real.ini.bad"_s},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FormFixture f;
+        const QString target = f.programDir() + (c.linked ? u"/real.ini"_s : u"/zorvan.ini"_s);
+        f.dir.write(QDir(f.dir.path()).relativeFilePath(target), huge);
+        if (c.linked) {
+            ASSERT_TRUE(QFile::link(target, f.settingsPath()));
+        }
+        if (!c.earlier.isEmpty())
+            f.dir.write(u"prog/"_s + c.earlier, "kept before");
+
+        const WindowBounds b = f.form->FormCreate();
+
+        const QString aside = f.programDir() + u'/' + c.aside;
+        ASSERT_EQ(f.ui.messages.size(), 1);
+        EXPECT_EQ(f.ui.messages[0].kind, MsgKind::Stop);
+        EXPECT_EQ(f.ui.messages[0].text,
+                  u"ファイル %1 は開けません。 ファイルが大きすぎます（1MBまで）。 \r\n\r\n"
+                  u"このファイルは %2 に名前を変えて残し、新しい設定ファイルを作りました。."_s.arg(
+                      f.settingsPath(), aside));
+        EXPECT_EQ(b.left, 24);
+        EXPECT_EQ(f.dir.read(QDir(f.dir.path()).relativeFilePath(aside)), huge);
+        if (!c.earlier.isEmpty()) {
+            EXPECT_EQ(f.dir.read(u"prog/"_s + c.earlier), "kept before");
+        }
+        EXPECT_EQ(QFileInfo(f.settingsPath()).isSymLink(), c.linked);
+        const QFileInfo fresh(f.settingsPath()); // written at once, and empty
+        EXPECT_TRUE(fresh.isFile());
+        EXPECT_EQ(fresh.size(), 0);
+
+        f.ui.messages.clear();
+        EXPECT_TRUE(f.form->FormCloseQuery(10, 20));
+        EXPECT_TRUE(f.ui.messages.isEmpty()) << f.ui.messageTexts().join(u'|').toStdString();
+        EXPECT_TRUE(f.settingsText().contains(u"LEFT=10\r\nTOP=20\r\n"_s));
+        EXPECT_EQ(f.dir.read(QDir(f.dir.path()).relativeFilePath(aside)), huge);
+    }
+}
+
+// A settings file that cannot be written (here: through a link into a "folder" that is a regular
+// file, which refuses root too) is reported on the first close attempt only, and never keeps the
+// window open.
+TEST_F(Startup, ASettingsFileThatCannotBeWrittenIsReportedOnceAndTheWindowCloses) {
+    dir.write(u"plain"_s, "a file, not a folder");
+    ASSERT_TRUE(QFile::link(dir.file(u"plain/zorvan.ini"_s), settingsPath()));
+    start();
+    form->setDirty(true);
+
+    ui.buttons.enqueue(Cancel);
+    EXPECT_FALSE(form->FormCloseQuery(1, 2));
     ASSERT_EQ(ui.messages.size(), 2);
     EXPECT_EQ(ui.messages[1].kind, MsgKind::Stop);
+    EXPECT_TRUE(
+        ui.messages[1].text.startsWith(u"ファイル \""_s + settingsPath() + u"\" を作成できません。"_s))
+        << ui.messages[1].text.toStdString();
+
+    ui.messages.clear();
+    ui.buttons.enqueue(No);
+    EXPECT_TRUE(form->FormCloseQuery(1, 2));
+    EXPECT_EQ(ui.messageTexts(), QStringList{u"無題 の変更を保存しますか？"_s});
+    form->setDirty(false);
+    EXPECT_TRUE(form->FormCloseQuery(1, 2)); // nothing to ask and nothing told again
+    EXPECT_EQ(ui.messages.size(), 1);
 }
 
 TEST_F(Startup, RecentFilesMoveToTheTopAndTheEleventhDropsTheOldest) {

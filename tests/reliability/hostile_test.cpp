@@ -210,18 +210,28 @@ TEST(HostileFiles, SettingsFileAtStartUpAndClosing) {
         const QString path = f.settingsPath();
         h.make(path);
         const QString before = identity(path);
+        const QString refusal = expectedRefusal(path, MaxSettingsBytes);
         const WindowBounds bounds = f.form->FormCreate();
 
-        const QString refusal = expectedRefusal(path, MaxSettingsBytes);
         if (!refusal.isEmpty()) {
             const QString error = u"ファイル %1 は開けません。 %2 "_s.arg(path, refusal);
-            EXPECT_EQ(f.ui.messageTexts(), QStringList{error});
+            const QString aside = path + u".bad"_s;
+            const bool keptAside = before.startsWith(u"file"_s);
+            // A file too large is kept aside and a fresh one takes its place; a folder or a FIFO
+            // stays as it is.
+            EXPECT_EQ(f.ui.messageTexts(),
+                      QStringList{keptAside ? error + u"\r\n\r\nこのファイルは "_s + aside +
+                                                  u" に名前を変えて残し、新しい設定ファイルを作りました。."_s
+                                            : error});
             EXPECT_EQ(bounds.width, WindowBounds().width);
             f.ui.messages.clear();
-            // Closing reads the file again, reports it and closes all the same, writing nothing.
+            // Closing tells nothing again and closes.
             EXPECT_TRUE(f.form->FormCloseQuery(10, 20));
-            EXPECT_EQ(f.ui.messageTexts(), QStringList{error});
-            EXPECT_EQ(identity(path), before);
+            EXPECT_EQ(f.ui.messageTexts(), QStringList());
+            EXPECT_EQ(identity(keptAside ? aside : path), before);
+            if (keptAside) {
+                EXPECT_EQ(SettingsFile::load(path).readInt(u"Form"_s, u"LEFT"_s, -1), 10);
+            }
         } else {
             EXPECT_EQ(f.ui.messageTexts(), QStringList());
             const SettingsFile loaded = SettingsFile::load(path);

@@ -78,9 +78,29 @@ TEST(HostileWindow, SpecialFilesForSettingsAndShopListAreReportedAndTheWindowClo
         (QStringList{u"ファイル %1 は開けません。 通常のファイルではありません。 "_s.arg(settings),
                      u"ファイル %1 は開けません。 フォルダーはファイルとして開けません。 "_s.arg(shops)}));
     answerer.texts.clear();
+    EXPECT_TRUE(window.close()); // told once, at start-up
+    EXPECT_EQ(answerer.texts, QStringList());
+}
+
+TEST(HostileWindow, ASettingsFileTooLargeIsKeptAsideAndTheWindowCloses) {
+    TestDir dir;
+    const QString settings = dir.file(u"zorvan.ini"_s);
+    const QByteArray huge = "[Form]\r\n" + numberedLines("K", "=1", 150'000);
+    ASSERT_GT(huge.size(), 1 << 20);
+    writeFile(settings, huge);
+    MessageBoxAnswerer answerer;
+    MainWindow window(dir.path());
+    window.show();
+    EXPECT_EQ(
+        answerer.texts,
+        QStringList{
+            u"ファイル %1 は開けません。 ファイルが大きすぎます（1MBまで）。 \r\n\r\n"
+            u"このファイルは %1.bad に名前を変えて残し、新しい設定ファイルを作りました。."_s.arg(settings)});
+    answerer.texts.clear();
     EXPECT_TRUE(window.close());
-    EXPECT_EQ(answerer.texts,
-              QStringList{u"ファイル %1 は開けません。 通常のファイルではありません。 "_s.arg(settings)});
+    EXPECT_EQ(answerer.texts, QStringList());
+    EXPECT_EQ(dir.read(u"zorvan.ini.bad"_s), huge);
+    EXPECT_TRUE(QFile(settings).size() > 0); // the fresh file holds the window's place
 }
 
 TEST(HostileWindow, HugeListsLoadAndHostileNotebooksAreRefused) {
