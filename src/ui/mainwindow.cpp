@@ -21,7 +21,6 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
-#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -236,7 +235,7 @@ void MainWindow::changeEvent(QEvent* event) {
     // A new palette (another theme, light or dark): the coloured texts get shades that read on it,
     // once every control has taken the new palette.
     if (event->type() == QEvent::PaletteChange)
-        QTimer::singleShot(0, this, [this] { repaintTextColors(*this); });
+        QMetaObject::invokeMethod(this, [this] { repaintTextColors(*this); }, Qt::QueuedConnection);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
