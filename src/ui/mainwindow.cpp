@@ -25,6 +25,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -33,9 +34,14 @@ namespace {
 const QString PopupMenuName = fmain::PopupMenu1;
 
 QIcon buttonImage(const QString& picture) {
+    // Each picture also at twice the size, its pixels doubled, so that it stays sharp on a screen
+    // of twice the density.
     QIcon icon;
-    icon.addFile(u":/images/%1.png"_s.arg(picture), QSize(16, 16), QIcon::Normal);
-    icon.addFile(u":/images/%1_disabled.png"_s.arg(picture), QSize(16, 16), QIcon::Disabled);
+    for (const auto& [suffix, mode] :
+         {std::pair{u""_s, QIcon::Normal}, std::pair{u"_disabled"_s, QIcon::Disabled}}) {
+        icon.addFile(u":/images/%1%2.png"_s.arg(picture, suffix), QSize(16, 16), mode);
+        icon.addFile(u":/images/%1%2@2x.png"_s.arg(picture, suffix), QSize(32, 32), mode);
+    }
     return icon;
 }
 
@@ -235,7 +241,8 @@ void MainWindow::changeEvent(QEvent* event) {
     // A new palette (another theme, light or dark): the coloured texts get shades that read on it,
     // once every control has taken the new palette.
     if (event->type() == QEvent::PaletteChange)
-        QMetaObject::invokeMethod(this, [this] { repaintTextColors(*this); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { repaintTextColors(*this); }, Qt::QueuedConnection);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -362,6 +362,27 @@ TEST_F(KeyboardTest, CtrlQQuitsThroughTheCloseSequenceOf終了) {
     EXPECT_TRUE(QFile::exists(dir.file(u"zorvan.ini"_s)));
 }
 
+// The manual's keyboard section names every key of the main window and of the dialogs.
+TEST(KeyboardManual, NamesEveryKey) {
+    QFile file(QStringLiteral(PRICOTTA_SOURCE_DIR) + u"/resources/zorvan_00.html"_s);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString manual = QString::fromUtf8(file.readAll());
+    const QString section = manual.mid(manual.indexOf(u"<h2>キーボード操作</h2>"_s));
+    for (const WindowSpec* spec : {&mainWindowSpec(), &tenmeiWindowSpec(), &oldSiboWindowSpec(),
+                                   &miseSiboWindowSpec(), &rirekiWindowSpec()}) {
+        for (const ControlSpec& c : spec->controls) {
+            if (c.key == QKeyCombination())
+                continue;
+            QStringList parts;
+            for (QString part : QKeySequence(c.key).toString(QKeySequence::PortableText).split(u'+')) {
+                part.replace(u"Del"_s, u"Delete"_s).replace(u"Up"_s, u"↑"_s).replace(u"Down"_s, u"↓"_s);
+                parts << u"<kbd>"_s + part + u"</kbd>"_s;
+            }
+            EXPECT_TRUE(section.contains(parts.join(u'+'))) << parts.join(u'+').toStdString();
+        }
+    }
+}
+
 // Tab walks the tab stops of `window` in the table's order and round again, and each shows that it
 // has the focus: it looks otherwise than while another control has it.
 void expectTabWalkShowingTheFocus(QWidget& window, const WindowSpec& spec) {

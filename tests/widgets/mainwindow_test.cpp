@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
@@ -88,6 +89,24 @@ TEST_F(MainWindowTest, WidgetsStandWhereTheControlTablePutsThem) {
     EXPECT_EQ(window.font().pixelSize(), 15);
     EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "the window must not be resizable";
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
+}
+
+TEST_F(MainWindowTest, ButtonImagesAreSharpAtTwiceTheScale) {
+    for (const QString& name : {u"SPD_SAGAKU"_s, u"SPD_SAVE"_s, u"SPD_SAKUJYO"_s}) {
+        SCOPED_TRACE(name.toStdString());
+        const QIcon icon = widget<QToolButton>(name)->icon();
+        for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled}) {
+            const QImage once = icon.pixmap(QSize(16, 16), 1.0, mode).toImage();
+            const QImage twice = icon.pixmap(QSize(16, 16), 2.0, mode).toImage();
+            ASSERT_EQ(once.size(), QSize(16, 16));
+            ASSERT_EQ(twice.size(), QSize(32, 32)) << "drawn from a picture of its own size, not scaled";
+            // The same picture: each pixel of the small one is a square of four in the large one.
+            for (int y = 0; y < 32; ++y) {
+                for (int x = 0; x < 32; ++x)
+                    ASSERT_EQ(twice.pixel(x, y), once.pixel(x / 2, y / 2)) << x << "," << y;
+            }
+        }
+    }
 }
 
 TEST_F(MainWindowTest, TabWalksTheTabStopsInTableOrder) {
