@@ -55,6 +55,8 @@ class MainForm {
     // File commands (pricebook/documentcommands).
     void MN_NEWClick(bool fromMenu) { document_.MN_NEWClick(fromMenu); }
     void MN_OPENClick() { document_.MN_OPENClick(); }
+    // A notebook named on the command line: opened as Open opens the file its dialog gives.
+    void OpenChosenFile(const QString& path) { document_.OpenChosenFile(path); }
     bool LoadPriceBook(const QString& path) { return document_.LoadPriceBook(path); }
     void MN_SAVEClick() { document_.MN_SAVEClick(); }
     void SPD_SAVEClick() { document_.MN_SAVEClick(); }

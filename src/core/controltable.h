@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <Qt>
 #include <span>
 
 enum class ControlKind {
@@ -14,7 +15,7 @@ enum class ControlKind {
     EditCombo, // combo box with a free text field
     DatePicker,
     Button,
-    ImageButton, // never takes the focus
+    ImageButton, // takes the focus only where its table gives it a tab place
     ListBox,
     Form, // the window itself: its text is the caption
     MultiListBox,
@@ -46,7 +47,16 @@ struct ControlSpec {
     bool cancelButton = false;  // pressed by Esc
     bool rightAligned = false;
     int itemHeight = 0;
+    // A key of the whole window: it runs the item or the button as a click does, or takes the
+    // focus to any other control. Shown beside a menu item's caption and in a control's tool tip.
+    QKeyCombination key{};
 };
+
+// The control with the key of the whole window that reaches it.
+constexpr ControlSpec withKey(ControlSpec c, QKeyCombination key) {
+    c.key = key;
+    return c;
+}
 
 struct WindowSpec {
     const char16_t* name;

@@ -33,15 +33,17 @@ constexpr ControlSpec tenmeiControls[] = {
     {ftenmei::Label1, K::Label, u"入力ボックスに店名を入力したら[追加]をクリックして下さい", 16, 8, 296, 12},
     {ftenmei::Label3, K::Label, u"入力ボックス", 32, 32, 65, 12},
     banme(),
+    // Every control that does something is a tab stop, the list and the two arrows included, so
+    // that the whole dialog can be used from the keyboard.
     {ftenmei::TXT_MOJI_EDIT, K::Edit, u"", 32, 48, 217, 23, 0, true, 0, 15},
     button(ftenmei::BTN_KOUSIN, u"更新", 256, 48, 75, 25, 2, true, CloseRole::None, false, false),
-    list(ftenmei::ListBox1, K::MultiListBox, 32, 80, 217, 185, 1, false, 15, 15),
+    list(ftenmei::ListBox1, K::MultiListBox, 32, 80, 217, 185, 1, true, 15, 15),
     button(ftenmei::BTN_TSUIKA, u"追加", 256, 88, 75, 25, 3, true, CloseRole::None, false, false),
-    {ftenmei::SPD_L_UP, K::ImageButton, u"↑", 336, 120, 23, 22},
-    {ftenmei::SPD_L_DOWN, K::ImageButton, u"↓", 336, 144, 23, 22},
-    button(ftenmei::BTN_SAKUJYO, u"削除", 256, 179, 75, 25, 4, true, CloseRole::None, false, false),
-    button(ftenmei::BTN_JYUNBAN, u"順番保存", 256, 220, 75, 25, 5, true, CloseRole::None, false, false),
-    button(ftenmei::OKBtn, u"閉じる", 372, 208, 75, 25, 6, true, CloseRole::Ok, true, false),
+    withKey({ftenmei::SPD_L_UP, K::ImageButton, u"↑", 336, 120, 23, 22, 4, true}, Qt::ALT | Qt::Key_Up),
+    withKey({ftenmei::SPD_L_DOWN, K::ImageButton, u"↓", 336, 144, 23, 22, 5, true}, Qt::ALT | Qt::Key_Down),
+    button(ftenmei::BTN_SAKUJYO, u"削除", 256, 179, 75, 25, 6, true, CloseRole::None, false, false),
+    button(ftenmei::BTN_JYUNBAN, u"順番保存", 256, 220, 75, 25, 7, true, CloseRole::None, false, false),
+    button(ftenmei::OKBtn, u"閉じる", 372, 208, 75, 25, 8, true, CloseRole::Ok, true, false),
 };
 
 constexpr ControlSpec oldSiboControls[] = {
@@ -62,7 +64,8 @@ constexpr ControlSpec miseSiboControls[] = {
 constexpr ControlSpec rirekiControls[] = {
     {frireki::F_RIREKI, K::Form, u"ファイル履歴の削除"},
     list(frireki::CK_LBOX, K::CheckListBox, 9, 9, 365, 174, 0, true, 16, 0),
-    button(frireki::BTN_ALL, u"全削除", 67, 195, 81, 27, 3, false, CloseRole::None, false, false),
+    // 全削除 is a tab stop too, last in the order, so that the keyboard reaches it.
+    button(frireki::BTN_ALL, u"全削除", 67, 195, 81, 27, 3, true, CloseRole::None, false, false),
     button(frireki::OKBtn, u"削除", 155, 195, 81, 27, 1, true, CloseRole::None, false, false),
     button(frireki::CancelBtn, u"キャンセル", 242, 195, 81, 27, 2, true, CloseRole::Cancel, true, true),
 };

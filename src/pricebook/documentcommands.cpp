@@ -71,13 +71,16 @@ void DocumentCommands::MN_OPENClick() {
         request.folder = ui_.documentsFolder();
     }
     const std::optional<QString> path = ui_.openFileDialog(request);
-    if (!path)
-        return;
-    if (!QFileInfo::exists(*path)) {
-        ui_.warn(*path + u" が見つかりません"_s);
+    if (path)
+        OpenChosenFile(*path);
+}
+
+void DocumentCommands::OpenChosenFile(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        ui_.warn(path + u" が見つかりません"_s);
         return;
     }
-    LoadPriceBook(*path);
+    LoadPriceBook(path);
 }
 
 bool DocumentCommands::LoadPriceBook(const QString& path) {

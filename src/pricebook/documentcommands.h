@@ -24,6 +24,9 @@ class DocumentCommands {
     bool AskSaveChanges();
     void MN_NEWClick(bool fromMenu);
     void MN_OPENClick();
+    // Opens a file the user named, as Open does once its dialog has given the name: a missing file
+    // is reported, anything else goes to LoadPriceBook. Asks nothing about unsaved changes.
+    void OpenChosenFile(const QString& path);
     // Loads a notebook file; false when it was refused (the warning has been shown).
     bool LoadPriceBook(const QString& path);
     void MN_SAVEClick();

@@ -3,6 +3,7 @@
 #include "core/controls.h"
 #include "core/controltable.h"
 #include "ui/inputwidgets.h"
+#include "ui/textcolor.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -105,7 +106,7 @@ class DifferenceDescription : public QObject {
   private:
     void describe(QLabel& label) const {
         QString description = u"差額 "_s + QString::number(row_);
-        const Rgb color = label.palette().color(QPalette::Active, QPalette::WindowText).rgb() & 0xFFFFFFu;
+        const Rgb color = textColor(label);
         if (color == colors::Red)
             description += u"、最安"_s;
         else if (color == colors::Lime)

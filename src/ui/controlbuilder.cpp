@@ -5,10 +5,13 @@
 #include "ui/growinglabel.h"
 #include "ui/inputwidgets.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolButton>
 
 #include <algorithm>
@@ -90,7 +93,7 @@ QWidget* createControl(const ControlSpec& c, const WindowSpec& window, QWidget& 
         return picker;
     }
     case ControlKind::Button:
-        return new QPushButton(text, &surface);
+        return new PushButton(text, &surface);
     case ControlKind::ImageButton: {
         auto* button = new QToolButton(&surface);
         button->setText(text);
@@ -144,4 +147,31 @@ void buildControls(QWidget& surface, const WindowSpec& window) {
     for (size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
     nameControls(surface, window);
+}
+
+void showKeyInToolTip(QWidget& control, const QKeySequence& keys) {
+    const QString key = keys.toString(QKeySequence::NativeText);
+    control.setToolTip(control.toolTip().isEmpty() ? key : control.toolTip() + u" ("_s + key + u')');
+}
+
+void addControlKeys(QWidget& window, const WindowSpec& spec) {
+    for (const ControlSpec& c : spec.controls) {
+        if (c.key == QKeyCombination())
+            continue;
+        const QString name = QString::fromUtf16(c.name);
+        const QKeySequence keys(c.key);
+        if (auto* action = window.findChild<QAction*>(name)) {
+            action->setShortcut(keys);
+            continue;
+        }
+        QWidget* control = window.findChild<QWidget*>(name);
+        auto* shortcut = new QShortcut(keys, &window);
+        shortcut->setObjectName(name);
+        if (auto* button = qobject_cast<QAbstractButton*>(control))
+            QObject::connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
+        else
+            QObject::connect(shortcut, &QShortcut::activated, control,
+                             [control] { control->setFocus(Qt::ShortcutFocusReason); });
+        showKeyInToolTip(*control, keys);
+    }
 }

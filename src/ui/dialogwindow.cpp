@@ -16,6 +16,7 @@ DialogWindow::DialogWindow(const WindowSpec& window, QWidget* owner) : QDialog(o
         setFont(programFont(window.fontPx));
     setFixedSize(window.clientWidth, window.clientHeight);
     buildControls(*this, window);
+    addControlKeys(*this, window);
     for (const ControlSpec& c : window.controls) {
         const QString name = QString::fromUtf16(c.name);
         if (c.kind == ControlKind::Button && c.defaultButton)
@@ -44,16 +45,15 @@ void DialogWindow::showEvent(QShowEvent* event) {
 }
 
 void DialogWindow::keyPressEvent(QKeyEvent* event) {
-    if (!event->matches(QKeySequence::Cancel)) {
-        QDialog::keyPressEvent(event);
-        return;
-    }
-    // Without a cancel button Esc does nothing; the close box still closes the window.
-    event->accept();
-    for (const ControlSpec& c : window_.controls) {
-        if (c.cancelButton) {
-            findChild<QPushButton*>(QString::fromUtf16(c.name))->click();
-            return;
+    if (event->matches(QKeySequence::Cancel)) {
+        for (const ControlSpec& c : window_.controls) {
+            if (c.cancelButton) {
+                event->accept();
+                findChild<QPushButton*>(QString::fromUtf16(c.name))->click();
+                return;
+            }
         }
     }
+    // Without a cancel button Esc closes the window as its close box does.
+    QDialog::keyPressEvent(event);
 }

@@ -1,5 +1,6 @@
 // A dialog window built from its control table: fixed border, centred on the screen, modal, owned
-// by the main window. Esc presses its cancel button, if it has one; a double-click anywhere on a
+// by the main window. Esc presses its cancel button, or closes a window without one as its
+// close box does; a double-click anywhere on a
 // list box is reported by the list's name.
 #pragma once
 

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStringListModel>
 
 // A single-line edit: user input keeps its first line, loses NULs and stops at maxLength characters
@@ -122,4 +123,15 @@ class ListBox : public QListWidget {
     bool picked_ = false;
     int itemHeight_ = 0;
     mutable int widest_ = -1; // -1: to be measured again
+};
+
+// A push button that shows when it has the focus, whatever the style: a focus frame inside it. Some
+// styles (Fusion) draw a default button and a focused one alike, so the focus on the default
+// button would not show.
+class PushButton : public QPushButton {
+  public:
+    using QPushButton::QPushButton;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
 };

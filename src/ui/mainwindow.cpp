@@ -6,11 +6,13 @@
 #include "ui/controlbuilder.h"
 #include "ui/qtcontrols.h"
 #include "ui/qtuiservices.h"
+#include "ui/textcolor.h"
 #include "ui/windowplacement.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
 #include <QKeyEvent>
@@ -23,6 +25,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -31,9 +34,14 @@ namespace {
 const QString PopupMenuName = fmain::PopupMenu1;
 
 QIcon buttonImage(const QString& picture) {
+    // Each picture also at twice the size, its pixels doubled, so that it stays sharp on a screen
+    // of twice the density.
     QIcon icon;
-    icon.addFile(u":/images/%1.png"_s.arg(picture), QSize(16, 16), QIcon::Normal);
-    icon.addFile(u":/images/%1_disabled.png"_s.arg(picture), QSize(16, 16), QIcon::Disabled);
+    for (const auto& [suffix, mode] :
+         {std::pair{u""_s, QIcon::Normal}, std::pair{u"_disabled"_s, QIcon::Disabled}}) {
+        icon.addFile(u":/images/%1%2.png"_s.arg(picture, suffix), QSize(16, 16), mode);
+        icon.addFile(u":/images/%1%2@2x.png"_s.arg(picture, suffix), QSize(32, 32), mode);
+    }
     return icon;
 }
 
@@ -118,9 +126,8 @@ void MainWindow::decorate() {
         button->setToolButtonStyle(b.style);
     }
 
-    QPalette silver = findChild<QLabel*>(u"Label9"_s)->palette();
-    silver.setColor(QPalette::WindowText, QColor::fromRgb(colors::Silver));
-    findChild<QLabel*>(u"Label9"_s)->setPalette(silver);
+    // The hint line is lighter than the rest, in a grey that still reads.
+    setTextColor(*findChild<QLabel*>(fmain::Label9), colors::Silver, QPalette::Window);
 }
 
 void MainWindow::wire() {
@@ -151,34 +158,20 @@ void MainWindow::wire() {
 }
 
 void MainWindow::addShortcuts() {
-    // Keys of the whole window, so that menus and captions stay as they are drawn; each runs its
-    // command as a click on the menu item or the button does. None is a key the edits use.
-    const struct {
-        QKeyCombination keys;
-        const char16_t* control;
-    } commands[] = {
-        {Qt::CTRL | Qt::Key_N, u"MN_NEW"},
-        {Qt::CTRL | Qt::Key_O, u"MN_OPEN"},
-        {Qt::CTRL | Qt::Key_S, u"MN_SAVE"},
-        {Qt::CTRL | Qt::SHIFT | Qt::Key_S, u"MN_BETU_SAVE"},
-        {Qt::CTRL | Qt::Key_D, u"SPD_SAGAKU"},
-        {Qt::CTRL | Qt::SHIFT | Qt::Key_Delete, u"SPD_SAKUJYO"},
-        {Qt::CTRL | Qt::Key_1, u"SPD_1OLD"},
-        {Qt::CTRL | Qt::Key_2, u"SPD_MISE_SIBO"},
-        {Qt::CTRL | Qt::SHIFT | Qt::Key_M, u"SPD_MEMO_DEL"},
-    };
-    for (const auto& command : commands) {
-        const QString name = QString::fromUtf16(command.control);
-        auto* shortcut = new QShortcut(QKeySequence(command.keys), this);
-        if (auto* action = findChild<QAction*>(name))
-            connect(shortcut, &QShortcut::activated, action, &QAction::trigger);
-        else
-            connect(shortcut, &QShortcut::activated, findChild<QAbstractButton*>(name),
-                    &QAbstractButton::click);
-    }
-    // The product list is no tab stop: this key takes the focus there, and the arrow keys pick.
-    auto* toProducts = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
-    connect(toProducts, &QShortcut::activated, this, [this] { controls_->setFocus(u"CBO_SYOMEI"_s); });
+    addControlKeys(*this, mainWindowSpec());
+    // The save button runs the menu's save: it shows the menu item's key.
+    showKeyInToolTip(*findChild<QWidget*>(fmain::SPD_SAVE), findChild<QAction*>(fmain::MN_SAVE)->shortcut());
+    // コピー copies the product picked in the list: its key works in the list alone, where the edits'
+    // own Ctrl+C cannot be meant, and the pop-up menu shows it.
+    auto* copy = findChild<QAction*>(fmain::POP_COPY);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    findChild<QComboBox*>(fmain::CBO_SYOMEI)->addAction(copy);
+}
+
+void MainWindow::openNamedFile(const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    dispatch(*ui_, [&] { form_->OpenChosenFile(absolute); });
 }
 
 void MainWindow::menuItemChosen(QAction* action) {
@@ -241,6 +234,15 @@ void MainWindow::fitFrame() {
     // However small the saved size, the window keeps a client area to show.
     setFixedSize(std::max(1, bounds_.width - margins.width()),
                  std::max(1, bounds_.height - margins.height()));
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // A new palette (another theme, light or dark): the coloured texts get shades that read on it,
+    // once every control has taken the new palette.
+    if (event->type() == QEvent::PaletteChange)
+        QMetaObject::invokeMethod(
+            this, [this] { repaintTextColors(*this); }, Qt::QueuedConnection);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

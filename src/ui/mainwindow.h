@@ -26,8 +26,12 @@ class MainWindow : public QMainWindow {
     // Places the window by its outer edges, frame included; the client area is what remains. Bounds
     // that no window can have, or that leave the title bar off every screen, are fitted first.
     void applyBounds(const WindowBounds& bounds);
+    // Opens a notebook named on the command line (relative to the current folder) as Open opens
+    // the file its dialog gives: refusals as Open gives them, the history recorded.
+    void openNamedFile(const QString& path);
 
   protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;

@@ -4,6 +4,7 @@
 #include "ui/comboitems.h"
 #include "ui/growinglabel.h"
 #include "ui/inputwidgets.h"
+#include "ui/textcolor.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -56,19 +57,6 @@ struct TypedText {
     QString text;
     int cursor;
 };
-
-QPalette::ColorRole foregroundRole(ControlKind kind) {
-    switch (kind) {
-    case ControlKind::Label:
-    case ControlKind::Form:
-        return QPalette::WindowText;
-    case ControlKind::Button:
-    case ControlKind::ImageButton:
-        return QPalette::ButtonText;
-    default:
-        return QPalette::Text;
-    }
-}
 
 // A history entry may be the one whose click is being handled: it goes once that is over.
 void dropHistoryItem(QMenu& menu, QAction* action) {
@@ -482,19 +470,16 @@ void QtControls::setDate(const QString& name, const QDate& date) {
 Rgb QtControls::fontColor(const QString& name) const {
     at(name, ControlOp::FontColor);
     const QWidget* w = at(name).desc->kind == ControlKind::Form ? &window_ : widget(name);
-    return w->palette().color(QPalette::Active, foregroundRole(at(name).desc->kind)).rgb() & 0xFFFFFFu;
+    return textColor(*w);
 }
 
 void QtControls::setFontColor(const QString& name, Rgb color) {
     at(name, ControlOp::SetFontColor);
-    QWidget* w = at(name).desc->kind == ControlKind::Form ? &window_ : widget(name);
-    QPalette palette = w->palette();
-    // The disabled group keeps its grey, so a disabled label still looks disabled.
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            palette.setColor(group, role, QColor::fromRgb(color));
-    }
-    w->setPalette(palette);
+    const ControlKind kind = at(name).desc->kind;
+    QWidget* w = kind == ControlKind::Form ? &window_ : widget(name);
+    // A label's text stands on the window, an edit's on its field.
+    const bool onWindow = kind == ControlKind::Label || kind == ControlKind::Form;
+    setTextColor(*w, color, onWindow ? QPalette::Window : QPalette::Base);
 }
 
 void QtControls::setFocus(const QString& name) {

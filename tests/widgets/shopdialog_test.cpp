@@ -88,6 +88,15 @@ TEST(ShopDialog, InputAndPositionFollowEveryChangeOfTheCurrentEntry) {
             EXPECT_EQ(position.text(), QString::number(step.current + 1) + u" 番目"_s);
         }
 
+        // Alt+Down is ↓ from the keyboard: the current entry moves one place down, its position shown.
+        dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        list.setFocus();
+        QTest::keyClick(&list, Qt::Key_Down, Qt::AltModifier);
+        EXPECT_EQ(list.item(6)->text(), u"店6"_s);
+        EXPECT_EQ(list.currentRow(), 6);
+        EXPECT_EQ(position.text(), u"7 番目"_s);
+
         // 追加 makes the new entry current: the dialog's own change runs no handler of the list.
         picks.clear();
         input.setText(u"新しい店"_s);
@@ -95,7 +104,7 @@ TEST(ShopDialog, InputAndPositionFollowEveryChangeOfTheCurrentEntry) {
         EXPECT_EQ(list.currentRow(), 8);
         EXPECT_TRUE(picks.isEmpty()) << picks.size();
         EXPECT_EQ(input.text(), QString());
-        EXPECT_EQ(position.text(), u"6 番目"_s);
+        EXPECT_EQ(position.text(), u"7 番目"_s);
         dialog.findChild<QAbstractButton*>(u"OKBtn"_s)->click();
     });
     EXPECT_TRUE(ui.runDialog(run));

@@ -146,20 +146,22 @@ TEST(QtUiServices, RunsADialogWindowBuiltFromItsTable) {
         events << (control == u"ListBox1" ? control + u':' + QString::number(c.itemIndex(control)) : control);
     };
 
-    // The shop-name dialog: a click on an entry reaches its handler, Esc does nothing (no cancel
-    // button), 閉じる runs its handler and closes with OK.
+    // The shop-name dialog: a click on an entry reaches its handler, 閉じる runs its handler and
+    // closes with OK; Esc (no cancel button) closes as the close box does, without OK.
     run.window = &tenmeiWindowSpec();
     whenShown([](QWidget& w) {
         EXPECT_EQ(w.windowTitle(), u"店名管理"_s);
         EXPECT_EQ(w.size(), QSize(470, 274));
         auto* list = w.findChild<QListWidget*>(u"ListBox1"_s);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
-        QTest::keyClick(&w, Qt::Key_Escape);
-        EXPECT_TRUE(w.isVisible());
         w.findChild<QAbstractButton*>(u"OKBtn"_s)->click();
     });
     EXPECT_TRUE(ui.runDialog(run));
     EXPECT_EQ(events, (QStringList{u"ListBox1:1"_s, u"OKBtn"_s}));
+    events.clear();
+    whenShown([](QWidget& w) { QTest::keyClick(&w, Qt::Key_Escape); });
+    EXPECT_FALSE(ui.runDialog(run));
+    EXPECT_TRUE(events.isEmpty());
 
     // The history dialog: Esc presses its cancel button, which closes without OK.
     events.clear();
