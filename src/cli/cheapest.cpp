@@ -1,6 +1,7 @@
 #include "cli/cheapest.h"
 
 #include "cli/productorder.h"
+#include "cli/shopprices.h"
 #include "cli/table.h"
 #include "core/dates.h"
 
@@ -68,7 +69,8 @@ QString newestDateOf(const ObservationRefs& observations) {
     return newest->date ? formatStoredDate(*newest->date) : newest->dateText;
 }
 
-QString cheapestTable(const QList<NotebookProduct>& products, const std::optional<QString>& shop) {
+QString cheapestTable(const QList<NotebookProduct>& products, const std::optional<QString>& shop,
+                      const QDate& oldCutOff) {
     QList<TableColumn> columns{{u"商品名"_s}, {u"最安値"_s, true}};
     if (!shop)
         columns << TableColumn{u"店名"_s};
@@ -76,21 +78,50 @@ QString cheapestTable(const QList<NotebookProduct>& products, const std::optiona
             << TableColumn{u"差額"_s, true};
 
     QList<QStringList> rows;
+    bool anyOld = false;
     for (const qsizetype i : productNameOrder(products)) {
         const ProductView& v = products[i].view;
-        const CheapestPrice c = cheapestOf(v);
-        ObservationRefs seen;
-        for (const Observation* o : c.seen) {
-            if (!shop || o->shop == *shop)
-                seen << o;
+        QList<ShopPrice> prices = newestPriceAtEachShop(v, oldCutOff);
+        keepTrusted(prices);
+        std::optional<Amount> cheapest;
+        for (const ShopPrice& p : prices)
+            cheapest = cheapest ? std::min(*cheapest, p.price) : p.price;
+        // The shops of the cheapest price, the newest first.
+        QList<const ShopPrice*> tied;
+        for (const ShopPrice& p : prices) {
+            if (p.price == cheapest)
+                tied << &p;
         }
-        if (shop && seen.isEmpty())
+        std::stable_sort(tied.begin(), tied.end(), [](const ShopPrice* a, const ShopPrice* b) {
+            return a->date && (!b->date || *a->date > *b->date);
+        });
+        QStringList shops;
+        for (const ShopPrice* p : tied)
+            shops << (p->shop.isEmpty() ? u"（店名なし）"_s : p->shop);
+        const ShopPrice* newest = tied.isEmpty() ? nullptr : tied.first();
+        if (shop && !std::any_of(prices.cbegin(), prices.cend(),
+                                 [&](const ShopPrice& p) { return p.price == cheapest && p.shop == *shop; }))
             continue;
-        QStringList row{v.name, c.price ? formatDisplay(*c.price) : u"記録なし"_s};
+        QStringList row{v.name, cheapest ? formatDisplay(*cheapest) : u"記録なし"_s};
         if (!shop)
-            row << shopsOf(seen).join(u'、');
-        row << newestDateOf(seen) << amountCell(v.standardPrice) << amountCell(c.difference);
+            row << shops.join(u'、');
+        QString date;
+        if (newest) {
+            date = newest->date ? formatStoredDate(*newest->date) : newest->dateText;
+            if (newest->old) {
+                date += u"※"_s;
+                anyOld = true;
+            }
+        }
+        std::optional<Amount> difference;
+        if (cheapest && v.standardPrice)
+            difference = *v.standardPrice - *cheapest;
+        row << date << amountCell(v.standardPrice) << amountCell(difference);
         rows << row;
     }
-    return formatTable(columns, rows);
+    QString table = formatTable(columns, rows);
+    if (anyOld)
+        table += u"※ 古い価格（%1 以前の記録。これより新しい価格がありません）\n"_s.arg(
+            formatStoredDate(oldCutOff));
+    return table;
 }

@@ -3,6 +3,7 @@
 
 #include "cli/notebookinput.h"
 
+#include <QDate>
 #include <QString>
 #include <QVarLengthArray>
 #include <optional>
@@ -26,6 +27,9 @@ const Observation* newestOf(const ObservationRefs& observations);
 // Its date as stored (yyyy/MM/dd), or its text when it does not read.
 QString newestDateOf(const ObservationRefs& observations);
 
-// Every product in name order: cheapest price, where and when, standard price, difference. With a
-// shop: only the products whose cheapest price was seen there (ties included), without the shop column.
-QString cheapestTable(const QList<NotebookProduct>& products, const std::optional<QString>& shop);
+// Every product in name order: its cheapest trusted price (shopprices.h: each shop's newest price,
+// old prices only where nothing newer is known, marked "※"), where and when, standard price,
+// difference. With a shop: only the products whose cheapest price is there (ties included),
+// without the shop column.
+QString cheapestTable(const QList<NotebookProduct>& products, const std::optional<QString>& shop,
+                      const QDate& oldCutOff);

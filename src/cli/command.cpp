@@ -9,10 +9,13 @@
 #include "cli/merge.h"
 #include "cli/notebookinput.h"
 #include "cli/observations.h"
+#include "cli/planformats.h"
 #include "cli/report.h"
+#include "cli/shoppinglist.h"
 #include "cli/stale.h"
 #include "cli/textwidth.h"
 #include "core/apperror.h"
+#include "core/appfiles.h"
 #include "core/textfile.h"
 #include "notebook/notebookfile.h"
 
@@ -26,6 +29,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int MaxStaleMonths = 1200;
+constexpr int MaxPlanShops = 1000;
 
 // The arguments of one command: positionals, and options given once each.
 struct Arguments {
@@ -127,6 +131,18 @@ void writeNotebook(const QString& path, const PriceBook& book) {
     }
 }
 
+int monthsOption(const Arguments& a) {
+    int months = DefaultStaleMonths;
+    if (const std::optional<QString> text = a.value(u"--months"_s)) {
+        bool ok = false;
+        months = text->toInt(&ok);
+        if (!ok || months < 0 || months > MaxStaleMonths || text->startsWith(u'+'))
+            usageError(
+                u"--months は 0 から %1 までの整数です（%2 は使えません）"_s.arg(MaxStaleMonths).arg(*text));
+    }
+    return months;
+}
+
 class Runner {
   public:
     explicit Runner(CliEnvironment& env) : env_(env) {}
@@ -150,6 +166,7 @@ class Runner {
     int cheapestCommand(const QStringList& args);
     int staleCommand(const QStringList& args);
     int reportCommand(const QStringList& args);
+    int planCommand(const QStringList& args);
 
     CliEnvironment& env_;
 };
@@ -157,7 +174,7 @@ class Runner {
 int Runner::run(const QStringList& arguments) {
     try {
         if (arguments.isEmpty())
-            usageError(u"コマンドを指定して下さい（export, import, merge, cheapest, stale, report）"_s);
+            usageError(u"コマンドを指定して下さい（export, import, merge, cheapest, stale, report, plan）"_s);
         const QString command = arguments.first();
         const QStringList rest = arguments.mid(1);
         if (command == u"-h"_s || command == u"--help"_s || command == u"help"_s ||
@@ -181,6 +198,8 @@ int Runner::run(const QStringList& arguments) {
             return staleCommand(rest);
         if (command == u"report"_s)
             return reportCommand(rest);
+        if (command == u"plan"_s)
+            return planCommand(rest);
         usageError(u"%1 というコマンドはありません"_s.arg(command));
     } catch (const CliFailure& failure) {
         printErr(u"pricotta-cli: "_s + failure.message());
@@ -292,23 +311,17 @@ int Runner::mergeCommand(const QStringList& args) {
 }
 
 int Runner::cheapestCommand(const QStringList& args) {
-    const Arguments a = parseArguments(u"cheapest"_s, args, {u"--shop"_s}, {}, 1);
+    const Arguments a = parseArguments(u"cheapest"_s, args, {u"--shop"_s, u"--months"_s}, {}, 1);
+    const int months = monthsOption(a);
     const LoadedNotebook nb = loadNotebook(a.positional.first(), env_.today, NotebookUse::Read);
     warn(nb.warnings);
-    env_.out += cheapestTable(nb.products, a.value(u"--shop"_s)).toUtf8();
+    env_.out += cheapestTable(nb.products, a.value(u"--shop"_s), oldPriceCutOff(env_.today, months)).toUtf8();
     return exitcode::Ok;
 }
 
 int Runner::staleCommand(const QStringList& args) {
     const Arguments a = parseArguments(u"stale"_s, args, {u"--months"_s, u"--shop"_s}, {}, 1);
-    int months = DefaultStaleMonths;
-    if (const std::optional<QString> text = a.value(u"--months"_s)) {
-        bool ok = false;
-        months = text->toInt(&ok);
-        if (!ok || months < 0 || months > MaxStaleMonths || text->startsWith(u'+'))
-            usageError(
-                u"--months は 0 から %1 までの整数です（%2 は使えません）"_s.arg(MaxStaleMonths).arg(*text));
-    }
+    const int months = monthsOption(a);
     const LoadedNotebook nb = loadNotebook(a.positional.first(), env_.today, NotebookUse::Read);
     warn(nb.warnings);
     const QList<StaleProduct> stale = staleProducts(nb.products, env_.today, months, a.value(u"--shop"_s));
@@ -349,6 +362,93 @@ int Runner::reportCommand(const QStringList& args) {
                              u"レポート %1 をブラウザーで開けませんでした: %2"_s.arg(*output, failure));
     }
     return exitcode::Ok;
+}
+
+int Runner::planCommand(const QStringList& args) {
+    const Arguments a = parseArguments(
+        u"plan"_s, args, {u"--shops"_s, u"--only"_s, u"--format"_s, u"--months"_s, u"-o"_s}, {}, 2);
+    const QString format = a.value(u"--format"_s).value_or(u"text"_s);
+    if (!QStringList{u"text"_s, u"csv"_s, u"json"_s, u"html"_s}.contains(format))
+        usageError(u"--format は text、csv、json、html のどれかです（%1 は使えません）"_s.arg(format));
+    PlanOptions options;
+    options.oldCutOff = oldPriceCutOff(env_.today, monthsOption(a));
+    if (const std::optional<QString> text = a.value(u"--shops"_s)) {
+        bool ok = false;
+        const int shops = text->toInt(&ok);
+        if (!ok || shops < 1 || shops > MaxPlanShops || text->startsWith(u'+'))
+            usageError(
+                u"--shops は 1 から %1 までの整数です（%2 は使えません）"_s.arg(MaxPlanShops).arg(*text));
+        options.maxShops = shops;
+    }
+    if (const std::optional<QString> text = a.value(u"--only"_s)) {
+        QStringList shops;
+        for (const QString& part : QString(*text).replace(u'、', u',').split(u','))
+            if (!part.trimmed().isEmpty())
+                shops << part.trimmed();
+        if (shops.isEmpty())
+            usageError(u"--only には店名をコンマで区切って指定します"_s);
+        options.onlyShops = shops;
+    }
+    const QString input = a.positional[0];
+    const QString listPath = a.positional[1];
+    const std::optional<QString> output = a.value(u"-o"_s);
+    if (output) {
+        checkPlainOutput(*output, input);
+        if (listPath != u"-"_s && sameFile(*output, listPath))
+            usageError(u"出力先 %1 は買い物リストと同じファイルです"_s.arg(*output));
+    }
+
+    const LoadedNotebook nb = loadNotebook(input, env_.today, NotebookUse::Read);
+    warn(nb.warnings);
+    QByteArray listBytes;
+    const QString listName = listPath == u"-"_s ? u"標準入力"_s : listPath;
+    if (listPath == u"-"_s) {
+        listBytes = env_.readInput ? env_.readInput() : QByteArray();
+    } else {
+        try {
+            listBytes = textfile::readBytes(listPath);
+        } catch (const AppError& e) {
+            throw CliFailure(exitcode::Refused, e.message());
+        }
+    }
+    const ShoppingList list = readShoppingList(textfile::decode(listBytes).lines, nb.products);
+    for (const UnknownLine& u : list.unknown) {
+        QString message = atLine(listName, u.line, u"「%1」はノートにない商品です"_s.arg(u.text));
+        if (!u.closest.isEmpty())
+            message += u"\n  もしかして: "_s + u.closest.join(u'、');
+        printErr(message);
+    }
+
+    if (!env_.shopListFile.isEmpty() && QFileInfo(env_.shopListFile).isFile()) {
+        try {
+            options.shopList = textfile::readFile(env_.shopListFile, MaxShopListBytes).lines;
+        } catch (const AppError& e) {
+            warn({e.message() + u"（店の順は記録に現れた順にします）"_s});
+        }
+    }
+    if (options.onlyShops) {
+        const QStringList known = orderedShops(nb.products, {});
+        for (const QString& shop : *options.onlyShops) {
+            if (!known.contains(shop))
+                warn({u"--only の %1 はノートのどの価格の記録にもありません"_s.arg(shop)});
+        }
+    }
+
+    const ShoppingPlan plan = makePlan(nb.products, list, options);
+    QByteArray bytes;
+    if (format == u"csv"_s)
+        bytes = planCsv(plan);
+    else if (format == u"json"_s)
+        bytes = planJson(plan);
+    else if (format == u"html"_s)
+        bytes = planHtml(plan, QFileInfo(input).fileName());
+    else
+        bytes = planText(plan).toUtf8();
+    if (output)
+        writeOutput(*output, bytes);
+    else
+        env_.out += bytes;
+    return list.unknown.isEmpty() ? exitcode::Ok : exitcode::Refused;
 }
 
 } // namespace

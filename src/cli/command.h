@@ -16,6 +16,10 @@ struct CliEnvironment {
     std::function<QString(const QString& path)> openInBrowser;
     // Where `report --open` without -o puts the page.
     QString temporaryFolder;
+    // Standard input, read whole (a shopping list given as "-").
+    std::function<QByteArray()> readInput;
+    // The user's shop list (zorvan_店.txt), whose order breaks ties between plans; empty for none.
+    QString shopListFile;
 };
 
 // Runs one command (the arguments after the program's name) and returns the exit status.

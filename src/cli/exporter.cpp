@@ -50,49 +50,6 @@ void amountField(Utf8Buffer& out, const QString& stored, const std::optional<Amo
     refuseData(nb.path, 0, u"コードページ 932 で書けない文字があります"_s);
 }
 
-void jsonString(Utf8Buffer& out, QStringView text) {
-    out << '"';
-    qsizetype start = 0;
-    const auto flush = [&](qsizetype end) { out << text.sliced(start, end - start); };
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        const char* escape = nullptr;
-        switch (c) {
-        case u'"':
-            escape = "\\\"";
-            break;
-        case u'\\':
-            escape = "\\\\";
-            break;
-        case u'\n':
-            escape = "\\n";
-            break;
-        case u'\r':
-            escape = "\\r";
-            break;
-        case u'\t':
-            escape = "\\t";
-            break;
-        default:
-            // Other controls, and the two separators a script would take as line ends.
-            if (c >= 0x20 && c != 0x2028 && c != 0x2029)
-                continue;
-        }
-        flush(i);
-        start = i + 1;
-        if (escape) {
-            out.raw(escape);
-        } else {
-            const char hex[] = "0123456789abcdef";
-            const char code[] = {'\\',        'u', hex[c >> 12], hex[(c >> 8) & 15], hex[(c >> 4) & 15],
-                                 hex[c & 15], 0};
-            out.raw(code);
-        }
-    }
-    flush(text.size());
-    out << '"';
-}
-
 } // namespace
 
 QByteArray exportCsv(const LoadedNotebook& nb, CsvEncoding encoding, QStringList& warnings) {
@@ -162,7 +119,7 @@ QByteArray exportJson(const LoadedNotebook& nb, QStringList& warnings) {
         const ProductView& v = p.view;
         out.raw(firstProduct ? "\n    {\"name\": " : ",\n    {\"name\": ");
         firstProduct = false;
-        jsonString(out, v.name);
+        out.jsonString(v.name);
         out << ", \"standardPrice\": ";
         if (v.standardPrice)
             out.storageAmount(*v.standardPrice);
@@ -171,13 +128,13 @@ QByteArray exportJson(const LoadedNotebook& nb, QStringList& warnings) {
         if (!v.standardPriceText.isEmpty() && !v.standardPrice)
             warnAmount(v.standardPriceText, nb, PriceBook::standardPriceLine(p.nameLine), warnings);
         out << ", \"memo\": ";
-        jsonString(out, v.memo);
+        out.jsonString(v.memo);
         out << ", \"observations\": [";
         bool firstObservation = true;
         for (const Observation& o : v.observations) {
             out.raw(firstObservation ? "\n      {\"shop\": " : ",\n      {\"shop\": ");
             firstObservation = false;
-            jsonString(out, o.shop);
+            out.jsonString(o.shop);
             out << ", \"price\": ";
             if (o.price)
                 out.storageAmount(*o.price);

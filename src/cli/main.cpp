@@ -3,8 +3,11 @@
 #include "cli/browser.h"
 #include "cli/clierror.h"
 #include "cli/command.h"
+#include "core/appfiles.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
@@ -38,6 +41,13 @@ int main(int argc, char** argv) {
     env.today = QDate::currentDate();
     env.openInBrowser = openWithDesktopBrowser;
     env.temporaryFolder = QDir::tempPath();
+    env.readInput = [] {
+        QFile in;
+        return in.open(stdin, QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    };
+    // The shop list of the window beside which this program was installed or built.
+    env.shopListFile = appfiles::filesFolder(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath()) +
+                       QString::fromUtf16(ShopListFileName);
     int status = runCli(arguments, env);
 
     if (!writeAll(STDOUT_FILENO, env.out)) {

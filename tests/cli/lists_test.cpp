@@ -34,22 +34,40 @@ const QList<QStringList> Shopping{
 } // namespace
 
 TEST(Cheapest, ListsEveryProductWithItsCheapestShopsDateAndDifference) {
-    // "1,050" is no amount in the notebook, so Apple's cheapest is B店's 1050.
-    EXPECT_EQ(tableOf(Shopping, {}, u"cheapest"_s),
-              u"商品名    最安値  店名          記録日  標準価格  差額\n"
-              u"------  --------  --------  ----------  --------  ----\n"
-              u"Apple      1,050  B店       2015/06/01     1,000   -50\n"
-              u"お米    記録なし                           4,000\n"
-              u"牛乳         178  A店       2015/06/01\n"
-              u"卵           198  C店、B店  2016/02/01       250    52\n"_s);
+    // "1,050" is no amount in the notebook, so Apple's cheapest is B店's 1050, a year old (old on
+    // the cut-off day, as stale counts) but the only price. 卵's 198 at B店 is old while C店 has a
+    // current 198: only C店 is named.
+    EXPECT_EQ(tableOf(Shopping, {}, u"cheapest"_s).toStdString(),
+              u"商品名    最安値  店名       記録日  標準価格  差額\n"
+              u"------  --------  ----  -----------  --------  ----\n"
+              u"Apple      1,050  B店   2015/06/01※     1,000   -50\n"
+              u"お米    記録なし                        4,000\n"
+              u"牛乳         178  A店   2015/06/01※\n"
+              u"卵           198  C店    2016/02/01       250    52\n"
+              u"※ 古い価格（2015/06/01 以前の記録。これより新しい価格がありません）\n"_s.toStdString());
+    // Over 24 months nothing here is old, and B店's older 198 ties again.
+    EXPECT_TRUE(
+        tableOf(Shopping, {u"--months"_s, u"24"_s}, u"cheapest"_s).contains(u"198  C店、B店  2016/02/01"_s));
+}
+
+TEST(Cheapest, AShopsNewestPriceCountsAndAnOldOneOnlyWhereNothingNewerIsKnown) {
+    // The case: 88 from 2024 was cheapest in 2026; a shop's newer 120 replaces its older 90.
+    const QList<QStringList> products{record(u"豆腐"_s, QString(),
+                                             {{u"A店"_s, u"88"_s, u"2014/01/10"_s},
+                                              {u"B店"_s, u"90"_s, u"2016/01/10"_s},
+                                              {u"B店"_s, u"120"_s, u"2016/03/10"_s},
+                                              {u"C店"_s, u"110"_s, u"2016/02/10"_s}})};
+    EXPECT_TRUE(tableOf(products, {}, u"cheapest"_s).contains(u"豆腐       110  C店   2016/02/10\n"_s))
+        << tableOf(products, {}, u"cheapest"_s).toStdString();
+    EXPECT_TRUE(tableOf(products, {u"--months"_s, u"36"_s}, u"cheapest"_s).contains(u"88  A店"_s));
 }
 
 TEST(Cheapest, AShopsListHoldsTheProductsWhoseCheapestPriceWasSeenThereTiesIncluded) {
     const QString b = tableOf(Shopping, {u"--shop"_s, u"B店"_s}, u"cheapest"_s);
-    EXPECT_EQ(b, u"商品名  最安値      記録日  標準価格  差額\n"
-                 u"------  ------  ----------  --------  ----\n"
-                 u"Apple    1,050  2015/06/01     1,000   -50\n"
-                 u"卵         198  2015/03/01       250    52\n"_s);
+    EXPECT_EQ(b, u"商品名  最安値       記録日  標準価格  差額\n"
+                 u"------  ------  -----------  --------  ----\n"
+                 u"Apple    1,050  2015/06/01※     1,000   -50\n"
+                 u"※ 古い価格（2015/06/01 以前の記録。これより新しい価格がありません）\n"_s);
     EXPECT_TRUE(tableOf(Shopping, {u"--shop"_s, u"A店"_s}, u"cheapest"_s).contains(u"牛乳"_s));
     // The shop matches exactly, as the window's by-shop query does.
     EXPECT_EQ(tableOf(Shopping, {u"--shop"_s, u"b店"_s}, u"cheapest"_s).count(u'\n'), 2);
