@@ -1,6 +1,5 @@
 // The report as a browser draws it: Debian's chromium renders the page headless; the DOM it built
-// holds a chart per product and its screenshot is not blank. And the desktop entry's program,
-// with a stand-in for xdg-open, hands the report to the browser.
+// holds a chart per product and its screenshot is not blank.
 #include "notebook/pricebook.h"
 #include "support/notebooklines.h"
 #include "support/testfiles.h"
@@ -109,27 +108,4 @@ TEST(ReportInBrowser, ChromiumDrawsAChartPerProductOnAPageThatIsNotBlank) {
     EXPECT_EQ(wxhk[0], u"1000"_s);
     // Text, rules, red and lime points: a blank or failed page has one or two colours.
     EXPECT_GT(wxhk[2].toInt(), 16) << colours.out.toStdString();
-}
-
-TEST(ReportDialog, HandsTheNotebooksReportToTheBrowser) {
-    TestDir dir;
-    const QString nb = dir.write(u"nb.txt"_s, cp932Lines(notebook(sampleProducts())));
-    const QString record = dir.file(u"opened.txt"_s);
-    QDir().mkpath(dir.file(u"bin"_s));
-    const QString fake = dir.write(u"bin/xdg-open"_s, "#!/bin/sh\nprintf '%s' \"$1\" > \"$OPENED_RECORD\"\n");
-    QFile::setPermissions(fake, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"PATH"_s, dir.file(u"bin"_s) + u':' + env.value(u"PATH"_s));
-    env.insert(u"OPENED_RECORD"_s, record);
-    env.insert(u"TMPDIR"_s, dir.path());
-    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-    const Output o = run(QStringLiteral(PRICOTTA_REPORT_DIALOG), {nb}, env);
-    ASSERT_TRUE(o.finished);
-    EXPECT_EQ(o.status, 0) << o.err.toStdString();
-    const QString page = QString::fromLocal8Bit(dir.read(u"opened.txt"_s));
-    EXPECT_TRUE(page.startsWith(dir.path() + u"/pricotta-report-"_s)) << page.toStdString();
-    QFile f(page);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll().count("<svg class=\"chart\""), 7);
 }
