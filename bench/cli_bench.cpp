@@ -1,4 +1,5 @@
-// Speed of the companion's export, cheapest and report on a notebook of 100,000 products, each as
+// Speed of the companion's export, cheapest and report on a notebook of 100,000 products, and of a
+// plan (50 items, 10,000 products, 500 shops, --shops 3: goal well under a second), each as
 // a multiple of the floor measured in the same run: reading the notebook file (the bytes, decoding,
 // splitting into lines). The counter x_floor is that multiple of process CPU time; the goal is at
 // most 3.
@@ -107,8 +108,56 @@ void BM_Report(benchmark::State& state) {
     runCommand(state, {u"report"_s, fixture().path});
 }
 
+// A plan: a 50-item list over 10,000 products and 500 shops, at most 3 shops. Each product has
+// five prices at shops spread over the 500; the list's items share shops, so the search meets
+// many sets of near value.
+struct PlanFixture {
+    QTemporaryDir dir;
+    QString notebook;
+    QString list;
+
+    PlanFixture() {
+        QStringList lines{u"zorvandata"_s};
+        for (int i = 0; i < 10000; ++i) {
+            lines << u"商品%1"_s.arg(i) << QString::number(200 + i % 50);
+            for (int j = 1; j <= 5; ++j)
+                lines << u"店%1"_s.arg((i * 7 + j * 101) % 500)
+                      << QString::number(100 + (i * 13 + j * 29) % 90)
+                      << u"2016/0%1/1%2"_s.arg(1 + (i + j) % 5).arg(j);
+            lines << QString();
+        }
+        notebook = dir.filePath(u"plan.txt"_s);
+        textfile::writeFile(notebook, lines);
+        QStringList items;
+        for (int i = 0; i < 50; ++i)
+            items << u"商品%1"_s.arg(i * 3);
+        list = dir.filePath(u"list.txt"_s);
+        textfile::writeFile(list, items);
+    }
+};
+
+void BM_Plan(benchmark::State& state) {
+    static PlanFixture f;
+    double floor = 0;
+    double command = 0;
+    for (auto _ : state) {
+        double start = cpuSeconds();
+        benchmark::DoNotOptimize(textfile::readFile(f.notebook));
+        floor += cpuSeconds() - start;
+        start = cpuSeconds();
+        CliEnvironment env;
+        env.today = QDate(2016, 6, 1);
+        if (runCli({u"plan"_s, f.notebook, f.list, u"--shops"_s, u"3"_s}, env) != 0)
+            state.SkipWithError("the command failed");
+        command += cpuSeconds() - start;
+    }
+    state.counters["x_floor"] = command / floor;
+    state.counters["plan_ms"] = benchmark::Counter(command * 1000, benchmark::Counter::kAvgIterations);
+}
+
 } // namespace
 
+BENCHMARK(BM_Plan)->Unit(benchmark::kMillisecond)->MinTime(1);
 BENCHMARK(BM_ReadNotebookFloor)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_ExportCsv)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_ExportJson)->Unit(benchmark::kMillisecond)->MinTime(2);

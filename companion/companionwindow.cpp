@@ -133,6 +133,8 @@ void CompanionWindow::build() {
     planView_ = new QTreeWidget;
     planView_->setHeaderLabels({u"店名・商品名"_s, u"単価"_s, u"数量"_s, u"金額"_s, u"記録日"_s});
     planView_->setRootIsDecorated(true);
+    planView_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    shops_->setMaximumWidth(200);
     summary_ = new QLabel;
     summary_->setWordWrap(true);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -327,7 +329,6 @@ void CompanionWindow::showPlan() {
     }
     for (int c = 1; c < planView_->columnCount(); ++c)
         planView_->headerItem()->setTextAlignment(c, Qt::AlignRight);
-    planView_->resizeColumnToContents(0);
 
     QStringList lines;
     lines << u"合計 %1 円（%2 店、%3 品）"_s.arg(totalText(plan_.total))
