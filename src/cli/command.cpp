@@ -111,6 +111,16 @@ void checkNotebookOutput(const QString& output) {
         usageError(u"出力先 %1 はノートではありません。ノート以外のファイルは上書きしません"_s.arg(output));
 }
 
+// The 18 lines of one record, read line by line: a copy of the notebook for each would make a
+// merge take time with the square of the products.
+QStringList recordOf(const PriceBook& book, qsizetype nameLine) {
+    QStringList record;
+    record.reserve(RecordLines);
+    for (int k = 0; k < RecordLines; ++k)
+        record << book.line(nameLine + k);
+    return record;
+}
+
 void writeOutput(const QString& path, const QByteArray& bytes) {
     try {
         textfile::writeBytes(path, bytes);
@@ -282,7 +292,7 @@ int Runner::mergeCommand(const QStringList& args) {
     QList<IncomingProduct> incoming;
     incoming.reserve(nbB.products.size());
     for (const NotebookProduct& p : nbB.products)
-        incoming.append({p.view, nbB.book.lines().mid(p.nameLine, RecordLines)});
+        incoming.append({p.view, recordOf(nbB.book, p.nameLine)});
     const QStringList notes = mergeProducts(nbA.book, incoming, {pathA, pathB}, env_.today);
     for (const QString& n : notes)
         printErr(n);
