@@ -129,7 +129,24 @@ void writeOutput(const QString& path, const QByteArray& bytes) {
     }
 }
 
+// A notebook above the readers' limit would be refused by every reader, this program's included:
+// refused before anything is written. Every byte is at most three, plus CR LF a line and a mark,
+// so only a notebook near the limit is encoded to learn its size.
+void checkNotebookSize(const QString& path, const PriceBook& book) {
+    const TextLines& lines = book.textLines();
+    if (3 * lines.textSize() + 2 * lines.count() + 3 <= MaxNotebookBytes)
+        return;
+    const qint64 size = notebookBytes(book).size();
+    if (size > MaxNotebookBytes)
+        throw CliFailure(exitcode::Refused,
+                         u"%1: ノートが %2 バイトになり、ノートの上限 %3 バイト（64 MB）を超えます。"
+                         u"どのプログラムも読めないので書きませんでした"_s.arg(path)
+                             .arg(size)
+                             .arg(MaxNotebookBytes));
+}
+
 void writeNotebook(const QString& path, const PriceBook& book) {
+    checkNotebookSize(path, book);
     try {
         writeNotebookFile(path, book);
     } catch (const AppError& e) {

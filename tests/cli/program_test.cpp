@@ -95,3 +95,29 @@ TEST(Program, ReportsAStandardOutputItCannotWrite) {
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.contains(u"標準出力に書き込めません"_s)) << r.err.toStdString();
 }
+
+// 800,000 products make a notebook above the 64 MB every reader accepts: nothing is written, neither
+// a new file nor over an existing notebook, and the message gives the size and the limit.
+TEST(Program, RefusesToWriteANotebookNoReaderAccepts) {
+    TestDir dir;
+    QByteArray csv = "商品名\r\n";
+    constexpr int Rows = 800000;
+    csv.reserve(Rows * 10);
+    for (int i = 0; i < Rows; ++i)
+        csv += 'P' + QByteArray::number(i) + "\r\n";
+    const QString csvPath = dir.write(u"big.csv"_s, csv);
+    const QByteArray small = cp932Lines(notebook({productLines(u"牛乳"_s)}));
+    const QString existing = dir.write(u"nb.txt"_s, small);
+
+    for (const QStringList& arguments : {QStringList{u"import"_s, csvPath, u"-o"_s, dir.file(u"new.txt"_s)},
+                                         QStringList{u"import"_s, csvPath, u"--into"_s, existing}}) {
+        SCOPED_TRACE(arguments.join(u' ').toStdString());
+        const Result r = runProgram(arguments);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(r.err.contains(u"ノートの上限 67108864 バイト（64 MB）を超えます"_s))
+            << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(u"書きませんでした"_s)) << r.err.toStdString();
+    }
+    EXPECT_FALSE(dir.exists(u"new.txt"_s));
+    EXPECT_EQ(dir.read(u"nb.txt"_s), small);
+}
