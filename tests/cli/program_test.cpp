@@ -121,3 +121,41 @@ TEST(Program, RefusesToWriteANotebookNoReaderAccepts) {
     EXPECT_FALSE(dir.exists(u"new.txt"_s));
     EXPECT_EQ(dir.read(u"nb.txt"_s), small);
 }
+
+// A NUL byte at the start of product 4's name of 9 ends the text there: every command that reads
+// the notebook refuses it with status 1, naming the byte, and writes nothing.
+TEST(Program, RefusesANotebookCutShortByANulByte) {
+    TestDir dir;
+    QList<QStringList> products;
+    for (int i = 1; i <= 9; ++i)
+        products << productLines(u"P%1"_s.arg(i), u"198"_s, u"A店"_s, u"178"_s);
+    QByteArray bytes = cp932Lines(notebook(products));
+    const qsizetype nul = bytes.indexOf("P4\r\n");
+    bytes[nul] = '\0';
+    const QString f = dir.write(u"f.txt"_s, bytes);
+    const QByteArray good = cp932Lines(notebook({productLines(u"牛乳"_s)}));
+    const QString other = dir.write(u"other.txt"_s, good);
+    const QString csv = dir.write(u"a.csv"_s, "商品名\r\n卵\r\n");
+    const QString message = f + u": %1 バイト目に NUL 文字があり、それより後を読めません"_s.arg(nul + 1);
+    const QList<QStringList> commands{
+        {u"export"_s, f},
+        {u"export"_s, f, u"--format"_s, u"json"_s, u"-o"_s, dir.file(u"out.json"_s)},
+        {u"merge"_s, f, f, u"-o"_s, dir.file(u"out.txt"_s)},
+        {u"merge"_s, other, f, u"-o"_s, other},
+        {u"cheapest"_s, f},
+        {u"stale"_s, f},
+        {u"report"_s, f, u"-o"_s, dir.file(u"out.html"_s)},
+        {u"import"_s, csv, u"--into"_s, f},
+    };
+    for (const QStringList& arguments : commands) {
+        SCOPED_TRACE(arguments.join(u' ').toStdString());
+        const Result r = runProgram(arguments);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(r.err.contains(message)) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+    EXPECT_EQ(dir.read(u"f.txt"_s), bytes);
+    EXPECT_EQ(dir.read(u"other.txt"_s), good);
+    for (const QString& name : {u"out.json"_s, u"out.txt"_s, u"out.html"_s})
+        EXPECT_FALSE(dir.exists(name)) << name.toStdString();
+}
