@@ -68,12 +68,14 @@ QString newestDateOf(const ObservationRefs& observations) {
     return newest->date ? formatStoredDate(*newest->date) : newest->dateText;
 }
 
-QString cheapestTable(const QList<NotebookProduct>& products, const std::optional<QString>& shop) {
-    QList<TableColumn> columns{{u"商品名"_s}, {u"最安値"_s, true}};
+TableData cheapestRows(const QList<NotebookProduct>& products, const std::optional<QString>& shop) {
+    QList<TableColumn> columns{{u"商品名"_s, false, CellKind::Text, u"name"_s},
+                               {u"最安値"_s, true, CellKind::Amount, u"price"_s}};
     if (!shop)
-        columns << TableColumn{u"店名"_s};
-    columns << TableColumn{u"記録日"_s, true} << TableColumn{u"標準価格"_s, true}
-            << TableColumn{u"差額"_s, true};
+        columns << TableColumn{u"店名"_s, false, CellKind::List, u"shops"_s};
+    columns << TableColumn{u"記録日"_s, true, CellKind::Date, u"date"_s}
+            << TableColumn{u"標準価格"_s, true, CellKind::Amount, u"standardPrice"_s}
+            << TableColumn{u"差額"_s, true, CellKind::Amount, u"difference"_s};
 
     QList<QStringList> rows;
     for (const qsizetype i : productNameOrder(products)) {
@@ -88,9 +90,14 @@ QString cheapestTable(const QList<NotebookProduct>& products, const std::optiona
             continue;
         QStringList row{v.name, c.price ? formatDisplay(*c.price) : u"記録なし"_s};
         if (!shop)
-            row << shopsOf(seen).join(u'、');
+            row << shopsOf(seen).join(u'\n');
         row << newestDateOf(seen) << amountCell(v.standardPrice) << amountCell(c.difference);
         rows << row;
     }
-    return formatTable(columns, rows);
+    return {columns, rows};
+}
+
+QString cheapestTable(const QList<NotebookProduct>& products, const std::optional<QString>& shop) {
+    const TableData table = cheapestRows(products, shop);
+    return formatTable(table.columns, table.rows);
 }

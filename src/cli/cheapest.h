@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/notebookinput.h"
+#include "cli/table.h"
 
 #include <QString>
 #include <QVarLengthArray>
@@ -28,4 +29,5 @@ QString newestDateOf(const ObservationRefs& observations);
 
 // Every product in name order: cheapest price, where and when, standard price, difference. With a
 // shop: only the products whose cheapest price was seen there (ties included), without the shop column.
+TableData cheapestRows(const QList<NotebookProduct>& products, const std::optional<QString>& shop);
 QString cheapestTable(const QList<NotebookProduct>& products, const std::optional<QString>& shop);

@@ -8,11 +8,12 @@
 
 #include <cerrno>
 #include <cstring>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace {
 
-bool writeAll(int fd, const QByteArray& bytes) {
+bool writeAll(int fd, QByteArrayView bytes) {
     const char* data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
@@ -27,6 +28,34 @@ bool writeAll(int fd, const QByteArray& bytes) {
     return true;
 }
 
+// COLUMNS when set, else the terminal's own width; 0 when standard output is no terminal.
+int terminalColumns() {
+    if (!::isatty(STDOUT_FILENO))
+        return 0;
+    bool ok = false;
+    const int columns = qEnvironmentVariableIntValue("COLUMNS", &ok);
+    if (ok && columns > 0)
+        return columns;
+    winsize size{};
+    if (::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
+        return size.ws_col;
+    return 80;
+}
+
+QByteArray readStandardInput(qint64 maxBytes) {
+    QByteArray bytes;
+    char buffer[65536];
+    while (bytes.size() <= maxBytes) {
+        const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        bytes.append(buffer, n);
+    }
+    return bytes;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -36,6 +65,13 @@ int main(int argc, char** argv) {
 
     CliEnvironment env;
     env.today = QDate::currentDate();
+    env.writeOut = [](QByteArrayView bytes) {
+        if (writeAll(STDOUT_FILENO, bytes))
+            return QString();
+        return QString::fromLocal8Bit(std::strerror(errno));
+    };
+    env.readIn = readStandardInput;
+    env.terminalColumns = terminalColumns();
     env.openInBrowser = openWithDesktopBrowser;
     env.temporaryFolder = QDir::tempPath();
     int status = runCli(arguments, env);

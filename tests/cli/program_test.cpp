@@ -3,6 +3,7 @@
 #include "support/notebooklines.h"
 #include "support/testfiles.h"
 
+#include <QFile>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -16,11 +17,13 @@ struct Result {
     QString err;
 };
 
-Result runProgram(const QStringList& arguments, const QString& outputFile = QString()) {
+Result runProgram(const QStringList& arguments, const QString& outputFile = QString(),
+                  const QByteArray& input = QByteArray()) {
     QProcess p;
     if (!outputFile.isEmpty())
         p.setStandardOutputFile(outputFile);
     p.start(QStringLiteral(PRICOTTA_CLI_PROGRAM), arguments);
+    p.write(input);
     p.closeWriteChannel();
     if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
         return {};
@@ -49,6 +52,14 @@ TEST(Program, AnswersWithTheRightExitStatusAndMessage) {
         {{u"--version"_s}, 0, u"pricotta-cli "_s, {}},
         {{}, 2, {}, u"コマンドを指定して下さい"_s},
         {{u"frobnicate"_s}, 2, {}, u"frobnicate というコマンドはありません\n使い方は pricotta-cli --help"_s},
+        {{u"exprot"_s, nb}, 2, {}, u"exprot というコマンドはありません。もしかして: export\n"_s},
+        {{u"Cheapest"_s, nb}, 2, {}, u"もしかして: cheapest\n"_s},
+        {{u"cheapest"_s, nb, u"--shp"_s, u"A店"_s},
+         2,
+         {},
+         u"cheapest に --shp というオプションはありません。もしかして: --shop\n"_s},
+        {{u"export"_s, nb, u"--fromat=json"_s}, 2, {}, u"もしかして: --format\n"_s},
+        {{u"cheapest"_s, nb, u"--format"_s, u"xml"_s}, 2, {}, u"--format は text か csv か json です"_s},
         {{u"export"_s}, 2, {}, u"export には 1 個のファイルを指定します（0 個あります）"_s},
         {{u"export"_s, nb, u"--format"_s, u"xml"_s}, 2, {}, u"--format は csv か json です"_s},
         {{u"export"_s, nb, u"--format=json"_s, u"--encoding"_s, u"cp932"_s},
@@ -122,6 +133,57 @@ TEST(Program, RefusesToWriteANotebookNoReaderAccepts) {
     EXPECT_EQ(dir.read(u"nb.txt"_s), small);
 }
 
+// "-" reads a notebook or a CSV from standard input and writes to standard output; a pipe given as
+// a file (/dev/stdin here, <(…) in a shell) is read whole like a file.
+TEST(Program, ReadsStandardInputAndPipesAndWritesStandardOutput) {
+    TestDir dir;
+    const QByteArray nbBytes = cp932Lines(notebook({productLines(u"牛乳"_s, u"198"_s, u"A店"_s, u"178"_s)}));
+    const QString csv = u"商品名,標準価格,店名,時価,記録日,メモ\r\n牛乳,198,A店,178,2014/05/01,\r\n"_s;
+    const QString row = u"牛乳,198,A店,178,2014/05/01,"_s;
+    const struct {
+        QStringList arguments;
+        QByteArray input;
+        QString out;
+    } cases[] = {
+        {{u"export"_s, u"-"_s}, nbBytes, row},
+        {{u"export"_s, u"/dev/stdin"_s}, nbBytes, row},
+        {{u"export"_s, u"-"_s, u"-o"_s, u"-"_s}, nbBytes, row},
+        {{u"cheapest"_s, u"-"_s, u"--format"_s, u"csv"_s}, nbBytes, u"牛乳,178,A店,2014/05/01,198,20"_s},
+        {{u"report"_s, u"-"_s, u"-o"_s, u"-"_s}, nbBytes, u"<!DOCTYPE html>"_s},
+        {{u"import"_s, u"-"_s, u"-o"_s, u"-"_s}, csv.toUtf8(), u"zorvandata\r\n"_s},
+        {{u"import"_s, u"/dev/stdin"_s, u"--check"_s},
+         csv.toUtf8(),
+         u"/dev/stdin: 問題ありません（商品 1 件、記録 1 件）"_s},
+        {{u"merge"_s, u"-"_s, dir.write(u"b.txt"_s, nbBytes), u"-o"_s, u"-"_s}, nbBytes, u"zorvandata\r\n"_s},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+        const Result r = runProgram(c.arguments, QString(), c.input);
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        EXPECT_TRUE(r.out.contains(c.out)) << r.out.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(u"-"_s));
+    EXPECT_EQ(dir.read(u"b.txt"_s), nbBytes);
+
+    const Result refused = runProgram({u"export"_s, u"-"_s}, QString(), QByteArray("not a notebook\r\n"));
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.contains(u"標準入力 1行目: 当ソフトで作成されたデータではありません(ID)"_s))
+        << refused.err.toStdString();
+}
+
+// A command or option of 100,000 characters is named in a line of a few dozen, with its length.
+TEST(Program, NeverEchoesALongInputWhole) {
+    const QString longArgument = QString(100000, u'x');
+    for (const QStringList& arguments :
+         {QStringList{longArgument}, QStringList{u"export"_s, u"--"_s + longArgument},
+          QStringList{u"cheapest"_s, u"x.txt"_s, u"--format"_s, longArgument}}) {
+        const Result r = runProgram(arguments);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_LT(r.err.size(), 300) << r.err.left(400).toStdString();
+        EXPECT_TRUE(r.err.contains(u"…（全 "_s)) << r.err.left(400).toStdString();
+    }
+}
+
 // A NUL byte at the start of product 4's name of 9 ends the text there: every command that reads
 // the notebook refuses it with status 1, naming the byte, and writes nothing.
 TEST(Program, RefusesANotebookCutShortByANulByte) {
@@ -154,6 +216,10 @@ TEST(Program, RefusesANotebookCutShortByANulByte) {
         EXPECT_TRUE(r.err.contains(message)) << r.err.toStdString();
         EXPECT_TRUE(r.out.isEmpty());
     }
+    const Result piped = runProgram({u"export"_s, u"-"_s}, QString(), bytes);
+    EXPECT_EQ(piped.status, 1);
+    EXPECT_TRUE(piped.err.contains(u"標準入力: %1 バイト目に NUL 文字"_s.arg(nul + 1)))
+        << piped.err.toStdString();
     EXPECT_EQ(dir.read(u"f.txt"_s), bytes);
     EXPECT_EQ(dir.read(u"other.txt"_s), good);
     for (const QString& name : {u"out.json"_s, u"out.txt"_s, u"out.html"_s})
