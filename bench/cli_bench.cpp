@@ -123,6 +123,14 @@ void BM_Merge(benchmark::State& state) {
     state.counters["products"] = products;
 }
 
+// The report at 10,000 products: its size (out_MB, under 3) and its time against reading the notebook.
+void BM_Report10k(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"notebook.txt"_s);
+    textfile::writeFile(path, makeNotebook(10000));
+    runCommand(state, {u"report"_s, path}, {path});
+}
+
 } // namespace
 
 BENCHMARK(BM_ReadNotebookFloor)->Unit(benchmark::kMillisecond)->MinTime(2);
@@ -130,6 +138,7 @@ BENCHMARK(BM_ExportCsv)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_ExportJson)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_Cheapest)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_Report)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_Report10k)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_Merge)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 BENCHMARK_MAIN();
