@@ -225,3 +225,31 @@ TEST(Program, RefusesANotebookCutShortByANulByte) {
     for (const QString& name : {u"out.json"_s, u"out.txt"_s, u"out.html"_s})
         EXPECT_FALSE(dir.exists(name)) << name.toStdString();
 }
+
+// The installed bash completion offers the commands, each command's options and --format's values.
+TEST(Program, BashCompletionOffersCommandsOptionsAndFormats) {
+    const QString script = QStringLiteral(PRICOTTA_SOURCE_DIR "/resources/cli/pricotta-cli.bash");
+    const struct {
+        QString line; // the words typed, the last one being completed
+        QString offered;
+    } cases[] = {
+        {u"pricotta-cli ch"_s, u"cheapest"_s},
+        {u"pricotta-cli cheapest nb.txt --"_s, u"--shop --format --help"_s},
+        {u"pricotta-cli stale nb.txt --format "_s, u"text csv json"_s},
+        {u"pricotta-cli export nb.txt --format "_s, u"csv json"_s},
+        {u"pricotta-cli import a.csv --c"_s, u"--check"_s},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line.toStdString());
+        QProcess bash;
+        bash.start(u"bash"_s,
+                   {u"-c"_s,
+                    u"source \"$0\"; read -ra COMP_WORDS <<< \"$1\"; "
+                    u"[[ $1 == *' ' ]] && COMP_WORDS+=(''); COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); "
+                    u"_pricotta_cli; echo \"${COMPREPLY[*]}\""_s,
+                    script, c.line});
+        ASSERT_TRUE(bash.waitForFinished(10000));
+        EXPECT_EQ(QString::fromUtf8(bash.readAllStandardOutput()).trimmed(), c.offered)
+            << bash.readAllStandardError().toStdString();
+    }
+}
