@@ -8,7 +8,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -26,6 +28,25 @@ bool writeAll(int fd, QByteArrayView bytes) {
         left -= n;
     }
     return true;
+}
+
+// An argument as text. A name whose bytes the locale's encoding cannot hold (a file named in code
+// page 932 on another system, under UTF-8) would not survive as text: an existing regular file
+// of that name is opened here and handed on as /dev/fd/N, which opens it again.
+QString argumentText(const char* argument) {
+    const QByteArray raw(argument);
+    const QString text = QString::fromLocal8Bit(raw);
+    if (text.toLocal8Bit() == raw)
+        return text;
+    const int fd = ::open(argument, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return text;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return text;
+    }
+    return QStringLiteral("/dev/fd/") + QString::number(fd);
 }
 
 // COLUMNS when set, else the terminal's own width; 0 when standard output is no terminal.
@@ -61,7 +82,7 @@ QByteArray readStandardInput(qint64 maxBytes) {
 int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << argumentText(argv[i]);
 
     CliEnvironment env;
     env.today = QDate::currentDate();

@@ -5,6 +5,8 @@
 
 #include <QFile>
 #include <QProcess>
+
+#include <fcntl.h>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -252,4 +254,22 @@ TEST(Program, BashCompletionOffersCommandsOptionsAndFormats) {
         EXPECT_EQ(QString::fromUtf8(bash.readAllStandardOutput()).trimmed(), c.offered)
             << bash.readAllStandardError().toStdString();
     }
+}
+
+// A notebook whose name is code page 932 bytes (牛乳.txt from another system) opens under UTF-8.
+TEST(Program, OpensAFileWhoseNameIsNotUtf8) {
+    TestDir dir;
+    const QByteArray name = QFile::encodeName(dir.path()) + "/\x8b\x8d\x93\xfb.txt";
+    QFile file;
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_TRUE(file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
+    file.write(cp932Lines(notebook({productLines(u"牛乳"_s, u"198"_s, u"A店"_s, u"178"_s)})));
+    file.close();
+    QProcess p;
+    p.start(u"sh"_s, {u"-c"_s, u"exec \"$0\" export \"$(printf '%s/\\213\\215\\223\\373.txt' \"$1\")\""_s,
+                      QStringLiteral(PRICOTTA_CLI_PROGRAM), dir.path()});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    EXPECT_TRUE(QString::fromUtf8(p.readAllStandardOutput()).contains(u"牛乳,198,A店,178,2014/05/01,"_s));
 }
