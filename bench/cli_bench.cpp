@@ -2,7 +2,8 @@
 // plan (50 items, 10,000 products, 500 shops, --shops 3: goal well under a second), each as
 // a multiple of the floor measured in the same run: reading the notebook file (the bytes, decoding,
 // splitting into lines). The counter x_floor is that multiple of process CPU time; the goal is at
-// most 3.
+// most 3. Merge runs on two notebooks of 10,000 and of 100,000 products that share half their
+// names; its floor is reading both, and its time grows in step with the products.
 // Run: build/pricotta_cli_bench
 #include "cli/command.h"
 #include "core/textfile.h"
@@ -27,9 +28,10 @@ double cpuSeconds() {
 }
 
 // Japanese names, five shops, prices around the standard price, dates over two years, a memo.
-QStringList makeNotebook(int products) {
+// Products are numbered from `first`.
+QStringList makeNotebook(int products, int first = 0) {
     QStringList lines{u"zorvandata"_s};
-    for (int i = 0; i < products; ++i) {
+    for (int i = first; i < first + products; ++i) {
         lines << u"商品%1 牛乳"_s.arg(i) << QString::number(180 + i % 40);
         for (int j = 1; j <= 5; ++j) {
             const bool filled = (i + j) % 7 != 0;
@@ -67,15 +69,16 @@ void BM_ReadNotebookFloor(benchmark::State& state) {
 
 // Each iteration reads the notebook (the floor, not counted in the time shown) and then runs the
 // command, so both meet the same load on the machine.
-void runCommand(benchmark::State& state, const QStringList& arguments) {
-    Fixture& f = fixture();
+void runCommand(benchmark::State& state, const QStringList& arguments,
+                const QStringList& floorFiles = {fixture().path}) {
     double floor = 0;
     double command = 0;
     qint64 outBytes = 0;
     for (auto _ : state) {
         state.PauseTiming();
         double start = cpuSeconds();
-        benchmark::DoNotOptimize(textfile::readFile(f.path));
+        for (const QString& file : floorFiles)
+            benchmark::DoNotOptimize(textfile::readFile(file));
         floor += cpuSeconds() - start;
         state.ResumeTiming();
 
@@ -155,6 +158,27 @@ void BM_Plan(benchmark::State& state) {
     state.counters["plan_ms"] = benchmark::Counter(command * 1000, benchmark::Counter::kAvgIterations);
 }
 
+// A of products 0 to n - 1, B of products n / 2 to 3n / 2 - 1: half of B merges into A's records,
+// half is appended.
+void BM_Merge(benchmark::State& state) {
+    const int products = int(state.range(0));
+    QTemporaryDir dir;
+    const QString a = dir.filePath(u"a.txt"_s);
+    const QString b = dir.filePath(u"b.txt"_s);
+    textfile::writeFile(a, makeNotebook(products));
+    textfile::writeFile(b, makeNotebook(products, products / 2));
+    runCommand(state, {u"merge"_s, a, b, u"-o"_s, dir.filePath(u"c.txt"_s)}, {a, b});
+    state.counters["products"] = products;
+}
+
+// The report at 10,000 products: its size (out_MB, under 3) and its time against reading the notebook.
+void BM_Report10k(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"notebook.txt"_s);
+    textfile::writeFile(path, makeNotebook(10000));
+    runCommand(state, {u"report"_s, path}, {path});
+}
+
 } // namespace
 
 BENCHMARK(BM_Plan)->Unit(benchmark::kMillisecond)->MinTime(1);
@@ -163,5 +187,7 @@ BENCHMARK(BM_ExportCsv)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_ExportJson)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_Cheapest)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_Report)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_Report10k)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_Merge)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 BENCHMARK_MAIN();

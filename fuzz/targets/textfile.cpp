@@ -3,11 +3,6 @@
 #include "core/textfile.h"
 #include "fuzzsupport.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <cstdio>
-
 using namespace Qt::StringLiterals;
 using fuzz::check;
 using fuzz::describe;
@@ -16,18 +11,6 @@ namespace {
 
 const TextEncoding AllEncodings[] = {TextEncoding::Cp932, TextEncoding::Utf8Bom, TextEncoding::Utf16LeBom,
                                      TextEncoding::Utf16BeBom};
-
-// The bytes as a file, for the reader that takes a file a piece at a time.
-QString asFile(QByteArrayView bytes) {
-    static const QTemporaryDir dir;
-    static const QString path = dir.filePath(u"book.txt"_s);
-    static const QByteArray native = QFile::encodeName(path);
-    FILE* file = std::fopen(native.constData(), "wb");
-    check(file != nullptr, "the scratch file cannot be written");
-    check(std::fwrite(bytes.data(), 1, size_t(bytes.size()), file) == size_t(bytes.size()) && std::fclose(file) == 0,
-          "the scratch file cannot be written");
-    return path;
-}
 
 } // namespace
 
@@ -41,11 +24,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     check(joined.lines.toList() == decoded.lines && joined.encoding == decoded.encoding,
           "the lines in one string differ from the list", describe(joined.lines.toList()));
 
-    // Read from a file in pieces of 1 to 8 bytes, the lines and the encoding are the same.
-    const DecodedLines pieces =
-        textfile::readLinesInPieces(asFile(bytes), textfile::DefaultMaxBytes, 1 + qsizetype(size % 8));
-    check(pieces.lines.toList() == decoded.lines && pieces.encoding == decoded.encoding,
-          "the lines read in pieces differ", describe(pieces.lines.toList()));
+    // A NUL that ended the text is found where it lies in the bytes, and only then.
+    check(joined.nulOffset == decoded.nulOffset, "the lines in one string name another NUL");
+    if (decoded.nulOffset >= 0)
+        check(bytes.at(decoded.nulOffset) == 0, "the NUL named is not a zero byte");
+    else
+        check(!bytes.contains('\0') || decoded.encoding == TextEncoding::Utf16LeBom ||
+                  decoded.encoding == TextEncoding::Utf16BeBom,
+              "a zero byte did not end the text");
 
     for (const TextEncoding preferred : AllEncodings) {
         TextEncoding used = preferred;

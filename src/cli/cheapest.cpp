@@ -69,16 +69,18 @@ QString newestDateOf(const ObservationRefs& observations) {
     return newest->date ? formatStoredDate(*newest->date) : newest->dateText;
 }
 
-QString cheapestTable(const QList<NotebookProduct>& products, const std::optional<QString>& shop,
-                      const QDate& oldCutOff) {
-    QList<TableColumn> columns{{u"商品名"_s}, {u"最安値"_s, true}};
+TableData cheapestRows(const QList<NotebookProduct>& products, const std::optional<QString>& shop,
+                       const QDate& oldCutOff) {
+    QList<TableColumn> columns{{u"商品名"_s, false, CellKind::Text, u"name"_s},
+                               {u"最安値"_s, true, CellKind::Amount, u"price"_s}};
     if (!shop)
-        columns << TableColumn{u"店名"_s};
-    columns << TableColumn{u"記録日"_s, true} << TableColumn{u"標準価格"_s, true}
-            << TableColumn{u"差額"_s, true};
+        columns << TableColumn{u"店名"_s, false, CellKind::List, u"shops"_s};
+    columns << TableColumn{u"記録日"_s, true, CellKind::Date, u"date"_s}
+            << TableColumn{u"標準価格"_s, true, CellKind::Amount, u"standardPrice"_s}
+            << TableColumn{u"差額"_s, true, CellKind::Amount, u"difference"_s}
+            << TableColumn{u"古い価格"_s, false, CellKind::Flag, u"old"_s};
 
     QList<QStringList> rows;
-    bool anyOld = false;
     for (const qsizetype i : productNameOrder(products)) {
         const ProductView& v = products[i].view;
         QList<ShopPrice> prices = newestPriceAtEachShop(v, oldCutOff);
@@ -86,12 +88,14 @@ QString cheapestTable(const QList<NotebookProduct>& products, const std::optiona
         std::optional<Amount> cheapest;
         for (const ShopPrice& p : prices)
             cheapest = cheapest ? std::min(*cheapest, p.price) : p.price;
-        // The shops of the cheapest price, the newest first.
+        // The shops of the cheapest price (only the given one with --shop), the newest first.
         QList<const ShopPrice*> tied;
         for (const ShopPrice& p : prices) {
-            if (p.price == cheapest)
+            if (p.price == cheapest && (!shop || p.shop == *shop))
                 tied << &p;
         }
+        if (shop && tied.isEmpty())
+            continue;
         std::stable_sort(tied.begin(), tied.end(), [](const ShopPrice* a, const ShopPrice* b) {
             return a->date && (!b->date || *a->date > *b->date);
         });
@@ -99,29 +103,38 @@ QString cheapestTable(const QList<NotebookProduct>& products, const std::optiona
         for (const ShopPrice* p : tied)
             shops << (p->shop.isEmpty() ? u"（店名なし）"_s : p->shop);
         const ShopPrice* newest = tied.isEmpty() ? nullptr : tied.first();
-        if (shop && !std::any_of(prices.cbegin(), prices.cend(),
-                                 [&](const ShopPrice& p) { return p.price == cheapest && p.shop == *shop; }))
-            continue;
         QStringList row{v.name, cheapest ? formatDisplay(*cheapest) : u"記録なし"_s};
         if (!shop)
-            row << shops.join(u'、');
-        QString date;
-        if (newest) {
-            date = newest->date ? formatStoredDate(*newest->date) : newest->dateText;
-            if (newest->old) {
-                date += u"※"_s;
-                anyOld = true;
-            }
-        }
+            row << shops.join(u'\n');
         std::optional<Amount> difference;
         if (cheapest && v.standardPrice)
             difference = *v.standardPrice - *cheapest;
-        row << date << amountCell(v.standardPrice) << amountCell(difference);
+        row << (newest ? (newest->date ? formatStoredDate(*newest->date) : newest->dateText) : QString())
+            << amountCell(v.standardPrice) << amountCell(difference)
+            << (newest && newest->old ? u"古い"_s : QString());
         rows << row;
     }
-    QString table = formatTable(columns, rows);
+    return {columns, rows};
+}
+
+QByteArray cheapestOutput(OutputFormat format, const QList<NotebookProduct>& products,
+                          const std::optional<QString>& shop, const QDate& oldCutOff, int width) {
+    TableData table = cheapestRows(products, shop, oldCutOff);
+    if (format != OutputFormat::Text)
+        return formatOutput(format, table.columns, table.rows, width);
+    // On a terminal the old mark follows the date, explained under the table.
+    const qsizetype date = table.columns.size() - 4;
+    table.columns.removeLast();
+    bool anyOld = false;
+    for (QStringList& row : table.rows) {
+        if (!row.takeLast().isEmpty()) {
+            row[date] += u"※"_s;
+            anyOld = true;
+        }
+    }
+    QString text = formatTable(table.columns, table.rows, width);
     if (anyOld)
-        table += u"※ 古い価格（%1 以前の記録。これより新しい価格がありません）\n"_s.arg(
+        text += u"※ 古い価格（%1 以前の記録。これより新しい価格がありません）\n"_s.arg(
             formatStoredDate(oldCutOff));
-    return table;
+    return text.toUtf8();
 }

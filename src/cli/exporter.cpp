@@ -50,11 +50,22 @@ void amountField(Utf8Buffer& out, const QString& stored, const std::optional<Amo
     refuseData(nb.path, 0, u"コードページ 932 で書けない文字があります"_s);
 }
 
+// Pieces of about this size go to the sink: a reader of a pipe sees the first rows at once.
+constexpr qsizetype PieceBytes = 64 * 1024;
+
+void passOn(Utf8Buffer& out, const ByteSink& sink) {
+    if (out.size() >= PieceBytes) {
+        sink(out.take());
+        out.reserve(PieceBytes + 4096);
+    }
+}
+
 } // namespace
 
-QByteArray exportCsv(const LoadedNotebook& nb, CsvEncoding encoding, QStringList& warnings) {
+void exportCsv(const LoadedNotebook& nb, CsvEncoding encoding, const ByteSink& sink, QStringList& warnings) {
+    const bool streamed = encoding == CsvEncoding::Utf8WithMark;
     Utf8Buffer out;
-    out.reserve(256 + nb.book.count() * 24);
+    out.reserve(streamed ? PieceBytes + 4096 : 256 + nb.book.count() * 24);
     if (encoding == CsvEncoding::Utf8WithMark)
         out << "\xEF\xBB\xBF";
     const QStringList header = exportColumns();
@@ -83,6 +94,8 @@ QByteArray exportCsv(const LoadedNotebook& nb, CsvEncoding encoding, QStringList
             head();
             out << ",,";
             tail();
+            if (streamed)
+                passOn(out, sink);
             continue;
         }
         for (const Observation& o : v.observations) {
@@ -100,19 +113,23 @@ QByteArray exportCsv(const LoadedNotebook& nb, CsvEncoding encoding, QStringList
             }
             tail();
         }
+        if (streamed)
+            passOn(out, sink);
     }
-    if (encoding == CsvEncoding::Utf8WithMark)
-        return out.take();
+    if (streamed) {
+        sink(out.take());
+        return;
+    }
     bool ok = false;
-    QByteArray bytes = textfile::encodeCp932(QString::fromUtf8(out.take()), &ok);
+    const QByteArray bytes = textfile::encodeCp932(QString::fromUtf8(out.take()), &ok);
     if (!ok)
         refuseCp932(nb);
-    return bytes;
+    sink(bytes);
 }
 
-QByteArray exportJson(const LoadedNotebook& nb, QStringList& warnings) {
+void exportJson(const LoadedNotebook& nb, const ByteSink& sink, QStringList& warnings) {
     Utf8Buffer out;
-    out.reserve(256 + nb.book.count() * 24);
+    out.reserve(PieceBytes + 4096);
     out << "{\n  \"products\": [";
     bool firstProduct = true;
     for (const NotebookProduct& p : nb.products) {
@@ -153,7 +170,8 @@ QByteArray exportJson(const LoadedNotebook& nb, QStringList& warnings) {
             out << '}';
         }
         out.raw(firstObservation ? "]}" : "\n    ]}");
+        passOn(out, sink);
     }
     out.raw(firstProduct ? "]\n}\n" : "\n  ]\n}\n");
-    return out.take();
+    sink(out.take());
 }

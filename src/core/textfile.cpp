@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <ctime>
-#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -30,9 +29,6 @@ constexpr char16_t MiddleDot = u'・'; // what Windows gives for bytes it cannot
 constexpr QByteArrayView Utf8Mark("\xEF\xBB\xBF");
 constexpr QByteArrayView Utf16LeMark("\xFF\xFE");
 constexpr QByteArrayView Utf16BeMark("\xFE\xFF");
-
-// Hands the bytes of a file on, in pieces.
-using ByteSink = std::function<void(QByteArrayView)>;
 
 constexpr bool isLeadByte(uchar b) {
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
@@ -94,21 +90,21 @@ QString decodeUnicode(QStringDecoder::Encoding encoding, QByteArrayView bytes) {
     return text;
 }
 
-// Whether the bytes up to the first NUL are valid UTF-8 holding at least one character beyond ASCII.
-// Code page 932 text of real Japanese is almost never valid UTF-8, so such a file without a mark was
-// made by a UTF-8 program.
+// What the bytes up to the first NUL are as UTF-8, from the plainest to none. Pairs of half-width
+// katakana in code page 932 (ﾐｿ, ﾅｽ) are valid two-byte UTF-8, but every Japanese character of
+// UTF-8 takes three bytes: only a text with such a sequence cannot be code page 932 Japanese.
+// The order matters: a text is of the highest kind of its parts.
 enum class Utf8Kind {
-    Ascii, // no byte beyond ASCII (up to a NUL)
-    Utf8,  // valid UTF-8 with at least one character beyond ASCII
+    Ascii,    // no byte beyond ASCII
+    TwoBytes, // valid UTF-8 whose sequences are all of two bytes
+    Utf8,     // valid UTF-8 with a sequence of three or four bytes
     Other,
 };
 
-// With `cutAtEnd`, the bytes are the start of a longer text: a sequence cut by their end is not
-// held against them.
-Utf8Kind classifyUtf8(QByteArrayView bytes, bool cutAtEnd = false) {
+Utf8Kind classifyUtf8(QByteArrayView bytes) {
     const auto* p = reinterpret_cast<const uchar*>(bytes.data());
     const qsizetype size = bytes.size();
-    bool beyondAscii = false;
+    Utf8Kind kind = Utf8Kind::Ascii;
     for (qsizetype i = 0; i < size;) {
         const uchar b = p[i];
         if (b == 0)
@@ -117,7 +113,6 @@ Utf8Kind classifyUtf8(QByteArrayView bytes, bool cutAtEnd = false) {
             ++i;
             continue;
         }
-        beyondAscii = true;
         int length = 0;
         uchar low = 0x80;  // the allowed range of the second byte, against overlong forms,
         uchar high = 0xBF; // surrogates and code points beyond U+10FFFF
@@ -134,8 +129,6 @@ Utf8Kind classifyUtf8(QByteArrayView bytes, bool cutAtEnd = false) {
         } else {
             return Utf8Kind::Other;
         }
-        if (size - i < length && cutAtEnd)
-            break;
         if (size - i < length || p[i + 1] < low || p[i + 1] > high)
             return Utf8Kind::Other;
         for (int k = 2; k < length; ++k) {
@@ -143,8 +136,9 @@ Utf8Kind classifyUtf8(QByteArrayView bytes, bool cutAtEnd = false) {
                 return Utf8Kind::Other;
         }
         i += length;
+        kind = std::max(kind, length == 2 ? Utf8Kind::TwoBytes : Utf8Kind::Utf8);
     }
-    return beyondAscii ? Utf8Kind::Utf8 : Utf8Kind::Ascii;
+    return kind;
 }
 
 bool isUtf8Text(QByteArrayView bytes) {
@@ -284,19 +278,19 @@ void syncFolder(const QString& folder) {
 
 } // namespace
 
-namespace {
+namespace textfile {
 
-// Decodes code page 932 bytes into `dst`, moving it on, and gives how many bytes it used: all of
-// them when `last`; otherwise a lead byte at the end is left for the piece that follows.
-qsizetype decodeCp932Piece(const uchar* src, qsizetype size, char16_t*& dst, bool last) {
-    qsizetype i = 0;
-    while (i < size) {
+QString decodeCp932(QByteArrayView bytes) {
+    const auto* src = reinterpret_cast<const uchar*>(bytes.data());
+    const qsizetype size = bytes.size();
+    QString text(size, Qt::Uninitialized);
+    char16_t* const begin = reinterpret_cast<char16_t*>(text.data());
+    char16_t* dst = begin;
+    for (qsizetype i = 0; i < size;) {
         const uchar b = src[i];
         if (!isLeadByte(b)) {
             *dst++ = Cp932Single[b];
             ++i;
-        } else if (i + 1 == size && !last) {
-            break;
         } else if (i + 1 == size || src[i + 1] < 0x20) {
             // A control byte after a lead byte stays itself, so a broken pair cannot swallow a
             // line break or the NUL that ends the text.
@@ -308,20 +302,6 @@ qsizetype decodeCp932Piece(const uchar* src, qsizetype size, char16_t*& dst, boo
             i += 2;
         }
     }
-    return i;
-}
-
-} // namespace
-
-namespace textfile {
-
-QString decodeCp932(QByteArrayView bytes) {
-    const auto* src = reinterpret_cast<const uchar*>(bytes.data());
-    const qsizetype size = bytes.size();
-    QString text(size, Qt::Uninitialized);
-    char16_t* const begin = reinterpret_cast<char16_t*>(text.data());
-    char16_t* dst = begin;
-    decodeCp932Piece(src, size, dst, true);
     text.truncate(dst - begin);
     return text;
 }
@@ -360,10 +340,23 @@ QByteArray encodeCp932(QStringView text, bool* ok) {
     return bytes;
 }
 
-// The whole text of the bytes, up to a NUL, line breaks included.
 namespace {
 
-QString decodeWhole(QByteArrayView bytes, TextEncoding& encoding) {
+// Where in the bytes the NUL that ends the text lies, or -1: a zero code unit in UTF-16, a zero
+// byte otherwise (no trail byte of code page 932 is zero).
+qint64 nulOffset(QByteArrayView bytes, TextEncoding encoding) {
+    if (encoding == TextEncoding::Utf16LeBom || encoding == TextEncoding::Utf16BeBom) {
+        for (qsizetype i = 2; i + 1 < bytes.size(); i += 2) {
+            if (bytes[i] == 0 && bytes[i + 1] == 0)
+                return i;
+        }
+        return -1;
+    }
+    return bytes.indexOf('\0');
+}
+
+// The whole text of the bytes, up to a NUL, line breaks included.
+QString decodeWhole(QByteArrayView bytes, TextEncoding& encoding, qint64& nul) {
     QString text;
     if (bytes.startsWith(Utf16LeMark)) {
         encoding = TextEncoding::Utf16LeBom;
@@ -382,9 +375,11 @@ QString decodeWhole(QByteArrayView bytes, TextEncoding& encoding) {
         encoding = TextEncoding::Cp932;
         text = decodeCp932(bytes);
     }
-    const qsizetype nul = text.indexOf(QChar(0));
-    if (nul >= 0)
-        text.truncate(nul);
+    nul = -1;
+    if (const qsizetype at = text.indexOf(QChar(0)); at >= 0) {
+        text.truncate(at);
+        nul = nulOffset(bytes, encoding);
+    }
     return text;
 }
 
@@ -392,69 +387,38 @@ QString decodeWhole(QByteArrayView bytes, TextEncoding& encoding) {
 
 DecodedText decode(QByteArrayView bytes) {
     DecodedText result;
-    result.lines = splitLines(decodeWhole(bytes, result.encoding));
+    result.lines = splitLines(decodeWhole(bytes, result.encoding, result.nulOffset));
     return result;
 }
 
 DecodedLines decodeLines(QByteArrayView bytes) {
     DecodedLines result;
-    result.lines = TextLines::fromText(decodeWhole(bytes, result.encoding));
+    result.lines = TextLines::fromText(decodeWhole(bytes, result.encoding, result.nulOffset));
     return result;
 }
 
 namespace {
 
-// Code page 932 bytes that begin like a byte-order mark, or that are valid UTF-8 (a few half-width
-// katakana are), would be read back as another encoding.
+// Code page 932 bytes that begin like a byte-order mark, or that are valid UTF-8 with a sequence
+// of three bytes (a rare run of half-width katakana and kanji is), would be read back as another
+// encoding.
 bool looksLikeAnotherEncoding(const QByteArray& bytes) {
     return startsWithMark(bytes) || isUtf8Text(bytes);
 }
 
-// The bytes of the text, which holds its line breaks.
-// Encodes the lines in code page 932 into the sink a piece at a time, so that a large notebook
-// needs no buffer of its size. Gives up, having handed on part of the bytes, when a character has
-// no code or when the bytes as a whole could be read as another encoding.
-bool produceCp932(const TextLines& lines, const ByteSink& sink) {
-    constexpr qsizetype PieceBytes = 64 * 1024;
-    QByteArray buffer(PieceBytes, Qt::Uninitialized);
-    char* dst = buffer.data();
-    bool first = true;
-    Utf8Kind kind = Utf8Kind::Ascii; // of the bytes handed on so far
-    // Every piece ends after a line's CR LF, so no UTF-8 sequence spans two pieces.
-    const auto flush = [&] {
-        const QByteArrayView piece(buffer.constData(), dst - buffer.constData());
-        if (first && startsWithMark(piece))
-            return false;
-        first = false;
-        if (kind != Utf8Kind::Other) {
-            const Utf8Kind pieceKind = classifyUtf8(piece);
-            if (pieceKind != Utf8Kind::Ascii)
-                kind = pieceKind;
-        }
-        sink(piece);
-        dst = buffer.data();
-        return true;
-    };
+// The lines in code page 932, each with CR LF; false when a character has no code or when the
+// bytes as a whole would be read back as another encoding.
+bool encodeCp932Lines(const TextLines& lines, QByteArray& bytes) {
+    bytes.resize(2 * (lines.textSize() + lines.count()));
+    char* dst = bytes.data();
     for (qsizetype i = 0; i < lines.count(); ++i) {
-        const QStringView line = lines.line(i);
-        const qsizetype needed = 2 * line.size() + 2;
-        if (dst - buffer.data() + needed > buffer.size()) {
-            if (dst != buffer.data() && !flush())
-                return false;
-            if (needed > buffer.size()) {
-                buffer.resize(needed);
-                dst = buffer.data();
-            }
-        }
-        if (!encodeCp932Into(line, dst))
+        if (!encodeCp932Into(lines.line(i), dst))
             return false;
         *dst++ = '\r';
         *dst++ = '\n';
     }
-    if (!flush())
-        return false;
-    // Valid UTF-8 beyond ASCII would be read back as UTF-8.
-    return kind != Utf8Kind::Utf8;
+    bytes.truncate(dst - bytes.constData());
+    return !looksLikeAnotherEncoding(bytes);
 }
 
 QByteArray encodeText(const QString& text, TextEncoding preferred, TextEncoding* used) {
@@ -505,8 +469,7 @@ QByteArray encode(const TextLines& lines, TextEncoding preferred, TextEncoding* 
     if (preferred == TextEncoding::Cp932) {
         // Straight from the lines into the bytes, without the whole text again in between.
         QByteArray bytes;
-        bytes.reserve(2 * (lines.textSize() + lines.count()));
-        if (produceCp932(lines, [&](QByteArrayView piece) { bytes += piece; })) {
+        if (encodeCp932Lines(lines, bytes)) {
             if (used)
                 *used = TextEncoding::Cp932;
             return bytes;
@@ -608,61 +571,7 @@ DecodedText readFile(const QString& path, qint64 maxBytes) {
 }
 
 DecodedLines readLines(const QString& path, qint64 maxBytes) {
-    return readLinesInPieces(path, maxBytes, 64 * 1024);
-}
-
-DecodedLines readLinesInPieces(const QString& path, qint64 maxBytes, qsizetype pieceBytes) {
-    qint64 size = 0;
-    const FdCloser closer{openForReading(path, maxBytes, size)};
-    const int fd = closer.fd;
-    // The first piece tells whether the file is code page 932; then the file is decoded a piece
-    // at a time, and no buffer of its size is filled and thrown away. Anything else is read whole.
-    pieceBytes = qMax<qsizetype>(pieceBytes, 1);
-    // The first piece holds a byte-order mark whole, whatever the size of the others.
-    const qsizetype firstBytes = qMax<qsizetype>(pieceBytes, 4);
-    QByteArray piece(firstBytes + 1, Qt::Uninitialized); // and a lead byte carried over
-    qsizetype have = readUpTo(fd, path, piece.data(), firstBytes);
-    bool last = have < firstBytes;
-    const QByteArrayView first(piece.constData(), have);
-    if (startsWithMark(first) || classifyUtf8(first, !last) != Utf8Kind::Other) {
-        QByteArray bytes(qMax<qsizetype>(qsizetype(size), have), Qt::Uninitialized);
-        std::copy_n(piece.constData(), have, bytes.data());
-        readRest(fd, path, maxBytes, bytes, have);
-        return decodeLines(bytes);
-    }
-    // A character takes at least a byte, so the file's size is room enough unless it grows.
-    QString text(qMax<qsizetype>(qsizetype(size), have), Qt::Uninitialized);
-    qsizetype produced = 0;
-    qint64 total = have;
-    qsizetype carried = 0;
-    for (;;) {
-        const qsizetype available = carried + have;
-        if (produced + available > text.size())
-            text.resize(qMax(produced + available, 2 * text.size()));
-        char16_t* const begin = reinterpret_cast<char16_t*>(text.data());
-        char16_t* dst = begin + produced;
-        const qsizetype used =
-            decodeCp932Piece(reinterpret_cast<const uchar*>(piece.constData()), available, dst, last);
-        produced = dst - begin;
-        if (last)
-            break;
-        carried = available - used;
-        if (carried > 0)
-            piece[0] = piece[used];
-        have = readUpTo(fd, path, piece.data() + carried, pieceBytes);
-        total += have;
-        if (total > maxBytes)
-            throw errors::fileOpen(path, tooLargeText(maxBytes));
-        last = have < pieceBytes;
-    }
-    text.truncate(produced);
-    // The text ends at a NUL, as a whole read ends it.
-    if (const qsizetype nul = text.indexOf(QChar(0)); nul >= 0)
-        text.truncate(nul);
-    DecodedLines result;
-    result.encoding = TextEncoding::Cp932;
-    result.lines = TextLines::fromText(std::move(text));
-    return result;
+    return decodeLines(readBytes(path, maxBytes));
 }
 
 void writeTo(QIODevice& device, const QString& path, const QByteArray& bytes) {
@@ -680,9 +589,8 @@ void writeTo(QIODevice& device, const QString& path, const QByteArray& bytes) {
 
 namespace {
 
-// Replaces the file whole with the bytes `produce` hands to its sink, the way writeBytes says.
-// `produce` returns false to give up: the file then stays as it was and so does the result.
-bool writeProduced(const QString& path, const std::function<bool(const ByteSink&)>& produce) {
+// Replaces the file whole with the bytes, the way writeBytes says.
+FileStamp replaceFile(const QString& path, QByteArrayView bytes) {
     // A link is written through: the file it points to is replaced, the link stays.
     const QFileInfo link(path);
     const QString target = link.isSymLink() ? link.symLinkTarget() : path;
@@ -694,6 +602,10 @@ bool writeProduced(const QString& path, const std::function<bool(const ByteSink&
         throw errors::fileCreate(path, errors::systemText(EISDIR));
     if (exists && !S_ISREG(old.st_mode))
         throw errors::fileCreate(path, notRegularFileText());
+    // A rename ignores the target's own permissions: a file its user may not write is refused as
+    // writing it in place would be, before anything is written.
+    if (exists && ::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) != 0)
+        throw errors::fileCreate(path, errors::systemText(errno));
 
     // The new text goes to a temporary file beside the target and replaces it only once every
     // byte is written and on the disk: a full disk, a fault or a kill leaves the old file whole.
@@ -705,43 +617,24 @@ bool writeProduced(const QString& path, const std::function<bool(const ByteSink&
             throw errors::fileCreate(path, folderRefusesText(folder));
         throw errors::fileCreate(path, errors::systemText(error));
     }
-    bool discarded = false;
-    const auto discard = [&] {
+    const auto fail = [&](int error) {
         if (temp.fd >= 0)
             ::close(temp.fd);
         temp.fd = -1;
         ::unlink(temp.name.constData());
-        discarded = true;
-    };
-    const auto fail = [&](int error) {
-        discard();
         throw errors::fileCreate(path, errors::systemText(error));
     };
 
-    const ByteSink sink = [&](QByteArrayView bytes) {
-        const char* data = bytes.data();
-        qsizetype left = bytes.size();
-        while (left > 0) {
-            const ssize_t n = ::write(temp.fd, data, size_t(left));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                fail(n < 0 ? errno : ENOSPC);
-            data += n;
-            left -= n;
-        }
-    };
-    bool produced = false;
-    try {
-        produced = produce(sink);
-    } catch (...) {
-        if (!discarded)
-            discard();
-        throw;
-    }
-    if (!produced) {
-        discard();
-        return false;
+    const char* data = bytes.data();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(temp.fd, data, size_t(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            fail(n < 0 ? errno : ENOSPC);
+        data += n;
+        left -= n;
     }
     if (exists) {
         // The replacement keeps the old file's permissions (and its owner, where allowed).
@@ -759,40 +652,32 @@ bool writeProduced(const QString& path, const std::function<bool(const ByteSink&
         fail(errno);
     syncFolder(folder);
     removeStaleTemporaryFiles(folder);
-    return true;
+    return FileStamp::of(target, bytes);
 }
 
 } // namespace
 
 namespace textfile {
 
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    writeProduced(path, [&](const ByteSink& sink) {
-        sink(bytes);
-        return true;
-    });
+FileStamp writeBytes(const QString& path, const QByteArray& bytes) {
+    return replaceFile(path, bytes);
 }
 
-void writeFile(const QString& path, const QStringList& lines, TextEncoding preferred) {
+FileStamp writeFile(const QString& path, const QStringList& lines, TextEncoding preferred) {
     for (const QString& line : lines) {
         if (hasLineBreakOrNul(line))
             throw errors::fileCreate(path, lineBreakRefusalText());
     }
-    writeBytes(path, encode(lines, preferred));
+    return replaceFile(path, encode(lines, preferred));
 }
 
-void writeFile(const QString& path, const TextLines& lines, TextEncoding preferred) {
+FileStamp writeFile(const QString& path, const TextLines& lines, TextEncoding preferred) {
     // The breaks between the lines are not kept, so any break or NUL in the text lies in a line.
     bool breakOrNul = false;
     lines.forEachPiece([&](QStringView piece) { breakOrNul = breakOrNul || hasLineBreakOrNul(piece); });
     if (breakOrNul)
         throw errors::fileCreate(path, lineBreakRefusalText());
-    if (preferred == TextEncoding::Cp932 &&
-        writeProduced(path, [&](const ByteSink& sink) { return produceCp932(lines, sink); }))
-        return;
-    // A character without a code, or bytes that would read as another encoding: the whole text
-    // takes the way that falls back to UTF-8.
-    writeBytes(path, encode(lines, preferred));
+    return replaceFile(path, encode(lines, preferred));
 }
 
 } // namespace textfile

@@ -1,10 +1,12 @@
 // Reading and writing every text file of the program: notebooks, the shop list, the settings file.
-// Reading honours a UTF-8 or UTF-16 byte-order mark, reads unmarked valid UTF-8 holding non-ASCII
-// characters as UTF-8 and otherwise decodes code page 932; lines split
+// Reading honours a UTF-8 or UTF-16 byte-order mark, reads unmarked valid UTF-8 holding a sequence
+// of three or more bytes as UTF-8 and otherwise decodes code page 932; lines split
 // at CR LF, CR or LF; a NUL ends the text. Writing puts CR LF after every line, in code page 932
 // when every character encodes (and the bytes cannot be mistaken for a mark or for UTF-8) and in
 // UTF-8 with a mark otherwise, and replaces the file whole.
 #pragma once
+
+#include "core/filestamp.h"
 
 #include <QByteArray>
 #include <QString>
@@ -24,6 +26,7 @@ enum class TextEncoding {
 struct DecodedText {
     QStringList lines;
     TextEncoding encoding = TextEncoding::Cp932; // what the bytes were read as
+    qint64 nulOffset = -1;                       // the byte of the file where a NUL ended the text, or -1
 };
 
 // Where the lines of a chunk begin and end: bound i is where line i begins and line i - 1 ends.
@@ -128,6 +131,7 @@ class TextLines {
 struct DecodedLines {
     TextLines lines;
     TextEncoding encoding = TextEncoding::Cp932;
+    qint64 nulOffset = -1; // as in DecodedText
 };
 
 namespace textfile {
@@ -159,8 +163,6 @@ inline constexpr qint64 DefaultMaxBytes = 64 * 1024 * 1024;
 // file (a folder, a FIFO, a device) or holds more than `maxBytes` bytes.
 DecodedText readFile(const QString& path, qint64 maxBytes = DefaultMaxBytes);
 DecodedLines readLines(const QString& path, qint64 maxBytes = DefaultMaxBytes);
-// readLines, reading `pieceBytes` at a time: a file in code page 932 is decoded piece by piece.
-DecodedLines readLinesInPieces(const QString& path, qint64 maxBytes, qsizetype pieceBytes);
 // Reads the raw bytes of a file, with the same refusals.
 QByteArray readBytes(const QString& path, qint64 maxBytes = DefaultMaxBytes);
 
@@ -170,10 +172,14 @@ QByteArray readBytes(const QString& path, qint64 maxBytes = DefaultMaxBytes);
 // regular file), also when a line holds a line break or NUL. A symbolic link is written through.
 // A temporary file that a killed save left in the folder is removed by a later save there once
 // it is half an hour old.
-void writeFile(const QString& path, const QStringList& lines, TextEncoding preferred = TextEncoding::Cp932);
-void writeFile(const QString& path, const TextLines& lines, TextEncoding preferred = TextEncoding::Cp932);
+// A target its user may not write is refused before anything is written. Gives the stamp of what
+// the file now holds.
+FileStamp writeFile(const QString& path, const QStringList& lines,
+                    TextEncoding preferred = TextEncoding::Cp932);
+FileStamp writeFile(const QString& path, const TextLines& lines,
+                    TextEncoding preferred = TextEncoding::Cp932);
 // Writes bytes the same way.
-void writeBytes(const QString& path, const QByteArray& bytes);
+FileStamp writeBytes(const QString& path, const QByteArray& bytes);
 // The writing step on an open device, for tests with a failing device. Throws errors::fileCreate
 // naming `path`.
 void writeTo(QIODevice& device, const QString& path, const QByteArray& bytes);

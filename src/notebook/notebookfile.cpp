@@ -8,14 +8,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-NotebookRead fromLines(TextLines lines) {
+NotebookRead fromText(DecodedLines text) {
     NotebookRead read;
-    if (lines.count() == 0)
+    if (text.lines.count() == 0)
         read.refusal = refusal(RefusalKind::Empty);
-    else if (lines.line(0) != QStringView(MagicLine))
+    else if (text.lines.line(0) != QStringView(MagicLine))
         read.refusal = refusal(RefusalKind::WrongMagic);
     else
-        read.book.emplace().assign(std::move(lines));
+        read.book.emplace().assign(std::move(text.lines));
+    read.nulOffset = text.nulOffset;
     return read;
 }
 
@@ -42,20 +43,23 @@ NotebookRefusal refusal(RefusalKind kind) {
 NotebookRead readNotebook(QByteArrayView bytes) {
     if (bytes.size() > MaxNotebookBytes)
         return refused(RefusalKind::TooLarge);
-    return fromLines(std::move(textfile::decodeLines(bytes).lines));
+    return fromText(textfile::decodeLines(bytes));
 }
 
 NotebookRead readNotebookFile(const QString& path) {
     const QFileInfo info(path);
     if (info.isFile() && info.size() > MaxNotebookBytes)
         return refused(RefusalKind::TooLarge);
-    return fromLines(std::move(textfile::readLines(path).lines));
+    const QByteArray bytes = textfile::readBytes(path, MaxNotebookBytes);
+    NotebookRead read = readNotebook(bytes);
+    read.stamp = FileStamp::of(path, bytes);
+    return read;
 }
 
 QByteArray notebookBytes(const PriceBook& book) {
     return textfile::encode(book.textLines(), TextEncoding::Cp932);
 }
 
-void writeNotebookFile(const QString& path, const PriceBook& book) {
-    textfile::writeFile(path, book.textLines());
+FileStamp writeNotebookFile(const QString& path, const PriceBook& book) {
+    return textfile::writeFile(path, book.textLines());
 }

@@ -2,6 +2,7 @@
 // text the window shows; writing turns a PriceBook into the file's bytes and replaces the file whole.
 #pragma once
 
+#include "core/filestamp.h"
 #include "notebook/pricebook.h"
 
 #include <QByteArray>
@@ -30,6 +31,10 @@ NotebookRefusal refusal(RefusalKind kind);
 struct NotebookRead {
     std::optional<PriceBook> book;
     std::optional<NotebookRefusal> refusal;
+    // The byte of the file where a NUL ended the text, or -1: what follows it was not read, and
+    // a save would drop it.
+    qint64 nulOffset = -1;
+    FileStamp stamp; // what the file held, when read from a file
 };
 
 // Reads the bytes of a notebook file (any encoding the text files allow).
@@ -41,5 +46,6 @@ NotebookRead readNotebookFile(const QString& path);
 // The bytes of the file: code page 932 with CR LF, or UTF-8 with a mark when a character has no
 // code in code page 932.
 QByteArray notebookBytes(const PriceBook& book);
-// Replaces the file whole, or leaves it as it was and throws errors::fileCreate.
-void writeNotebookFile(const QString& path, const PriceBook& book);
+// Replaces the file whole, or leaves it as it was and throws errors::fileCreate; gives the stamp
+// of what the file now holds.
+FileStamp writeNotebookFile(const QString& path, const PriceBook& book);

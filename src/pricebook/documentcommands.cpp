@@ -47,6 +47,8 @@ void DocumentCommands::MN_NEWClick(bool fromMenu) {
     panel_.ClearEntryPanel();
     c_.setItems(fmain::CBO_SYOMEI, {});
     doc_.book.reset();
+    doc_.stamp = {};
+    doc_.lock.release();
     c_.setText(fmain::F_MAIN,
                QString::fromUtf16(ApplicationTitle) + u" - "_s + QString::fromUtf16(UntitledName));
     doc_.untitled = true;
@@ -87,6 +89,8 @@ bool DocumentCommands::LoadPriceBook(const QString& path) {
     doc_.book = std::move(*read.book);
     read.book.reset();
     doc_.fileName = path;
+    doc_.stamp = read.stamp;
+    const bool heldElsewhere = !doc_.lock.take(path);
     panel_.ClearEntryPanel();
     panel_.RebuildProductList();
     // The old notebook's lines and names are free now, scattered among the new ones: hand the
@@ -97,6 +101,13 @@ bool DocumentCommands::LoadPriceBook(const QString& path) {
     setCaptionPath(path);
     c_.setFocus(fmain::CBO_SYOMEI);
     panel_.showProductCount();
+    if (read.nulOffset >= 0) {
+        ui_.warn(
+            u"ファイル \""_s + path + u"\" は "_s + QString::number(read.nulOffset + 1) +
+            u" バイト目に NUL 文字があるため、それより後を読み込んでいません。上書き保存すると、その部分は失われます。"_s);
+    }
+    if (heldElsewhere)
+        ui_.warn(path + u" は、ほかの Pricotta でも開かれています。"_s);
     // Recorded last: a settings file that cannot be written must not leave the load half done.
     recordRecentFile_(path);
     return true;
@@ -107,7 +118,20 @@ void DocumentCommands::MN_SAVEClick() {
         MN_BETU_SAVEClick();
         return;
     }
-    writeNotebookFile(doc_.fileName, doc_.book);
+    // Another program, or another copy of this one, may have written the file since: saving over
+    // it would drop that change without a word.
+    if (doc_.stamp.changedOn(doc_.fileName)) {
+        const Button answer = ui_.messageBox(
+            MsgKind::Warning,
+            doc_.fileName + u" は、読み込んだ後にほかのプログラムで変更されています。上書きしますか？\r\n"
+                            u"はい: 上書き保存　いいえ: 別名で保存　キャンセル: 保存しない"_s,
+            Yes | No | Cancel, Cancel);
+        if (answer == No)
+            MN_BETU_SAVEClick();
+        if (answer != Yes)
+            return;
+    }
+    doc_.stamp = writeNotebookFile(doc_.fileName, doc_.book);
     setDirty(c_, false);
     recordRecentFile_(doc_.fileName);
 }
@@ -122,8 +146,9 @@ void DocumentCommands::MN_BETU_SAVEClick() {
         return;
     // The chosen name becomes the current one only once the file is written, so a failed write
     // leaves the caption, the next Save and the history with the file that is really open.
-    writeNotebookFile(*path, doc_.book);
+    doc_.stamp = writeNotebookFile(*path, doc_.book);
     doc_.fileName = *path;
+    doc_.lock.take(*path);
     setCaptionPath(*path);
     doc_.untitled = false;
     setDirty(c_, false);

@@ -19,6 +19,20 @@ TEST_F(ShopSelectors, StartUpFillsAllFiveInFileOrder) {
         EXPECT_EQ(controls.items(u"CBO_MISE"_s + QString::number(j)), (QStringList{u"B店"_s, {}, u"A店"_s}));
 }
 
+// A short list in code page 932 can be valid UTF-8 too (ﾓｽ is D3 BD, "ӽ" in UTF-8): read as what it
+// is, from the start-up list and from an imported one, and the import writes it back unchanged.
+TEST_F(ShopSelectors, ShortCodePage932ListsAreNotTakenForUtf8) {
+    dir.write(u"prog/zorvan_店.txt"_s, "\xD3\xBD\r\n\xC5\xBD\r\n");
+    start();
+    EXPECT_EQ(controls.items(u"CBO_MISE5"_s), (QStringList{u"ﾓｽ"_s, u"ﾅｽ"_s}));
+    const QByteArray imported = "\xC6\xB8\r\n\x8B\x8D\x93\xFB\x89\xAE\r\n";
+    ui.buttons.enqueue(Yes);
+    ui.fileAnswers.enqueue(dir.write(u"zorvantm.txt"_s, imported));
+    form->click(u"MN_TEN_IM"_s);
+    EXPECT_EQ(controls.items(u"CBO_MISE1"_s), (QStringList{u"ﾆｸ"_s, u"牛乳屋"_s}));
+    EXPECT_EQ(dir.read(u"prog/zorvan_店.txt"_s), imported);
+}
+
 TEST_F(ShopSelectors, ARefillKeepsEachSelectorsText) {
     start();
     dir.write(u"prog/zorvan_店.txt"_s, cp932Lines({u"新しい店"_s}));

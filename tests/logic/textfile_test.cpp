@@ -258,12 +258,9 @@ TEST(TextFile, LinesReadFromTextReadBackWhateverTheirLength) {
         qsizetype longAt; // -1: none
     };
     const Case cases[] = {
-        {"short lines over several groups", 40, -1},
-        {"a long first line", 40, 0},
-        {"a long line inside a group", 40, 21},
-        {"a long last line", 40, 39},
-        {"cut into chunks by a change", 9000, -1},
-        {"cut into chunks, one with a long line", 9000, 5000},
+        {"short lines over several groups", 40, -1}, {"a long first line", 40, 0},
+        {"a long line inside a group", 40, 21},      {"a long last line", 40, 39},
+        {"cut into chunks by a change", 9000, -1},   {"cut into chunks, one with a long line", 9000, 5000},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -433,39 +430,6 @@ TEST(TextFile, ArbitraryBytesSettleAfterOneLoad) {
     }
 }
 
-// A file is read a piece at a time once its first piece shows code page 932: whatever the bytes
-// and wherever the pieces end (in a pair, after a lone lead byte, inside a UTF-8 sequence, before
-// or after a NUL), the lines and the encoding are those of the whole file decoded at once.
-TEST(TextFile, ReadingInPiecesGivesTheWholeFilesLines) {
-    const QList<QByteArray> alphabet{"a", "1", "/", "\r", "\n", "\r\n", QByteArray(1, '\0'), "\x81", "\x9F",
-                                     "\xE0", "\xFC", "\x82\xA0", "\x93\x58", "\x81\x0A", "\xA1", "\xDF",
-                                     "\xC3\xA9", "\xE3\x81\x82", "\xF0\x9F\x98\x80", "\x40", "\xFD"};
-    const QList<QByteArray> starts{"", "", "", "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF", "abc"};
-    std::mt19937 random(20261211);
-    TestDir dir;
-    const QString path = dir.file(u"book.txt"_s);
-    for (int round = 0; round < 3000; ++round) {
-        QByteArray bytes = starts[qsizetype(random() % quint32(starts.size()))];
-        const int parts = int(random() % 24);
-        for (int i = 0; i < parts; ++i)
-            bytes += alphabet[qsizetype(random() % quint32(alphabet.size()))];
-        dir.write(u"book.txt"_s, bytes);
-        const DecodedLines whole = textfile::decodeLines(bytes);
-        const qsizetype piece = 1 + qsizetype(random() % 9);
-        const DecodedLines read = textfile::readLinesInPieces(path, textfile::DefaultMaxBytes, piece);
-        ASSERT_EQ(shown(read.lines.toList()), shown(whole.lines.toList())) << hex(bytes) << " / " << piece;
-        ASSERT_EQ(read.encoding, whole.encoding) << hex(bytes) << " / " << piece;
-    }
-    // A notebook larger than a piece, and one over the limit.
-    QByteArray book = "zorvandata\r\n";
-    for (int i = 0; i < 5000; ++i)
-        book += "\x8B\x8D\x93\xFB " + QByteArray::number(i) + "\r\n";
-    dir.write(u"book.txt"_s, book);
-    EXPECT_EQ(textfile::readLines(path).lines.toList(), textfile::decodeLines(book).lines.toList());
-    EXPECT_EQ(textfile::readLinesInPieces(path, book.size(), 4096).lines.count(), 5001);
-    EXPECT_THROW(textfile::readLinesInPieces(path, book.size() - 1, 4096), AppError);
-}
-
 // A FIFO would block a plain read for ever and a device never ends: only regular files are read.
 TEST(TextFile, RefusesWhatIsNotARegularFileOrIsTooLarge) {
     TestDir dir;
@@ -510,8 +474,9 @@ TEST(TextFile, NeverWritesCodePageBytesThatLookLikeAMark) {
     }
 }
 
-// A file without a mark is read as UTF-8 when its bytes are valid UTF-8 beyond ASCII, else as code
-// page 932; whatever is written without a mark reads back as itself.
+// A file without a mark is read as UTF-8 when its bytes are valid UTF-8 with a sequence of three
+// bytes or more, else as code page 932 (whose half-width katakana pairs can be valid two-byte
+// UTF-8); whatever is written without a mark reads back as itself.
 TEST(TextFile, ReadsUnmarkedUtf8AndNeverWritesCodePageBytesThatLookLikeIt) {
     const struct {
         QByteArray bytes;
@@ -520,6 +485,8 @@ TEST(TextFile, ReadsUnmarkedUtf8AndNeverWritesCodePageBytesThatLookLikeIt) {
         {"\xE5\xAE\xB6\xE8\xA8\x88\r\n\xE7\xB0\xBF", {u"家計"_s, u"簿"_s}},        // UTF-8 from Linux
         {"\x89\xC6\x8C\x76\x95\xEB\r\n", {u"家計簿"_s}},                           // code page 932
         {"abc\r\n", {u"abc"_s}},                                                   // ASCII either way
+        {"\xD0\xBF\r\n\xC5\xAF\xC4\xB3", {u"ﾐｿ"_s, u"ﾅｯﾄｳ"_s}},                    // valid as two-byte UTF-8
+        {"\xD3\xBD \xC3\xA9", {u"ﾓｽ ﾃｩ"_s}},                                       // the same, and "é"
         {"\xC3\xA9\xED\xA0\x80", {textfile::decodeCp932("\xC3\xA9\xED\xA0\x80")}}, // a surrogate: not UTF-8
         {"\xC0\xAF", {textfile::decodeCp932("\xC0\xAF")}},                         // overlong: not UTF-8
         {QByteArray("\xE5\xAE\xB6\0\xFF", 5), {u"家"_s}},                          // a NUL ends the text
@@ -529,11 +496,13 @@ TEST(TextFile, ReadsUnmarkedUtf8AndNeverWritesCodePageBytesThatLookLikeIt) {
         EXPECT_EQ(shown(text.lines), shown(r.lines)) << hex(r.bytes);
         EXPECT_EQ(text.encoding, TextEncoding::Cp932);
     }
-    // ﾃｽ is C3 BD in code page 932, which is also "ý" in UTF-8.
+    // ﾃｽ is C3 BD in code page 932, which is also "ý" in UTF-8: still code page 932, unmarked.
     for (const QStringList& lines : {QStringList{u"ﾃｽ"_s}, QStringList{u"ﾃｽﾄ"_s, u"ﾃﾞ"_s}}) {
-        TextEncoding used = TextEncoding::Cp932;
+        TextEncoding used = TextEncoding::Utf8Bom;
         const QByteArray bytes = textfile::encode(lines, TextEncoding::Cp932, &used);
+        EXPECT_EQ(used, TextEncoding::Cp932);
         EXPECT_EQ(textfile::decode(bytes).lines, lines) << hex(bytes);
+        EXPECT_EQ(textfile::decodeLines(bytes).lines.toList(), lines) << hex(bytes);
     }
     TextEncoding used = TextEncoding::Utf8Bom;
     textfile::encode({u"家計簿"_s}, TextEncoding::Cp932, &used);

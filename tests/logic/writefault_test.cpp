@@ -76,7 +76,9 @@ TEST(WriteFault, NotebookSaveKeepsTheOldFileAndTheChangedMark) {
         EXPECT_EQ(f.dir.read(u"book.txt"_s), old) << shortBy;
         EXPECT_TRUE(f.form->dirty()) << shortBy;
         EXPECT_TRUE(f.controls.enabled(u"SPD_SAVE"_s));
-        EXPECT_EQ(QDir(f.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"book.txt"_s});
+        // The notebook and the lock that marks it open here; no temporary file.
+        EXPECT_EQ(QDir(f.dir.path()).entryList(QDir::Files | QDir::Hidden),
+                  (QStringList{u".book.txt.lock"_s, u"book.txt"_s}));
 
         // With room again, the same command saves.
         f.form->click(u"SPD_SAVE"_s);
