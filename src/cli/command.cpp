@@ -540,7 +540,7 @@ int Runner::planCommand(const QStringList& args) {
                    u"このファイルは扱いません"_s.arg(listText.nulOffset + 1));
     const ShoppingList list = readShoppingList(listText.lines, nb.products);
     for (const UnknownLine& u : list.unknown) {
-        QString message = atLine(listName, u.line, u"「%1」はノートにない商品です"_s.arg(u.text));
+        QString message = atLine(listName, u.line, u"「%1」はノートにない商品です"_s.arg(shortened(u.text)));
         if (!u.closest.isEmpty())
             message += u"\n  もしかして: "_s + u.closest.join(u'、');
         printErr(message);
