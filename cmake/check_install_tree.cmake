@@ -20,7 +20,10 @@ set(expected
   ${share}/applications/${DESKTOP_ID}.desktop
   ${share}/metainfo/${METAINFO_ID}.metainfo.xml
   ${share}/icons/hicolor/scalable/apps/pricotta.svg
-  ${share}/doc/pricotta/copyright)
+  ${share}/doc/pricotta/copyright
+  ${bin}/pricotta-cli
+  ${share}/man/man1/pricotta-cli.1
+  ${share}/bash-completion/completions/pricotta-cli)
 foreach(size 16 24 32 48 64 128 256)
   list(APPEND expected ${share}/icons/hicolor/${size}x${size}/apps/pricotta.png)
 endforeach()

@@ -1,5 +1,5 @@
 # pricotta-cli, the companion program: its logic as a library on the notebook (QtCore only, never a
-# widget), the program beside pricotta, the small report dialog of the desktop entry, their tests,
+# widget), the program beside pricotta, the companion window of the desktop entry, their tests,
 # the benchmark and what gets installed.
 
 set(PRICOTTA_CLI_VIEW ${CMAKE_BINARY_DIR}/include-views/pricotta_cli_lib)
@@ -16,12 +16,18 @@ add_executable(pricotta-cli src/cli/main.cpp)
 target_link_libraries(pricotta-cli PRIVATE pricotta_cli_lib)
 set_target_properties(pricotta-cli PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
-# The desktop entry's program: a file dialog for the notebook, then `pricotta-cli report --open`,
-# and a message box when that fails. A separate program, so pricotta-cli links no widget library.
-add_executable(pricotta-report-dialog reportdialog/main.cpp)
-target_link_libraries(pricotta-report-dialog PRIVATE Qt6::Widgets pricotta_flags)
-set_target_properties(pricotta-report-dialog PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR} AUTOMOC OFF)
-add_dependencies(pricotta-report-dialog pricotta-cli)
+# The companion window of the desktop entry "Pricotta 買い物プラン": a Qt Widgets program on the
+# notebook layer and pricotta_cli_lib, so pricotta-cli itself links no widget library. Its window
+# is a library too, for its offscreen tests.
+find_package(Qt6 REQUIRED COMPONENTS PrintSupport)
+add_library(pricotta_companion STATIC companion/companionwindow.cpp companion/companionwindow.h
+  companion/companionfiles.cpp companion/companionfiles.h)
+target_include_directories(pricotta_companion PUBLIC companion)
+target_link_libraries(pricotta_companion PUBLIC pricotta_cli_lib Qt6::Widgets Qt6::PrintSupport pricotta_flags)
+set_target_properties(pricotta_companion PROPERTIES AUTOMOC OFF)
+add_executable(pricotta-companion companion/main.cpp)
+target_link_libraries(pricotta-companion PRIVATE pricotta_companion)
+set_target_properties(pricotta-companion PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR} AUTOMOC OFF)
 
 file(GLOB PRICOTTA_CLI_TESTS CONFIGURE_DEPENDS tests/cli/*.cpp tests/cli/*.h)
 add_executable(cli_tests ${PRICOTTA_CLI_TESTS} tests/support/logic_main.cpp
@@ -32,10 +38,19 @@ target_include_directories(cli_tests PRIVATE tests)
 target_link_libraries(cli_tests PRIVATE pricotta_cli_lib GTest::gtest)
 target_compile_definitions(cli_tests PRIVATE
   PRICOTTA_CLI_PROGRAM="$<TARGET_FILE:pricotta-cli>"
-  PRICOTTA_REPORT_DIALOG="$<TARGET_FILE:pricotta-report-dialog>"
   PRICOTTA_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
-add_dependencies(cli_tests pricotta-cli pricotta-report-dialog)
+add_dependencies(cli_tests pricotta-cli)
 gtest_discover_tests(cli_tests DISCOVERY_MODE PRE_TEST
+  PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+
+file(GLOB PRICOTTA_COMPANION_TESTS CONFIGURE_DEPENDS tests/companion/*.cpp)
+add_executable(companion_tests ${PRICOTTA_COMPANION_TESTS} tests/support/testfiles.cpp tests/support/testfiles.h
+  tests/support/notebooklines.cpp tests/support/notebooklines.h)
+target_include_directories(companion_tests PRIVATE tests)
+target_link_libraries(companion_tests PRIVATE pricotta_companion Qt6::Test GTest::gtest)
+target_compile_definitions(companion_tests PRIVATE PRICOTTA_CLI_PROGRAM="$<TARGET_FILE:pricotta-cli>")
+add_dependencies(companion_tests pricotta-cli)
+gtest_discover_tests(companion_tests DISCOVERY_MODE PRE_TEST
   PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
 
 if(PRICOTTA_BENCH)
@@ -44,11 +59,11 @@ if(PRICOTTA_BENCH)
 endif()
 
 include(GNUInstallDirs)
-install(TARGETS pricotta-cli pricotta-report-dialog RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES resources/pricotta-report.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(TARGETS pricotta-cli pricotta-companion RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES resources/pricotta-companion.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 # The desktop entry passes its validator where the validator is installed.
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
 if(DESKTOP_FILE_VALIDATE)
-  add_test(NAME report_desktop_entry
-    COMMAND ${DESKTOP_FILE_VALIDATE} ${CMAKE_SOURCE_DIR}/resources/pricotta-report.desktop)
+  add_test(NAME companion_desktop_entry
+    COMMAND ${DESKTOP_FILE_VALIDATE} ${CMAKE_SOURCE_DIR}/resources/pricotta-companion.desktop)
 endif()

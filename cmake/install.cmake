@@ -58,6 +58,10 @@ foreach(size 16 24 32 48 64 128 256)
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME pricotta.png)
 endforeach()
 install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME copyright)
+# The companion's manual page and its bash completion, where man and bash-completion look.
+install(FILES resources/cli/pricotta-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES resources/cli/pricotta-cli.bash DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
+  RENAME pricotta-cli)
 
 # The Debian package: `cpack -G DEB` in the build folder, or tools/make-deb.
 set(CPACK_PACKAGE_NAME pricotta)
@@ -93,6 +97,12 @@ add_test(NAME desktop_files COMMAND ${CMAKE_COMMAND} -DDESKTOP_FILE_VALIDATE=${D
   -DMETAINFO_FILE=${PRICOTTA_METAINFO_FILE} -P ${CMAKE_SOURCE_DIR}/cmake/check_desktop_files.cmake)
 if(NOT DESKTOP_FILE_VALIDATE OR NOT APPSTREAMCLI)
   set_tests_properties(desktop_files PROPERTIES DISABLED TRUE)
+endif()
+# The companion's manual page renders without a warning.
+find_program(GROFF groff)
+if(GROFF)
+  add_test(NAME cli_manual_page COMMAND ${GROFF} -man -Tutf8 -ww -z ${CMAKE_SOURCE_DIR}/resources/cli/pricotta-cli.1)
+  set_tests_properties(cli_manual_page PROPERTIES FAIL_REGULAR_EXPRESSION "warning|error")
 endif()
 # An installed tree holds every file where the installed program looks for it.
 add_test(NAME install_tree COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR}

@@ -2,7 +2,10 @@
 #pragma once
 
 #include "cli/notebookinput.h"
+#include "cli/table.h"
+#include "cli/tableoutput.h"
 
+#include <QDate>
 #include <QString>
 #include <QVarLengthArray>
 #include <optional>
@@ -26,6 +29,12 @@ const Observation* newestOf(const ObservationRefs& observations);
 // Its date as stored (yyyy/MM/dd), or its text when it does not read.
 QString newestDateOf(const ObservationRefs& observations);
 
-// Every product in name order: cheapest price, where and when, standard price, difference. With a
-// shop: only the products whose cheapest price was seen there (ties included), without the shop column.
-QString cheapestTable(const QList<NotebookProduct>& products, const std::optional<QString>& shop);
+// Every product in name order: its cheapest trusted price (shopprices.h: each shop's newest price,
+// old prices only where nothing newer is known), where and when, standard price, difference, and
+// whether the price is old. With a shop: only the products whose cheapest price is there (ties
+// included), without the shop column.
+TableData cheapestRows(const QList<NotebookProduct>& products, const std::optional<QString>& shop,
+                       const QDate& oldCutOff);
+// The rows in a form of --format; as text the old prices' dates are marked "※", explained below.
+QByteArray cheapestOutput(OutputFormat format, const QList<NotebookProduct>& products,
+                          const std::optional<QString>& shop, const QDate& oldCutOff, int width);

@@ -15,3 +15,13 @@ void refuseData(const QString& file, qsizetype line, const QString& reason) {
 void usageError(const QString& reason) {
     throw CliFailure(exitcode::Usage, reason + u"\n使い方は pricotta-cli --help で表示します。"_s);
 }
+
+QString shortened(const QString& text) {
+    constexpr qsizetype Shown = 60;
+    if (text.size() <= Shown)
+        return text;
+    qsizetype cut = Shown;
+    if (text[cut - 1].isHighSurrogate())
+        --cut;
+    return text.left(cut) + u"…（全 %1 文字）"_s.arg(text.size());
+}

@@ -9,10 +9,16 @@
 #include "cli/merge.h"
 #include "cli/notebookinput.h"
 #include "cli/observations.h"
+#include "cli/planformats.h"
 #include "cli/report.h"
+#include "cli/shoppinglist.h"
 #include "cli/stale.h"
+#include "cli/streaminput.h"
+#include "cli/suggest.h"
+#include "cli/tableoutput.h"
 #include "cli/textwidth.h"
 #include "core/apperror.h"
+#include "core/appfiles.h"
 #include "core/textfile.h"
 #include "notebook/notebookfile.h"
 
@@ -26,6 +32,16 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int MaxStaleMonths = 1200;
+constexpr int MaxPlanShops = 1000;
+
+const QStringList Commands{u"export"_s, u"import"_s, u"merge"_s, u"cheapest"_s,
+                           u"stale"_s,  u"report"_s, u"plan"_s};
+
+// "。もしかして: a、b" when some candidates are close, else nothing.
+QString guessed(const QString& wanted, const QStringList& candidates) {
+    const QStringList close = closestNames(wanted, candidates);
+    return close.isEmpty() ? QString() : u"。もしかして: %1"_s.arg(close.join(u'、'));
+}
 
 // The arguments of one command: positionals, and options given once each.
 struct Arguments {
@@ -70,7 +86,8 @@ Arguments parseArguments(const QString& command, const QStringList& args, const 
         } else if (flagOptions.contains(arg) && !inlineValue) {
             parsed.flags << arg;
         } else {
-            usageError(u"%1 に %2 というオプションはありません"_s.arg(command, arg));
+            usageError(u"%1 に %2 というオプションはありません"_s.arg(command, shortened(arg)) +
+                       guessed(arg, valueOptions + flagOptions));
         }
     }
     if (parsed.positional.size() != positionals)
@@ -81,6 +98,8 @@ Arguments parseArguments(const QString& command, const QStringList& args, const 
 }
 
 bool sameFile(const QString& a, const QString& b) {
+    if (isStandardStream(a) || isStandardStream(b))
+        return false;
     const QFileInfo x(a);
     const QFileInfo y(b);
     if (x.exists() && y.exists())
@@ -98,6 +117,8 @@ bool isNotebook(const QString& path) {
 
 // An export or report never lands on a notebook: -o takes a new file or one that is no notebook.
 void checkPlainOutput(const QString& output, const QString& input) {
+    if (isStandardStream(output))
+        return;
     if (sameFile(output, input))
         usageError(u"出力先 %1 は読み込むノートと同じファイルです"_s.arg(output));
     if (QFileInfo(output).isFile() && isNotebook(output))
@@ -106,9 +127,21 @@ void checkPlainOutput(const QString& output, const QString& input) {
 
 // A notebook written by -o replaces only a notebook or an empty file, never other data.
 void checkNotebookOutput(const QString& output) {
+    if (isStandardStream(output))
+        return;
     const QFileInfo info(output);
     if (info.exists() && info.isFile() && info.size() > 0 && !isNotebook(output))
         usageError(u"出力先 %1 はノートではありません。ノート以外のファイルは上書きしません"_s.arg(output));
+}
+
+// The 18 lines of one record, read line by line: a copy of the notebook for each would make a
+// merge take time with the square of the products.
+QStringList recordOf(const PriceBook& book, qsizetype nameLine) {
+    QStringList record;
+    record.reserve(RecordLines);
+    for (int k = 0; k < RecordLines; ++k)
+        record << book.line(nameLine + k);
+    return record;
 }
 
 void writeOutput(const QString& path, const QByteArray& bytes) {
@@ -119,12 +152,41 @@ void writeOutput(const QString& path, const QByteArray& bytes) {
     }
 }
 
+// A notebook above the readers' limit would be refused by every reader, this program's included:
+// refused before anything is written. Every byte is at most three, plus CR LF a line and a mark,
+// so only a notebook near the limit is encoded to learn its size.
+void checkNotebookSize(const QString& path, const PriceBook& book) {
+    const TextLines& lines = book.textLines();
+    if (3 * lines.textSize() + 2 * lines.count() + 3 <= MaxNotebookBytes)
+        return;
+    const qint64 size = notebookBytes(book).size();
+    if (size > MaxNotebookBytes)
+        throw CliFailure(exitcode::Refused,
+                         u"%1: ノートが %2 バイトになり、ノートの上限 %3 バイト（64 MB）を超えます。"
+                         u"どのプログラムも読めないので書きませんでした"_s.arg(path)
+                             .arg(size)
+                             .arg(MaxNotebookBytes));
+}
+
 void writeNotebook(const QString& path, const PriceBook& book) {
+    checkNotebookSize(path, book);
     try {
         writeNotebookFile(path, book);
     } catch (const AppError& e) {
         throw CliFailure(exitcode::Refused, e.message());
     }
+}
+
+int monthsOption(const Arguments& a) {
+    int months = DefaultStaleMonths;
+    if (const std::optional<QString> text = a.value(u"--months"_s)) {
+        bool ok = false;
+        months = text->toInt(&ok);
+        if (!ok || months < 0 || months > MaxStaleMonths || text->startsWith(u'+'))
+            usageError(
+                u"--months は 0 から %1 までの整数です（%2 は使えません）"_s.arg(MaxStaleMonths).arg(*text));
+    }
+    return months;
 }
 
 class Runner {
@@ -144,12 +206,66 @@ class Runner {
             printErr(u"警告: "_s + w);
     }
 
+    // Standard output, as it is made when the program writes it straight to its stream.
+    void out(QByteArrayView bytes) {
+        if (!env_.writeOut) {
+            env_.out += bytes;
+            return;
+        }
+        const QString failure = env_.writeOut(bytes);
+        if (!failure.isEmpty())
+            throw CliFailure(exitcode::Refused, u"標準出力に書き込めません（%1）"_s.arg(failure));
+    }
+    // A plain output (-o FILE, -o - or none) written whole, or to standard output.
+    void writePlain(const std::optional<QString>& output, const QByteArray& bytes) {
+        if (output && !isStandardStream(*output))
+            writeOutput(*output, bytes);
+        else
+            out(bytes);
+    }
+    // A notebook given as a path, "-" or a pipe.
+    LoadedNotebook load(const QString& path, NotebookUse use) {
+        if (const std::optional<QByteArray> bytes = readStreamInput(path, MaxNotebookBytes, env_))
+            return loadNotebookBytes(inputName(path), *bytes, env_.today, use);
+        return loadNotebook(path, env_.today, use);
+    }
+    // A text file (a CSV, a shopping list) given as a path, "-" or a pipe, within the size limit.
+    QByteArray readText(const QString& path) {
+        if (const std::optional<QByteArray> streamed =
+                readStreamInput(path, textfile::DefaultMaxBytes, env_)) {
+            if (streamed->size() > textfile::DefaultMaxBytes)
+                throw CliFailure(exitcode::Refused,
+                                 errors::fileOpen(inputName(path),
+                                                  u"%1 バイトを超えています"_s.arg(textfile::DefaultMaxBytes))
+                                     .message());
+            return *streamed;
+        }
+        try {
+            return textfile::readBytes(path);
+        } catch (const AppError& e) {
+            throw CliFailure(exitcode::Refused, e.message());
+        }
+    }
+    // A notebook to -o or --into: a file, or standard output for "-".
+    void saveNotebook(const QString& path, const PriceBook& book) {
+        if (!isStandardStream(path)) {
+            writeNotebook(path, book);
+            printErr(u"%1 に書き込みました（商品 %2 件）"_s.arg(path).arg(book.productCount()));
+            return;
+        }
+        checkNotebookSize(u"標準出力"_s, book);
+        out(notebookBytes(book));
+    }
+    // --shop naming no shop of the notebook is refused with the names closest to it.
+    void checkShop(const LoadedNotebook& nb, const std::optional<QString>& shop);
+
     int exportCommand(const QStringList& args);
     int importCommand(const QStringList& args);
     int mergeCommand(const QStringList& args);
     int cheapestCommand(const QStringList& args);
     int staleCommand(const QStringList& args);
     int reportCommand(const QStringList& args);
+    int planCommand(const QStringList& args);
 
     CliEnvironment& env_;
 };
@@ -157,7 +273,7 @@ class Runner {
 int Runner::run(const QStringList& arguments) {
     try {
         if (arguments.isEmpty())
-            usageError(u"コマンドを指定して下さい（export, import, merge, cheapest, stale, report）"_s);
+            usageError(u"コマンドを指定して下さい（%1）"_s.arg(Commands.join(u", "_s)));
         const QString command = arguments.first();
         const QStringList rest = arguments.mid(1);
         if (command == u"-h"_s || command == u"--help"_s || command == u"help"_s ||
@@ -181,7 +297,9 @@ int Runner::run(const QStringList& arguments) {
             return staleCommand(rest);
         if (command == u"report"_s)
             return reportCommand(rest);
-        usageError(u"%1 というコマンドはありません"_s.arg(command));
+        if (command == u"plan"_s)
+            return planCommand(rest);
+        usageError(u"%1 というコマンドはありません"_s.arg(shortened(command)) + guessed(command, Commands));
     } catch (const CliFailure& failure) {
         printErr(u"pricotta-cli: "_s + failure.message());
         return failure.exitCode();
@@ -213,38 +331,57 @@ int Runner::exportCommand(const QStringList& args) {
     if (output)
         checkPlainOutput(*output, input);
 
-    const LoadedNotebook nb = loadNotebook(input, env_.today, NotebookUse::Read);
+    const LoadedNotebook nb = load(input, NotebookUse::Read);
     QStringList warnings = nb.warnings;
-    const QByteArray bytes =
-        format == u"json"_s ? exportJson(nb, warnings) : exportCsv(nb, encoding, warnings);
-    warn(warnings);
-    if (output)
-        writeOutput(*output, bytes);
+    // A file is written whole or not at all; standard output takes the rows as they are made.
+    const bool toFile = output && !isStandardStream(*output);
+    QByteArray bytes;
+    const ByteSink sink = [&](QByteArrayView piece) {
+        if (toFile)
+            bytes += piece;
+        else
+            out(piece);
+    };
+    if (format == u"json"_s)
+        exportJson(nb, sink, warnings);
     else
-        env_.out += bytes;
+        exportCsv(nb, encoding, sink, warnings);
+    warn(warnings);
+    if (toFile)
+        writeOutput(*output, bytes);
     return exitcode::Ok;
 }
 
 int Runner::importCommand(const QStringList& args) {
-    const Arguments a = parseArguments(u"import"_s, args, {u"-o"_s, u"--into"_s}, {}, 1);
+    const Arguments a = parseArguments(u"import"_s, args, {u"-o"_s, u"--into"_s}, {u"--check"_s}, 1);
     const std::optional<QString> output = a.value(u"-o"_s);
     const std::optional<QString> into = a.value(u"--into"_s);
-    if (output.has_value() == into.has_value())
-        usageError(u"import には -o ノート か --into ノート のどちらか一つを指定します"_s);
+    const bool check = a.flags.contains(u"--check"_s);
+    if (check ? output || into : output.has_value() == into.has_value())
+        usageError(u"import には -o ノート か --into ノート のどちらか一つ、または --check を指定します"_s);
     const QString csvPath = a.positional.first();
-    const QString target = output ? *output : *into;
-    if (sameFile(csvPath, target))
-        usageError(u"CSV ファイル %1 にノートは書きません"_s.arg(csvPath));
-    if (output)
-        checkNotebookOutput(*output);
-
-    QByteArray bytes;
-    try {
-        bytes = textfile::readBytes(csvPath);
-    } catch (const AppError& e) {
-        throw CliFailure(exitcode::Refused, e.message());
+    if (into && isStandardStream(*into))
+        usageError(u"--into には読み書きするノートのファイルを指定します（- は使えません）"_s);
+    if (!check) {
+        const QString target = output ? *output : *into;
+        if (sameFile(csvPath, target))
+            usageError(u"CSV ファイル %1 にノートは書きません"_s.arg(csvPath));
+        if (output)
+            checkNotebookOutput(*output);
     }
-    const QList<ProductView> products = importCsv(csvPath, csv::decode(bytes), env_.today);
+
+    const QByteArray bytes = readText(csvPath);
+    const ImportedProducts imported = importProducts(inputName(csvPath), csv::decode(bytes), env_.today);
+    warn(imported.warnings);
+    if (check) {
+        out(u"%1: 問題ありません（商品 %2 件、記録 %3 件）\n"_s.arg(inputName(csvPath))
+                .arg(imported.products.size())
+                .arg(imported.observations)
+                .toUtf8());
+        return exitcode::Ok;
+    }
+    const QList<ProductView>& products = imported.products;
+    const QString target = output ? *output : *into;
 
     PriceBook book;
     QStringList notes;
@@ -253,7 +390,7 @@ int Runner::importCommand(const QStringList& args) {
         for (const ProductView& p : products)
             book.insertRecord(book.count(), recordLines(p, env_.today));
     } else {
-        LoadedNotebook existing = loadNotebook(*into, env_.today, NotebookUse::Write);
+        LoadedNotebook existing = load(*into, NotebookUse::Write);
         book = std::move(existing.book);
         QList<IncomingProduct> incoming;
         for (const ProductView& p : products)
@@ -262,8 +399,7 @@ int Runner::importCommand(const QStringList& args) {
     }
     for (const QString& n : notes)
         printErr(n);
-    writeNotebook(target, book);
-    printErr(u"%1 に書き込みました（商品 %2 件）"_s.arg(target).arg(book.productCount()));
+    saveNotebook(target, book);
     return exitcode::Ok;
 }
 
@@ -277,42 +413,45 @@ int Runner::mergeCommand(const QStringList& args) {
     if (!sameFile(*output, pathA) && !sameFile(*output, pathB))
         checkNotebookOutput(*output);
 
-    LoadedNotebook nbA = loadNotebook(pathA, env_.today, NotebookUse::Write);
-    const LoadedNotebook nbB = loadNotebook(pathB, env_.today, NotebookUse::Write);
+    if (isStandardStream(pathA) && isStandardStream(pathB))
+        usageError(u"標準入力（-）から読めるノートは一つです"_s);
+    LoadedNotebook nbA = load(pathA, NotebookUse::Write);
+    const LoadedNotebook nbB = load(pathB, NotebookUse::Write);
     QList<IncomingProduct> incoming;
     incoming.reserve(nbB.products.size());
     for (const NotebookProduct& p : nbB.products)
-        incoming.append({p.view, nbB.book.lines().mid(p.nameLine, RecordLines)});
-    const QStringList notes = mergeProducts(nbA.book, incoming, {pathA, pathB}, env_.today);
+        incoming.append({p.view, recordOf(nbB.book, p.nameLine)});
+    const QStringList notes =
+        mergeProducts(nbA.book, incoming, {inputName(pathA), inputName(pathB)}, env_.today);
     for (const QString& n : notes)
         printErr(n);
-    writeNotebook(*output, nbA.book);
-    printErr(u"%1 に書き込みました（商品 %2 件）"_s.arg(*output).arg(nbA.book.productCount()));
+    saveNotebook(*output, nbA.book);
     return exitcode::Ok;
 }
 
 int Runner::cheapestCommand(const QStringList& args) {
-    const Arguments a = parseArguments(u"cheapest"_s, args, {u"--shop"_s}, {}, 1);
-    const LoadedNotebook nb = loadNotebook(a.positional.first(), env_.today, NotebookUse::Read);
+    const Arguments a =
+        parseArguments(u"cheapest"_s, args, {u"--shop"_s, u"--months"_s, u"--format"_s}, {}, 1);
+    const OutputFormat format = outputFormat(a.value(u"--format"_s));
+    const int months = monthsOption(a);
+    const LoadedNotebook nb = load(a.positional.first(), NotebookUse::Read);
     warn(nb.warnings);
-    env_.out += cheapestTable(nb.products, a.value(u"--shop"_s)).toUtf8();
+    checkShop(nb, a.value(u"--shop"_s));
+    out(cheapestOutput(format, nb.products, a.value(u"--shop"_s), oldPriceCutOff(env_.today, months),
+                       env_.terminalColumns));
     return exitcode::Ok;
 }
 
 int Runner::staleCommand(const QStringList& args) {
-    const Arguments a = parseArguments(u"stale"_s, args, {u"--months"_s, u"--shop"_s}, {}, 1);
-    int months = DefaultStaleMonths;
-    if (const std::optional<QString> text = a.value(u"--months"_s)) {
-        bool ok = false;
-        months = text->toInt(&ok);
-        if (!ok || months < 0 || months > MaxStaleMonths || text->startsWith(u'+'))
-            usageError(
-                u"--months は 0 から %1 までの整数です（%2 は使えません）"_s.arg(MaxStaleMonths).arg(*text));
-    }
-    const LoadedNotebook nb = loadNotebook(a.positional.first(), env_.today, NotebookUse::Read);
+    const Arguments a = parseArguments(u"stale"_s, args, {u"--months"_s, u"--shop"_s, u"--format"_s}, {}, 1);
+    const OutputFormat format = outputFormat(a.value(u"--format"_s));
+    const int months = monthsOption(a);
+    const LoadedNotebook nb = load(a.positional.first(), NotebookUse::Read);
     warn(nb.warnings);
+    checkShop(nb, a.value(u"--shop"_s));
     const QList<StaleProduct> stale = staleProducts(nb.products, env_.today, months, a.value(u"--shop"_s));
-    env_.out += staleTable(stale, env_.today).toUtf8();
+    const TableData table = staleRows(stale, env_.today);
+    out(formatOutput(format, table.columns, table.rows, env_.terminalColumns));
     return exitcode::Ok;
 }
 
@@ -324,11 +463,13 @@ int Runner::reportCommand(const QStringList& args) {
     if (output)
         checkPlainOutput(*output, input);
 
-    const LoadedNotebook nb = loadNotebook(input, env_.today, NotebookUse::Read);
+    if (open && output && isStandardStream(*output))
+        usageError(u"--open には -o でファイルを指定するか、-o を付けません"_s);
+    const LoadedNotebook nb = load(input, NotebookUse::Read);
     warn(nb.warnings);
-    const QByteArray html = reportHtml(nb, QFileInfo(input).fileName(), env_.today);
-    if (!output && !open) {
-        env_.out += html;
+    const QByteArray html = reportHtml(nb, QFileInfo(inputName(input)).fileName(), env_.today);
+    if (!open) {
+        writePlain(output, html);
         return exitcode::Ok;
     }
     if (output) {
@@ -349,6 +490,114 @@ int Runner::reportCommand(const QStringList& args) {
                              u"レポート %1 をブラウザーで開けませんでした: %2"_s.arg(*output, failure));
     }
     return exitcode::Ok;
+}
+
+int Runner::planCommand(const QStringList& args) {
+    const Arguments a = parseArguments(
+        u"plan"_s, args, {u"--shops"_s, u"--only"_s, u"--format"_s, u"--months"_s, u"-o"_s}, {}, 2);
+    const QString format = a.value(u"--format"_s).value_or(u"text"_s);
+    if (!QStringList{u"text"_s, u"csv"_s, u"json"_s, u"html"_s}.contains(format))
+        usageError(
+            u"--format は text、csv、json、html のどれかです（%1 は使えません）"_s.arg(shortened(format)));
+    PlanOptions options;
+    options.oldCutOff = oldPriceCutOff(env_.today, monthsOption(a));
+    if (const std::optional<QString> text = a.value(u"--shops"_s)) {
+        bool ok = false;
+        const int shops = text->toInt(&ok);
+        if (!ok || shops < 1 || shops > MaxPlanShops || text->startsWith(u'+'))
+            usageError(
+                u"--shops は 1 から %1 までの整数です（%2 は使えません）"_s.arg(MaxPlanShops).arg(*text));
+        options.maxShops = shops;
+    }
+    if (const std::optional<QString> text = a.value(u"--only"_s)) {
+        QStringList shops;
+        for (const QString& part : QString(*text).replace(u'、', u',').split(u','))
+            if (!part.trimmed().isEmpty())
+                shops << part.trimmed();
+        if (shops.isEmpty())
+            usageError(u"--only には店名をコンマで区切って指定します"_s);
+        options.onlyShops = shops;
+    }
+    const QString input = a.positional[0];
+    const QString listPath = a.positional[1];
+    const std::optional<QString> output = a.value(u"-o"_s);
+    if (output) {
+        checkPlainOutput(*output, input);
+        if (sameFile(*output, listPath))
+            usageError(u"出力先 %1 は買い物リストと同じファイルです"_s.arg(*output));
+    }
+    if (isStandardStream(input) && isStandardStream(listPath))
+        usageError(u"標準入力（-）から読めるのはノートか買い物リストのどちらか一つです"_s);
+
+    const LoadedNotebook nb = load(input, NotebookUse::Read);
+    warn(nb.warnings);
+    const QString listName = inputName(listPath);
+    const DecodedText listText = textfile::decode(readText(listPath));
+    // The lines after a NUL would be left out of the plan without a word.
+    if (listText.nulOffset >= 0)
+        refuseData(listName, 0,
+                   u"%1 バイト目に NUL 文字があり、それより後を読めません。リストの品が欠けるので、"
+                   u"このファイルは扱いません"_s.arg(listText.nulOffset + 1));
+    const ShoppingList list = readShoppingList(listText.lines, nb.products);
+    for (const UnknownLine& u : list.unknown) {
+        QString message = atLine(listName, u.line, u"「%1」はノートにない商品です"_s.arg(shortened(u.text)));
+        if (!u.closest.isEmpty())
+            message += u"\n  もしかして: "_s + u.closest.join(u'、');
+        printErr(message);
+    }
+
+    if (!env_.shopListFile.isEmpty() && QFileInfo(env_.shopListFile).isFile()) {
+        try {
+            options.shopList = textfile::readFile(env_.shopListFile, MaxShopListBytes).lines;
+        } catch (const AppError& e) {
+            warn({e.message() + u"（店の順は記録に現れた順にします）"_s});
+        }
+    }
+    if (options.onlyShops) {
+        const QStringList known = orderedShops(nb.products, {});
+        for (const QString& shop : *options.onlyShops) {
+            if (!known.contains(shop))
+                warn({u"--only の %1 はノートのどの価格の記録にもありません"_s.arg(shortened(shop)) +
+                      guessed(shop, known)});
+        }
+    }
+
+    const ShoppingPlan plan = makePlan(nb.products, list, options);
+    QByteArray bytes;
+    if (format == u"csv"_s)
+        bytes = planCsv(plan);
+    else if (format == u"json"_s)
+        bytes = planJson(plan);
+    else if (format == u"html"_s)
+        bytes = planHtml(plan, QFileInfo(inputName(input)).fileName());
+    else
+        bytes = planText(plan).toUtf8();
+    writePlain(output, bytes);
+    return list.unknown.isEmpty() ? exitcode::Ok : exitcode::Refused;
+}
+
+void Runner::checkShop(const LoadedNotebook& nb, const std::optional<QString>& shop) {
+    if (!shop)
+        return;
+    QStringList shops;
+    QHash<QString, bool> seen;
+    for (const NotebookProduct& p : nb.products) {
+        for (const Observation& o : p.view.observations) {
+            if (o.shop == *shop)
+                return;
+            if (!o.shop.isEmpty() && !seen.contains(o.shop)) {
+                seen.insert(o.shop, true);
+                shops << o.shop;
+            }
+        }
+    }
+    const QStringList close = closestNames(*shop, shops);
+    QString message = u"%1 に店「%2」の記録はありません"_s.arg(nb.path, shortened(*shop));
+    if (!close.isEmpty())
+        message += u"。もしかして: %1"_s.arg(close.join(u'、'));
+    else if (!shops.isEmpty())
+        message += u"（記録のある店は %1 店）"_s.arg(shops.size());
+    throw CliFailure(exitcode::Refused, message);
 }
 
 } // namespace

@@ -50,54 +50,22 @@ void amountField(Utf8Buffer& out, const QString& stored, const std::optional<Amo
     refuseData(nb.path, 0, u"コードページ 932 で書けない文字があります"_s);
 }
 
-void jsonString(Utf8Buffer& out, QStringView text) {
-    out << '"';
-    qsizetype start = 0;
-    const auto flush = [&](qsizetype end) { out << text.sliced(start, end - start); };
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        const char* escape = nullptr;
-        switch (c) {
-        case u'"':
-            escape = "\\\"";
-            break;
-        case u'\\':
-            escape = "\\\\";
-            break;
-        case u'\n':
-            escape = "\\n";
-            break;
-        case u'\r':
-            escape = "\\r";
-            break;
-        case u'\t':
-            escape = "\\t";
-            break;
-        default:
-            // Other controls, and the two separators a script would take as line ends.
-            if (c >= 0x20 && c != 0x2028 && c != 0x2029)
-                continue;
-        }
-        flush(i);
-        start = i + 1;
-        if (escape) {
-            out.raw(escape);
-        } else {
-            const char hex[] = "0123456789abcdef";
-            const char code[] = {'\\',        'u', hex[c >> 12], hex[(c >> 8) & 15], hex[(c >> 4) & 15],
-                                 hex[c & 15], 0};
-            out.raw(code);
-        }
+// Pieces of about this size go to the sink: a reader of a pipe sees the first rows at once.
+constexpr qsizetype PieceBytes = 64 * 1024;
+
+void passOn(Utf8Buffer& out, const ByteSink& sink) {
+    if (out.size() >= PieceBytes) {
+        sink(out.take());
+        out.reserve(PieceBytes + 4096);
     }
-    flush(text.size());
-    out << '"';
 }
 
 } // namespace
 
-QByteArray exportCsv(const LoadedNotebook& nb, CsvEncoding encoding, QStringList& warnings) {
+void exportCsv(const LoadedNotebook& nb, CsvEncoding encoding, const ByteSink& sink, QStringList& warnings) {
+    const bool streamed = encoding == CsvEncoding::Utf8WithMark;
     Utf8Buffer out;
-    out.reserve(256 + nb.book.count() * 24);
+    out.reserve(streamed ? PieceBytes + 4096 : 256 + nb.book.count() * 24);
     if (encoding == CsvEncoding::Utf8WithMark)
         out << "\xEF\xBB\xBF";
     const QStringList header = exportColumns();
@@ -126,6 +94,8 @@ QByteArray exportCsv(const LoadedNotebook& nb, CsvEncoding encoding, QStringList
             head();
             out << ",,";
             tail();
+            if (streamed)
+                passOn(out, sink);
             continue;
         }
         for (const Observation& o : v.observations) {
@@ -143,26 +113,30 @@ QByteArray exportCsv(const LoadedNotebook& nb, CsvEncoding encoding, QStringList
             }
             tail();
         }
+        if (streamed)
+            passOn(out, sink);
     }
-    if (encoding == CsvEncoding::Utf8WithMark)
-        return out.take();
+    if (streamed) {
+        sink(out.take());
+        return;
+    }
     bool ok = false;
-    QByteArray bytes = textfile::encodeCp932(QString::fromUtf8(out.take()), &ok);
+    const QByteArray bytes = textfile::encodeCp932(QString::fromUtf8(out.take()), &ok);
     if (!ok)
         refuseCp932(nb);
-    return bytes;
+    sink(bytes);
 }
 
-QByteArray exportJson(const LoadedNotebook& nb, QStringList& warnings) {
+void exportJson(const LoadedNotebook& nb, const ByteSink& sink, QStringList& warnings) {
     Utf8Buffer out;
-    out.reserve(256 + nb.book.count() * 24);
+    out.reserve(PieceBytes + 4096);
     out << "{\n  \"products\": [";
     bool firstProduct = true;
     for (const NotebookProduct& p : nb.products) {
         const ProductView& v = p.view;
         out.raw(firstProduct ? "\n    {\"name\": " : ",\n    {\"name\": ");
         firstProduct = false;
-        jsonString(out, v.name);
+        out.jsonString(v.name);
         out << ", \"standardPrice\": ";
         if (v.standardPrice)
             out.storageAmount(*v.standardPrice);
@@ -171,13 +145,13 @@ QByteArray exportJson(const LoadedNotebook& nb, QStringList& warnings) {
         if (!v.standardPriceText.isEmpty() && !v.standardPrice)
             warnAmount(v.standardPriceText, nb, PriceBook::standardPriceLine(p.nameLine), warnings);
         out << ", \"memo\": ";
-        jsonString(out, v.memo);
+        out.jsonString(v.memo);
         out << ", \"observations\": [";
         bool firstObservation = true;
         for (const Observation& o : v.observations) {
             out.raw(firstObservation ? "\n      {\"shop\": " : ",\n      {\"shop\": ");
             firstObservation = false;
-            jsonString(out, o.shop);
+            out.jsonString(o.shop);
             out << ", \"price\": ";
             if (o.price)
                 out.storageAmount(*o.price);
@@ -196,7 +170,8 @@ QByteArray exportJson(const LoadedNotebook& nb, QStringList& warnings) {
             out << '}';
         }
         out.raw(firstObservation ? "]}" : "\n    ]}");
+        passOn(out, sink);
     }
     out.raw(firstProduct ? "]\n}\n" : "\n  ]\n}\n");
-    return out.take();
+    sink(out.take());
 }

@@ -9,6 +9,9 @@
 #include "core/textfile.h"
 
 #include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -17,30 +20,61 @@ namespace {
 
 const QString AmountWarning = u"金額を入力して下さい。なお\\は不要です"_s;
 
+// Refused rows listed in one message; the rest counted.
+constexpr qsizetype MaxListedRows = 100;
+
 // Column positions in the file; -1 for a column it leaves out.
 struct Layout {
     qsizetype name = -1, standardPrice = -1, shop = -1, price = -1, date = -1, memo = -1;
     qsizetype count = 0;
 };
 
-Layout readHeader(const QString& path, const csv::Record& header) {
+// Where a row stands: a line of a CSV file, or a product of a JSON file.
+struct Source {
+    QString name;
+    bool json = false;
+
+    QString at(qsizetype row, const QString& reason) const {
+        if (json)
+            return u"%1 products[%2]: %3"_s.arg(name).arg(row).arg(reason);
+        return atLine(name, row, reason);
+    }
+};
+
+// A row that cannot be taken; the import goes on to list the others.
+struct RowRefused {
+    QString message;
+};
+
+[[noreturn]] void refuseRow(const Source& source, qsizetype row, const QString& reason) {
+    throw RowRefused{source.at(row, reason)};
+}
+
+Layout readHeader(const QString& path, const csv::Record& header, QStringList& warnings) {
     Layout layout;
     layout.count = header.fields.size();
     const QStringList known = exportColumns();
     qsizetype* positions[] = {&layout.name,  &layout.standardPrice, &layout.shop,
                               &layout.price, &layout.date,          &layout.memo};
+    QStringList ignored;
     for (qsizetype i = 0; i < header.fields.size(); ++i) {
         const QString title = header.fields[i].trimmed();
         const qsizetype which = known.indexOf(title);
-        if (which < 0)
-            refuseData(path, header.line,
-                       u"見出し「%1」は使えません（使える見出し: %2）"_s.arg(title, known.join(u',')));
+        if (which < 0) {
+            ignored << (title.isEmpty() ? u"（%1 列目、見出しなし）"_s.arg(i + 1)
+                                        : u"「%1」"_s.arg(shortened(title)));
+            continue;
+        }
         if (*positions[which] >= 0)
             refuseData(path, header.line, u"見出し「%1」が二つあります"_s.arg(title));
         *positions[which] = i;
     }
     if (layout.name < 0)
         refuseData(path, header.line, u"見出しに「%1」がありません"_s.arg(column::Name));
+    if (!ignored.isEmpty())
+        warnings << atLine(path, header.line,
+                           u"見出し%1は使わない列なので読みません（使う見出し: %2）"_s.arg(
+                               ignored.join(QString()), known.join(u',')));
     return layout;
 }
 
@@ -48,125 +82,246 @@ struct Row {
     QString name, standardPrice, shop, price, date, memo;
 };
 
-// The stored text of a price field, as the window's amount check leaves it.
-QString checkedAmount(const QString& path, qsizetype line, const QString& title, const QString& text) {
+// The stored text of a price field, as the window's amount check leaves it; a rounding is told.
+QString checkedAmount(const Source& source, qsizetype row, const QString& title, const QString& text,
+                      QStringList& warnings) {
     const std::optional<QString> stored = checkAmountText(text);
     if (!stored)
-        refuseData(path, line, u"%1 '%2': %3"_s.arg(title, text, AmountWarning));
+        refuseRow(source, row, u"%1 '%2': %3"_s.arg(title, shortened(text), AmountWarning));
+    QString written = text;
+    written.remove(u',');
+    if (ParseAmount(written) != ParseAmount(*stored))
+        warnings << source.at(row,
+                              u"%1 '%2' は本体の金額欄と同じく %3 に丸めました"_s.arg(title, text, *stored));
     return *stored;
 }
 
-Row readRow(const QString& path, const Layout& layout, const csv::Record& record, const QDate& today) {
-    const auto field = [&](qsizetype at) { return at >= 0 ? record.fields[at] : QString(); };
-    const QStringList titles = exportColumns();
-    for (qsizetype i = 0; i < record.fields.size(); ++i) {
-        if (textfile::hasLineBreakOrNul(record.fields[i]))
-            refuseData(path, record.line,
-                       u"%1 に改行があります（ノートの 1 行に入りません）"_s.arg(
-                           i == layout.name            ? column::Name
-                           : i == layout.standardPrice ? column::StandardPrice
-                           : i == layout.shop          ? column::Shop
-                           : i == layout.price         ? column::Price
-                           : i == layout.date          ? column::Date
-                                                       : column::Memo));
+// yyyy-mm-dd, as the JSON export writes dates, read as yyyy/mm/dd.
+QString storedDateForm(const QString& text) {
+    const QString t = text.trimmed();
+    if (t.size() == 10 && t[4] == u'-' && t[7] == u'-')
+        return QString(t).replace(u'-', u'/');
+    return text;
+}
+
+Row readRow(const Source& source, qsizetype at, const Row& fields, const QDate& today,
+            QStringList& warnings) {
+    const struct {
+        const QString& value;
+        const QString& title;
+    } named[] = {{fields.name, column::Name}, {fields.standardPrice, column::StandardPrice},
+                 {fields.shop, column::Shop}, {fields.price, column::Price},
+                 {fields.date, column::Date}, {fields.memo, column::Memo}};
+    for (const auto& f : named) {
+        if (textfile::hasLineBreakOrNul(f.value))
+            refuseRow(source, at, u"%1 に改行があります（ノートの 1 行に入りません）"_s.arg(f.title));
     }
     Row row;
-    row.name = field(layout.name);
+    row.name = fields.name;
     if (row.name.isEmpty())
-        refuseData(path, record.line, u"商品名が空です"_s);
-    row.standardPrice = checkedAmount(path, record.line, column::StandardPrice, field(layout.standardPrice));
-    row.shop = field(layout.shop);
-    row.price = checkedAmount(path, record.line, column::Price, field(layout.price));
-    row.memo = field(layout.memo);
+        refuseRow(source, at, u"商品名が空です"_s);
+    row.standardPrice = checkedAmount(source, at, column::StandardPrice, fields.standardPrice, warnings);
+    row.shop = fields.shop;
+    row.price = checkedAmount(source, at, column::Price, fields.price, warnings);
+    row.memo = fields.memo;
 
-    const QString dateText = field(layout.date);
+    const QString& dateText = fields.date;
     const bool observed = !row.shop.isEmpty() || !row.price.isEmpty();
     if (observed && dateText.isEmpty())
-        refuseData(path, record.line, u"記録日がありません"_s);
+        refuseRow(source, at, u"記録日がありません"_s);
     if (!observed && !dateText.isEmpty())
-        refuseData(path, record.line, u"記録日がありますが、店名も時価もありません"_s);
+        refuseRow(source, at, u"記録日がありますが、店名も時価もありません"_s);
     if (observed) {
         try {
-            row.date = formatStoredDate(parseStoredDate(dateText, today));
-        } catch (const AppError& e) {
-            refuseData(path, record.line, u"%1: %2"_s.arg(column::Date, e.message()));
+            row.date = formatStoredDate(parseStoredDate(storedDateForm(dateText), today));
+        } catch (const AppError&) {
+            refuseRow(source, at,
+                      u"%1: '%2' は正しい日付ではありません"_s.arg(column::Date, shortened(dateText)));
         }
     }
     return row;
 }
 
-// A product's standard price and memo may stand on one of its rows only; different ones refuse.
-void takeValue(const QString& path, qsizetype line, const QString& title, QString& kept, qsizetype& keptLine,
-               const QString& value) {
-    if (value.isEmpty())
-        return;
-    if (kept.isEmpty()) {
-        kept = value;
-        keptLine = line;
-    } else if (kept != value) {
-        refuseData(
-            path, line,
-            u"%1 '%2' が同じ商品の %3 行目の '%4' と違います"_s.arg(title, value).arg(keptLine).arg(kept));
-    }
-}
-
 struct Building {
     ProductView view;
-    qsizetype standardPriceLine = 0;
-    qsizetype memoLine = 0;
+    qsizetype standardPriceRow = 0;
+    qsizetype memoRow = 0;
 };
 
-} // namespace
+// Rows grouped into products by name ignoring case.
+class Collector {
+  public:
+    Collector(Source source, const QDate& today) : source_(std::move(source)), today_(today) {}
 
-QList<ProductView> importCsv(const QString& path, QStringView text, const QDate& today) {
+    void add(qsizetype at, const Row& fields) {
+        try {
+            take(at, readRow(source_, at, fields, today_, result_.warnings));
+        } catch (const RowRefused& refused) {
+            if (refused_.size() < MaxListedRows)
+                refused_ << refused.message;
+            ++refusedCount_;
+        }
+    }
+    void refuse(qsizetype at, const QString& reason) {
+        try {
+            refuseRow(source_, at, reason);
+        } catch (const RowRefused& refused) {
+            if (refused_.size() < MaxListedRows)
+                refused_ << refused.message;
+            ++refusedCount_;
+        }
+    }
+
+    ImportedProducts finish() {
+        if (refusedCount_ > 0) {
+            QStringList lines = refused_;
+            if (refusedCount_ > refused_.size())
+                lines << u"ほかに %1 行を受け付けられません"_s.arg(refusedCount_ - refused_.size());
+            lines << u"受け付けられない行が %1 行あるので、何も書きません"_s.arg(refusedCount_);
+            throw CliFailure(exitcode::Refused, lines.join(u'\n'));
+        }
+        result_.products.reserve(products_.size());
+        for (Building& b : products_) {
+            b.view.standardPrice =
+                b.view.standardPriceText.isEmpty() ? std::nullopt : ParseAmount(b.view.standardPriceText);
+            // JSON keeps the order of a product's observations when they fit its slots as they
+            // are, so that what export wrote reads back exactly.
+            QList<Observation> combined = newestFive(b.view.observations);
+            if (!source_.json || combined.size() != b.view.observations.size())
+                b.view.observations = std::move(combined);
+            result_.products << std::move(b.view);
+        }
+        return std::move(result_);
+    }
+
+  private:
+    // A product's standard price and memo may stand on one of its rows only; different ones refuse.
+    void takeValue(qsizetype at, const QString& title, QString& kept, qsizetype& keptRow,
+                   const QString& value) {
+        if (value.isEmpty())
+            return;
+        if (kept.isEmpty()) {
+            kept = value;
+            keptRow = at;
+        } else if (kept != value) {
+            refuseRow(source_, at,
+                      source_.json
+                          ? u"%1 '%2' が同じ商品の products[%3] の '%4' と違います"_s.arg(title, value)
+                                .arg(keptRow)
+                                .arg(kept)
+                          : u"%1 '%2' が同じ商品の %3 行目の '%4' と違います"_s.arg(title, value)
+                                .arg(keptRow)
+                                .arg(kept));
+        }
+    }
+
+    void take(qsizetype at, const Row& row) {
+        const QString key = row.name.toCaseFolded();
+        auto found = byName_.constFind(key);
+        const bool isNew = found == byName_.cend();
+        Building candidate;
+        Building& b = isNew ? candidate : products_[*found];
+        if (isNew)
+            b.view.name = row.name;
+        takeValue(at, column::StandardPrice, b.view.standardPriceText, b.standardPriceRow, row.standardPrice);
+        takeValue(at, column::Memo, b.view.memo, b.memoRow, row.memo);
+        if (!row.shop.isEmpty() || !row.price.isEmpty()) {
+            Observation o;
+            o.shop = row.shop;
+            o.priceText = row.price;
+            o.price = row.price.isEmpty() ? std::nullopt : ParseAmount(row.price);
+            o.dateText = row.date;
+            o.date = parseStoredDate(row.date, today_);
+            b.view.observations << o;
+            ++result_.observations;
+        }
+        if (isNew) {
+            byName_.insert(key, products_.size());
+            products_.append(std::move(candidate));
+        }
+    }
+
+    Source source_;
+    QDate today_;
+    QList<Building> products_;
+    QHash<QString, qsizetype> byName_;
+    ImportedProducts result_;
+    QStringList refused_;
+    qsizetype refusedCount_ = 0;
+};
+
+ImportedProducts importCsv(const QString& path, QStringView text, const QDate& today) {
     const csv::Parsed parsed = csv::parse(text);
     if (parsed.errorLine)
         refuseData(path, *parsed.errorLine, parsed.errorReason);
     if (parsed.records.isEmpty())
         refuseData(path, 1, u"見出しの行がありません（%1）"_s.arg(exportColumns().join(u',')));
-    const Layout layout = readHeader(path, parsed.records.first());
+    QStringList headerWarnings;
+    const Layout layout = readHeader(path, parsed.records.first(), headerWarnings);
 
-    QList<Building> products;
-    QHash<QString, qsizetype> byName;
+    Collector collector({path, false}, today);
     for (qsizetype r = 1; r < parsed.records.size(); ++r) {
         const csv::Record& record = parsed.records[r];
         if (std::all_of(record.fields.cbegin(), record.fields.cend(),
                         [](const QString& f) { return f.isEmpty(); }))
             continue; // a blank line, or a row a spreadsheet left with empty cells only
-        if (record.fields.size() != layout.count)
-            refuseData(path, record.line,
-                       u"欄が %1 個あります（見出しは %2 個）"_s.arg(record.fields.size()).arg(layout.count));
-        const Row row = readRow(path, layout, record, today);
-
-        const QString key = row.name.toCaseFolded();
-        auto found = byName.constFind(key);
-        if (found == byName.cend()) {
-            found = byName.insert(key, products.size());
-            products.append(Building{});
-            products.last().view.name = row.name;
-        }
-        Building& b = products[*found];
-        takeValue(path, record.line, column::StandardPrice, b.view.standardPriceText, b.standardPriceLine,
-                  row.standardPrice);
-        takeValue(path, record.line, column::Memo, b.view.memo, b.memoLine, row.memo);
-        if (row.shop.isEmpty() && row.price.isEmpty())
+        if (record.fields.size() != layout.count) {
+            collector.refuse(
+                record.line,
+                u"欄が %1 個あります（見出しは %2 個）"_s.arg(record.fields.size()).arg(layout.count));
             continue;
-        Observation o;
-        o.shop = row.shop;
-        o.priceText = row.price;
-        o.price = row.price.isEmpty() ? std::nullopt : ParseAmount(row.price);
-        o.dateText = row.date;
-        o.date = parseStoredDate(row.date, today);
-        b.view.observations << o;
+        }
+        const auto field = [&](qsizetype at) { return at >= 0 ? record.fields[at] : QString(); };
+        collector.add(record.line, Row{field(layout.name), field(layout.standardPrice), field(layout.shop),
+                                       field(layout.price), field(layout.date), field(layout.memo)});
     }
+    ImportedProducts result = collector.finish();
+    result.warnings = headerWarnings + result.warnings;
+    return result;
+}
 
-    QList<ProductView> views;
-    views.reserve(products.size());
-    for (Building& b : products) {
-        b.view.standardPrice =
-            b.view.standardPriceText.isEmpty() ? std::nullopt : ParseAmount(b.view.standardPriceText);
-        b.view.observations = newestFive(b.view.observations);
-        views << std::move(b.view);
+// A JSON number or null as the text of a price field.
+QString amountText(const QJsonValue& value) {
+    if (value.isDouble())
+        return QString::number(value.toDouble(), 'g', 17);
+    return value.isString() ? value.toString() : QString();
+}
+
+ImportedProducts importJson(const QString& name, QStringView text, const QDate& today) {
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(text.toUtf8(), &error);
+    if (error.error != QJsonParseError::NoError)
+        refuseData(
+            name, 0,
+            u"JSON として読めません（%1 文字目: %2）"_s.arg(error.offset + 1).arg(error.errorString()));
+    const QJsonValue products = doc.object().value(u"products"_s);
+    if (!products.isArray())
+        refuseData(name, 0, u"JSON に \"products\" の配列がありません（export --format json の形）"_s);
+
+    Collector collector({name, true}, today);
+    const QJsonArray array = products.toArray();
+    for (qsizetype i = 0; i < array.size(); ++i) {
+        const QJsonObject p = array[i].toObject();
+        const QString productName = p.value(u"name"_s).toString();
+        const QString standardPrice = amountText(p.value(u"standardPrice"_s));
+        const QString memo = p.value(u"memo"_s).toString();
+        const QJsonArray observations = p.value(u"observations"_s).toArray();
+        if (observations.isEmpty())
+            collector.add(i, Row{productName, standardPrice, {}, {}, {}, memo});
+        for (const QJsonValue& v : observations) {
+            const QJsonObject o = v.toObject();
+            collector.add(i, Row{productName, standardPrice, o.value(u"shop"_s).toString(),
+                                 amountText(o.value(u"price"_s)), o.value(u"date"_s).toString(), memo});
+        }
     }
-    return views;
+    return collector.finish();
+}
+
+} // namespace
+
+ImportedProducts importProducts(const QString& name, QStringView text, const QDate& today) {
+    const QStringView start = text.trimmed();
+    if (start.startsWith(u'{'))
+        return importJson(name, text, today);
+    return importCsv(name, text, today);
 }

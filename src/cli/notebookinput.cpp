@@ -10,6 +10,12 @@ using namespace Qt::StringLiterals;
 namespace {
 
 LoadedNotebook fromRead(const QString& path, NotebookRead read, const QDate& today, NotebookUse use) {
+    // The reader stops at a NUL: what follows would be missing from every list and lost by a write.
+    if (read.nulOffset >= 0)
+        refuseData(
+            path, 0,
+            u"%1 バイト目に NUL 文字があり、それより後を読めません。読める部分だけでは商品が欠けるので、"
+            u"このファイルは扱いません"_s.arg(read.nulOffset + 1));
     if (read.refusal) {
         // The window's own words; the magic line is the first line of the file.
         const qsizetype line = read.refusal->kind == RefusalKind::WrongMagic ? 1 : 0;

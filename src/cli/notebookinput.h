@@ -27,7 +27,8 @@ enum class NotebookUse {
     Write, // such records refuse the notebook: it is to be written again, and nothing may be lost
 };
 
-// Throws CliFailure (exit status 1) when the window would refuse the file or it cannot be read.
+// Throws CliFailure (exit status 1) when the window would refuse the file or it cannot be read,
+// and when a NUL byte ends its text early (naming the byte).
 LoadedNotebook loadNotebook(const QString& path, const QDate& today, NotebookUse use);
 // The same for bytes already read; `path` names them in messages.
 LoadedNotebook loadNotebookBytes(const QString& path, QByteArrayView bytes, const QDate& today,

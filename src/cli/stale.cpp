@@ -46,9 +46,11 @@ QList<StaleProduct> staleProducts(const QList<NotebookProduct>& products, const 
     return stale;
 }
 
-QString staleTable(const QList<StaleProduct>& stale, const QDate& today) {
-    const QList<TableColumn> columns{
-        {u"商品名"_s}, {u"最終記録日"_s, true}, {u"店名"_s}, {u"経過日数"_s, true}};
+TableData staleRows(const QList<StaleProduct>& stale, const QDate& today) {
+    const QList<TableColumn> columns{{u"商品名"_s, false, CellKind::Text, u"name"_s},
+                                     {u"最終記録日"_s, true, CellKind::Date, u"lastDate"_s},
+                                     {u"店名"_s, false, CellKind::Text, u"shop"_s},
+                                     {u"経過日数"_s, true, CellKind::Days, u"days"_s}};
     QList<QStringList> rows;
     for (const StaleProduct& s : stale) {
         if (!s.newest) {
@@ -59,5 +61,10 @@ QString staleTable(const QList<StaleProduct>& stale, const QDate& today) {
         rows << QStringList{s.product->view.name, formatStoredDate(*s.newest->date), s.newest->shop,
                             u"%1日"_s.arg(s.newest->date->daysTo(today))};
     }
-    return formatTable(columns, rows);
+    return {columns, rows};
+}
+
+QString staleTable(const QList<StaleProduct>& stale, const QDate& today) {
+    const TableData table = staleRows(stale, today);
+    return formatTable(table.columns, table.rows);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cli/notebookinput.h"
+#include "cli/table.h"
 
 #include <QDate>
 #include <optional>
@@ -28,4 +29,5 @@ QList<StaleProduct> staleProducts(const QList<NotebookProduct>& products, const 
 QList<StaleProduct> staleProducts(const QList<NotebookProduct>& products, const QList<qsizetype>& nameOrder,
                                   const QDate& today, int months, const std::optional<QString>& shop);
 
+TableData staleRows(const QList<StaleProduct>& stale, const QDate& today);
 QString staleTable(const QList<StaleProduct>& stale, const QDate& today);

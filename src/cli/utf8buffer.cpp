@@ -116,3 +116,48 @@ Utf8Buffer& Utf8Buffer::date(const QDate& date, char separator) {
     bytes_.append(text, sizeof text);
     return *this;
 }
+
+Utf8Buffer& Utf8Buffer::jsonString(QStringView text) {
+    Utf8Buffer& out = *this;
+    out << '"';
+    qsizetype start = 0;
+    const auto flush = [&](qsizetype end) { out << text.sliced(start, end - start); };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        const char* escape = nullptr;
+        switch (c) {
+        case u'"':
+            escape = "\\\"";
+            break;
+        case u'\\':
+            escape = "\\\\";
+            break;
+        case u'\n':
+            escape = "\\n";
+            break;
+        case u'\r':
+            escape = "\\r";
+            break;
+        case u'\t':
+            escape = "\\t";
+            break;
+        default:
+            // Other controls, and the two separators a script would take as line ends.
+            if (c >= 0x20 && c != 0x2028 && c != 0x2029)
+                continue;
+        }
+        flush(i);
+        start = i + 1;
+        if (escape) {
+            out.raw(escape);
+        } else {
+            const char hex[] = "0123456789abcdef";
+            const char code[] = {'\\',        'u', hex[c >> 12], hex[(c >> 8) & 15], hex[(c >> 4) & 15],
+                                 hex[c & 15], 0};
+            out.raw(code);
+        }
+    }
+    flush(text.size());
+    out << '"';
+    return *this;
+}

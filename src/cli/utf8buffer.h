@@ -32,6 +32,8 @@ class Utf8Buffer {
 
     // The five characters special in HTML as references, control characters as U+FFFD.
     Utf8Buffer& escaped(QStringView text);
+    // A JSON string in quotes: quote, backslash and control characters escaped, and U+2028/U+2029.
+    Utf8Buffer& jsonString(QStringView text);
     Utf8Buffer& number(qint64 value);
     // Whole-number forms of an amount: "0" (1980) and "#,##0" (1,980), a half to the even neighbour.
     Utf8Buffer& storageAmount(Amount value);

@@ -5,6 +5,12 @@
 #include <QString>
 #include <QStringList>
 
+// The shop list, in the folder of `filesFolder`; read by the window and by the companion.
+inline constexpr char16_t ShopListFileName[] = u"zorvan_店.txt";
+// A shop list larger than this is refused before reading (a thousand times the largest list the
+// management dialog builds).
+inline constexpr qint64 MaxShopListBytes = 4 * 1024 * 1024;
+
 namespace appfiles {
 
 // The user's folder for the program's files: $XDG_CONFIG_HOME/pricotta, or ~/.config/pricotta

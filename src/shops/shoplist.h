@@ -1,20 +1,16 @@
 // The shop-list file: one shop name per line, in the user's order.
 #pragma once
 
+#include "core/appfiles.h"
+
 #include <QString>
 #include <QStringList>
 
 class UiServices;
 
-inline constexpr char16_t ShopListFileName[] = u"zorvan_店.txt";
-
 // The most shops the management dialog builds; a longer list (from an import or a hand-edited
 // file) keeps it and the by-shop query from opening.
 inline constexpr int MaxShops = 500;
-
-// A shop list larger than this is refused before reading (a thousand times the largest list the
-// management dialog builds).
-inline constexpr qint64 MaxShopListBytes = 4 * 1024 * 1024;
 
 // Reads a shop-list file. Throws errors::fileOpen when it cannot be opened.
 QStringList LoadShopList(const QString& path);

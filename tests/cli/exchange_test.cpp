@@ -6,6 +6,7 @@
 #include "notebook/pricebook.h"
 #include "support/notebooklines.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -166,7 +167,7 @@ TEST(Import, RefusesABadRowWithItsLineAndWritesNothing) {
     } cases[] = {
         {u"牛乳,198,A店,¥178,2014/05/01,\r\n"_s, 2, u"時価 '¥178': 金額を入力して下さい。なお\\は不要です"_s},
         {u"牛乳,9E15,,,,\r\n"_s, 2, u"標準価格 '9E15'"_s},
-        {u"牛乳,,A店,178,2014-05-01,\r\n"_s, 2, u"記録日: '2014-05-01' は正しい日付ではありません"_s},
+        {u"牛乳,,A店,178,2014-13-01,\r\n"_s, 2, u"記録日: '2014-13-01' は正しい日付ではありません"_s},
         {u"牛乳,,A店,178,,\r\n"_s, 2, u"記録日がありません"_s},
         {u"牛乳,,,,2014/05/01,\r\n"_s, 2, u"記録日がありますが、店名も時価もありません"_s},
         {u"ok,,,,,\r\n,198,,,,\r\n"_s, 3, u"商品名が空です"_s},
@@ -192,19 +193,25 @@ TEST(Import, RefusesABadRowWithItsLineAndWritesNothing) {
     }
 }
 
-TEST(Import, TakesHeadersInAnyOrderAndRefusesUnknownOnes) {
+TEST(Import, TakesHeadersInAnyOrderAndIgnoresUnknownOnesWithOneWarning) {
     TestDir dir;
-    const QString csv = dir.write(u"in.csv"_s, u"記録日,時価,商品名\n2014/05/01,178,牛乳\n"_s.toUtf8());
-    ASSERT_EQ(runCommand({u"import"_s, csv, u"-o"_s, dir.file(u"nb.txt"_s)}).status, 0);
+    // A spreadsheet's own columns, one of them untitled; an ISO date as the JSON export writes it.
+    const QString csv =
+        dir.write(u"in.csv"_s, u"記録日,時価,備考,商品名,,店舗\n2014-05-01,178,x,牛乳,y,z\n"_s.toUtf8());
+    const CliRun run = runCommand({u"import"_s, csv, u"-o"_s, dir.file(u"nb.txt"_s)});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(dir.read(u"nb.txt"_s),
               cp932Lines(notebook({record(u"牛乳"_s, QString(), {{QString(), u"178"_s, u"2014/05/01"_s}})})));
+    EXPECT_EQ(run.err.count(u"警告"_s), 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(
+        u"1行目: 見出し「備考」（5 列目、見出しなし）「店舗」は使わない列なので読みません"_s))
+        << run.err.toStdString();
 
     const struct {
         QString text;
         QString reason;
     } refused[] = {
         {u""_s, u"1行目: 見出しの行がありません"_s},
-        {u"商品名,店舗名\n"_s, u"1行目: 見出し「店舗名」は使えません"_s},
         {u"店名,時価\n"_s, u"1行目: 見出しに「商品名」がありません"_s},
         {u"商品名,メモ,メモ\n"_s, u"1行目: 見出し「メモ」が二つあります"_s},
     };
@@ -239,4 +246,112 @@ TEST(Import, IntoANotebookMergesLikeMerge) {
             record(u"新商品"_s, u"100"_s, {{u"B店"_s, u"90"_s, u"2016/05/01"_s}}),
         })));
     EXPECT_TRUE(run.err.contains(u"「Milk」のメモが違います"_s)) << run.err.toStdString();
+}
+
+TEST(Import, RoundsAPriceWithDecimalsAsTheWindowDoesAndSaysSo) {
+    TestDir dir;
+    const QString csv = dir.write(u"in.csv"_s, withMark(Header + u"\r\n牛乳,198.4,A店,98.5,2014/05/01,\r\n"
+                                                                 u"牛乳,,A店,99.5,2014/05/02,\r\n"_s));
+    const CliRun run = runCommand({u"import"_s, csv, u"-o"_s, dir.file(u"nb.txt"_s)});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(dir.read(u"nb.txt"_s), cp932Lines(notebook({record(u"牛乳"_s, u"198"_s,
+                                                                 {{u"A店"_s, u"98"_s, u"2014/05/01"_s},
+                                                                  {u"A店"_s, u"100"_s, u"2014/05/02"_s}})})));
+    for (const QString& told : {u"2行目: 標準価格 '198.4' は本体の金額欄と同じく 198 に丸めました"_s,
+                                u"2行目: 時価 '98.5' は本体の金額欄と同じく 98 に丸めました"_s,
+                                u"3行目: 時価 '99.5' は本体の金額欄と同じく 100 に丸めました"_s})
+        EXPECT_TRUE(run.err.contains(told)) << run.err.toStdString();
+}
+
+// --check writes nothing and lists every refused row, the first 100 of them, then how many more.
+TEST(Import, CheckListsEveryBadRowAndWritesNothing) {
+    TestDir dir;
+    const QString good =
+        dir.write(u"good.csv"_s, withMark(Header + u"\r\n牛乳,198,A店,178,2014/05/01,\r\n卵,,,,,\r\n"_s));
+    const CliRun ok = runCommand({u"import"_s, good, u"--check"_s});
+    EXPECT_EQ(ok.status, 0) << ok.err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(ok.out), good + u": 問題ありません（商品 2 件、記録 1 件）\n"_s);
+
+    QString rows = Header + u"\r\n"_s;
+    for (int i = 0; i < 150; ++i)
+        rows += u"P%1,x%1,,,,\r\n"_s.arg(i);
+    const QString bad = dir.write(u"bad.csv"_s, withMark(rows));
+    const CliRun refused = runCommand({u"import"_s, bad, u"--check"_s});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.contains(bad + u" 2行目: 標準価格 'x0'"_s)) << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains(bad + u" 101行目: 標準価格 'x99'"_s));
+    EXPECT_FALSE(refused.err.contains(u"'x100'"_s));
+    EXPECT_TRUE(refused.err.contains(
+        u"ほかに 50 行を受け付けられません\n受け付けられない行が 150 行あるので、何も書きません"_s));
+    EXPECT_TRUE(refused.out.isEmpty());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+}
+
+// What export --format json writes, import reads back into a notebook that exports the same JSON,
+// observations in the slots' order even where that is not the order of their dates.
+TEST(Import, ReadsTheJsonExportBackExactly) {
+    TestDir dir;
+    QList<QStringList> products{
+        record(u"牛乳"_s, u"198"_s,
+               {{u"B店"_s, u"168"_s, u"2015/02/10"_s}, {u"A店"_s, u"178"_s, u"2014/05/01"_s}},
+               u"特売日は水曜, \"安い\"\ttab"_s),
+        record(u"卵"_s, QString(), {}),
+        record(u"Ｔシャツ①"_s, u"-5"_s,
+               {{QString(), u"980"_s, u"2016/01/01"_s}, {u"C店"_s, QString(), u"2016/01/02"_s}}),
+        record(u"大きな額"_s, u"99999999999"_s, {{u"D"_s, u"-99999999999"_s, u"2016/01/03"_s}}),
+    };
+    const QString nb = dir.write(u"nb.txt"_s, cp932Lines(notebook(products)));
+    const CliRun json =
+        runCommand({u"export"_s, nb, u"--format"_s, u"json"_s, u"-o"_s, dir.file(u"nb.json"_s)});
+    ASSERT_EQ(json.status, 0) << json.err.toStdString();
+    const CliRun imported =
+        runCommand({u"import"_s, dir.file(u"nb.json"_s), u"-o"_s, dir.file(u"back.txt"_s)});
+    ASSERT_EQ(imported.status, 0) << imported.err.toStdString();
+    const CliRun again = runCommand({u"export"_s, dir.file(u"back.txt"_s), u"--format"_s, u"json"_s});
+    EXPECT_EQ(again.out, dir.read(u"nb.json"_s));
+    EXPECT_EQ(dir.read(u"back.txt"_s), dir.read(u"nb.txt"_s).replace("2001/01/01", "2016/06/01"));
+}
+
+TEST(Import, RefusesJsonThatIsNotTheExportsShape) {
+    TestDir dir;
+    const struct {
+        QByteArray json;
+        QString reason;
+    } cases[] = {
+        {"{\"products\": [", u"JSON として読めません"_s},
+        {"{\"items\": []}", u"JSON に \"products\" の配列がありません"_s},
+        {"{\"products\": [{\"name\": \"a\", \"observations\": [{\"shop\": \"A\", \"price\": 1}]}]}",
+         u"products[0]: 記録日がありません"_s},
+        {"{\"products\": [{\"name\": \"a\", \"standardPrice\": \"¥1\"}]}", u"products[0]: 標準価格 '¥1'"_s},
+    };
+    for (const auto& c : cases) {
+        const QString path = dir.write(u"in.json"_s, c.json);
+        const CliRun run = runCommand({u"import"_s, path, u"-o"_s, dir.file(u"nb.txt"_s)});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.err.contains(c.reason)) << run.err.toStdString();
+        EXPECT_FALSE(dir.exists(u"nb.txt"_s));
+    }
+}
+
+// Standard output takes an export in pieces as it is made, so that `export … | head -1` has its
+// first line at once instead of after the whole notebook.
+TEST(Export, HandsStandardOutputItsRowsInPiecesAsTheyAreMade) {
+    TestDir dir;
+    QList<QStringList> products;
+    for (int i = 0; i < 5000; ++i)
+        products << record(u"商品%1"_s.arg(i), u"100"_s, {{u"A店"_s, u"98"_s, u"2016/01/01"_s}});
+    const QString nb = dir.write(u"nb.txt"_s, cp932Lines(notebook(products)));
+    for (const QString& format : {u"csv"_s, u"json"_s}) {
+        QList<QByteArray> pieces;
+        CliEnvironment env;
+        env.today = TestToday;
+        env.writeOut = [&](QByteArrayView piece) {
+            pieces << piece.toByteArray();
+            return QString();
+        };
+        ASSERT_EQ(runCli({u"export"_s, nb, u"--format"_s, format}, env), 0);
+        EXPECT_GE(pieces.size(), 3);
+        EXPECT_LT(pieces.first().size(), 100 * 1024);
+        EXPECT_EQ(pieces.join(), runCommand({u"export"_s, nb, u"--format"_s, format}).out);
+    }
 }

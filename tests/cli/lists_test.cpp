@@ -4,6 +4,9 @@
 #include "clitest.h"
 #include "support/notebooklines.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -34,25 +37,111 @@ const QList<QStringList> Shopping{
 } // namespace
 
 TEST(Cheapest, ListsEveryProductWithItsCheapestShopsDateAndDifference) {
-    // "1,050" is no amount in the notebook, so Apple's cheapest is B店's 1050.
-    EXPECT_EQ(tableOf(Shopping, {}, u"cheapest"_s),
-              u"商品名    最安値  店名          記録日  標準価格  差額\n"
-              u"------  --------  --------  ----------  --------  ----\n"
-              u"Apple      1,050  B店       2015/06/01     1,000   -50\n"
-              u"お米    記録なし                           4,000\n"
-              u"牛乳         178  A店       2015/06/01\n"
-              u"卵           198  C店、B店  2016/02/01       250    52\n"_s);
+    // "1,050" is no amount in the notebook, so Apple's cheapest is B店's 1050, a year old (old on
+    // the cut-off day, as stale counts) but the only price. 卵's 198 at B店 is old while C店 has a
+    // current 198: only C店 is named.
+    EXPECT_EQ(tableOf(Shopping, {}, u"cheapest"_s).toStdString(),
+              u"商品名    最安値  店名       記録日  標準価格  差額\n"
+              u"------  --------  ----  -----------  --------  ----\n"
+              u"Apple      1,050  B店   2015/06/01※     1,000   -50\n"
+              u"お米    記録なし                        4,000\n"
+              u"牛乳         178  A店   2015/06/01※\n"
+              u"卵           198  C店    2016/02/01       250    52\n"
+              u"※ 古い価格（2015/06/01 以前の記録。これより新しい価格がありません）\n"_s.toStdString());
+    // Over 24 months nothing here is old, and B店's older 198 ties again.
+    EXPECT_TRUE(
+        tableOf(Shopping, {u"--months"_s, u"24"_s}, u"cheapest"_s).contains(u"198  C店、B店  2016/02/01"_s));
+}
+
+TEST(Cheapest, AShopsNewestPriceCountsAndAnOldOneOnlyWhereNothingNewerIsKnown) {
+    // The case: 88 from 2024 was cheapest in 2026; a shop's newer 120 replaces its older 90.
+    const QList<QStringList> products{record(u"豆腐"_s, QString(),
+                                             {{u"A店"_s, u"88"_s, u"2014/01/10"_s},
+                                              {u"B店"_s, u"90"_s, u"2016/01/10"_s},
+                                              {u"B店"_s, u"120"_s, u"2016/03/10"_s},
+                                              {u"C店"_s, u"110"_s, u"2016/02/10"_s}})};
+    EXPECT_TRUE(tableOf(products, {}, u"cheapest"_s).contains(u"豆腐       110  C店   2016/02/10\n"_s))
+        << tableOf(products, {}, u"cheapest"_s).toStdString();
+    EXPECT_TRUE(tableOf(products, {u"--months"_s, u"36"_s}, u"cheapest"_s).contains(u"88  A店"_s));
 }
 
 TEST(Cheapest, AShopsListHoldsTheProductsWhoseCheapestPriceWasSeenThereTiesIncluded) {
     const QString b = tableOf(Shopping, {u"--shop"_s, u"B店"_s}, u"cheapest"_s);
-    EXPECT_EQ(b, u"商品名  最安値      記録日  標準価格  差額\n"
-                 u"------  ------  ----------  --------  ----\n"
-                 u"Apple    1,050  2015/06/01     1,000   -50\n"
-                 u"卵         198  2015/03/01       250    52\n"_s);
+    EXPECT_EQ(b, u"商品名  最安値       記録日  標準価格  差額\n"
+                 u"------  ------  -----------  --------  ----\n"
+                 u"Apple    1,050  2015/06/01※     1,000   -50\n"
+                 u"※ 古い価格（2015/06/01 以前の記録。これより新しい価格がありません）\n"_s);
     EXPECT_TRUE(tableOf(Shopping, {u"--shop"_s, u"A店"_s}, u"cheapest"_s).contains(u"牛乳"_s));
-    // The shop matches exactly, as the window's by-shop query does.
-    EXPECT_EQ(tableOf(Shopping, {u"--shop"_s, u"b店"_s}, u"cheapest"_s).count(u'\n'), 2);
+}
+
+// A shop the notebook has no observation of is a mistake, not an empty list: status 1 and the
+// shops closest to it (the name matches exactly, as the window's by-shop query does).
+TEST(Lists, AShopTheNotebookDoesNotKnowIsRefusedWithTheClosestNames) {
+    TestDir dir;
+    const QString path = dir.write(u"nb.txt"_s, cp932Lines(notebook(Shopping)));
+    for (const QString& command : {u"cheapest"_s, u"stale"_s}) {
+        const CliRun b = runCommand({command, path, u"--shop"_s, u"b店"_s});
+        EXPECT_EQ(b.status, 1);
+        EXPECT_EQ(b.err,
+                  u"pricotta-cli: %1 に店「b店」の記録はありません。もしかして: B店、A店、C店\n"_s.arg(path));
+        EXPECT_TRUE(b.out.isEmpty());
+        const CliRun far = runCommand({command, path, u"--shop"_s, u"スーパー"_s});
+        EXPECT_EQ(far.status, 1);
+        EXPECT_TRUE(far.err.contains(u"店「スーパー」の記録はありません（記録のある店は 3 店）"_s))
+            << far.err.toStdString();
+    }
+}
+
+// The same tables as CSV (as export writes it) and JSON (amounts as numbers, ISO dates, null); an
+// old price is a column of its own there, the date left clean.
+TEST(Lists, TakeCsvAndJsonFormats) {
+    EXPECT_EQ(tableOf(Shopping, {u"--format"_s, u"csv"_s}, u"cheapest"_s),
+              u"商品名,最安値,店名,記録日,標準価格,差額,古い価格\r\n"
+              u"Apple,1050,B店,2015/06/01,1000,-50,古い\r\n"
+              u"お米,記録なし,,,4000,,\r\n"
+              u"牛乳,178,A店,2015/06/01,,,古い\r\n"
+              u"卵,198,C店,2016/02/01,250,52,\r\n"_s);
+    const QJsonArray cheapest =
+        QJsonDocument::fromJson(tableOf(Shopping, {u"--format=json"_s}, u"cheapest"_s).toUtf8()).array();
+    ASSERT_EQ(cheapest.size(), 4);
+    EXPECT_EQ(cheapest[0].toObject(), (QJsonObject{{u"name"_s, u"Apple"_s},
+                                                   {u"price"_s, 1050},
+                                                   {u"shops"_s, QJsonArray{u"B店"_s}},
+                                                   {u"date"_s, u"2015-06-01"_s},
+                                                   {u"standardPrice"_s, 1000},
+                                                   {u"difference"_s, -50},
+                                                   {u"old"_s, true}}));
+    EXPECT_EQ(cheapest[1].toObject(), (QJsonObject{{u"name"_s, u"お米"_s},
+                                                   {u"price"_s, QJsonValue()},
+                                                   {u"shops"_s, QJsonArray()},
+                                                   {u"date"_s, QJsonValue()},
+                                                   {u"standardPrice"_s, 4000},
+                                                   {u"difference"_s, QJsonValue()},
+                                                   {u"old"_s, false}}));
+    // Over 24 months B店's older 198 is current and ties again.
+    const QJsonArray longer =
+        QJsonDocument::fromJson(
+            tableOf(Shopping, {u"--format=json"_s, u"--months=24"_s}, u"cheapest"_s).toUtf8())
+            .array();
+    ASSERT_EQ(longer.size(), 4);
+    EXPECT_EQ(longer[3].toObject(), (QJsonObject{{u"name"_s, u"卵"_s},
+                                                 {u"price"_s, 198},
+                                                 {u"shops"_s, QJsonArray{u"C店"_s, u"B店"_s}},
+                                                 {u"date"_s, u"2016-02-01"_s},
+                                                 {u"standardPrice"_s, 250},
+                                                 {u"difference"_s, 52},
+                                                 {u"old"_s, false}}));
+    const QJsonArray stale =
+        QJsonDocument::fromJson(
+            tableOf(Shopping, {u"--shop"_s, u"B店"_s, u"--format"_s, u"json"_s}, u"stale"_s).toUtf8())
+            .array();
+    ASSERT_EQ(stale.size(), 2);
+    EXPECT_EQ(stale[0].toObject(), (QJsonObject{{u"name"_s, u"卵"_s},
+                                                {u"lastDate"_s, u"2015-03-01"_s},
+                                                {u"shop"_s, u"B店"_s},
+                                                {u"days"_s, 458}}));
+    EXPECT_EQ(tableOf(Shopping, {u"--format"_s, u"csv"_s}, u"stale"_s),
+              u"商品名,最終記録日,店名,経過日数\r\nお米,記録なし,,\r\n"_s);
 }
 
 TEST(Stale, ListsProductsWhoseNewestObservationIsOnOrBeforeTheCutOffOldestFirst) {

@@ -42,3 +42,21 @@ TEST(Table, ShowsControlCharactersOfNamesAsReplacementCharacters) {
     EXPECT_FALSE(table.contains(QChar(0x9B)));
     EXPECT_TRUE(table.contains(u"a\uFFFD[2Jb\uFFFD"_s));
 }
+
+// On a terminal narrower than the table the widest text columns give way, their cells cut with "…";
+// amounts and dates stay whole.
+TEST(Table, FitsATerminalsWidthByNarrowingTextColumns) {
+    const QList<TableColumn> columns{
+        {u"商品名"_s}, {u"最安値"_s, true, CellKind::Amount}, {u"店名"_s, false, CellKind::List}};
+    const QList<QStringList> rows{{u"とても長い名前の商品"_s, u"1,980"_s, u"A店\nB店\nC店"_s},
+                                  {u"牛乳"_s, u"178"_s, u"A店"_s}};
+    EXPECT_EQ(formatTable(columns, rows).toStdString(),
+              u"商品名                最安値  店名\n"
+              u"--------------------  ------  -------------\n"
+              u"とても長い名前の商品   1,980  A店、B店、C店\n"
+              u"牛乳                     178  A店\n"_s.toStdString());
+    EXPECT_EQ(formatTable(columns, rows, 30).toStdString(), u"商品名   最安値  店名\n"
+                                                            u"-------  ------  -------------\n"
+                                                            u"とても…   1,980  A店、B店、C店\n"
+                                                            u"牛乳        178  A店\n"_s.toStdString());
+}
