@@ -370,6 +370,11 @@ int Runner::importCommand(const QStringList& args) {
             checkNotebookOutput(*output);
     }
 
+    // The notebook to add to is read first, so that a change another program makes while the rows
+    // are read (from a pipe, say) is seen before the notebook is written back.
+    std::optional<LoadedNotebook> existing;
+    if (into && !check)
+        existing = load(*into, NotebookUse::Write);
     const QByteArray bytes = readText(csvPath);
     const ImportedProducts imported = importProducts(inputName(csvPath), csv::decode(bytes), env_.today);
     warn(imported.warnings);
@@ -390,8 +395,7 @@ int Runner::importCommand(const QStringList& args) {
         for (const ProductView& p : products)
             book.insertRecord(book.count(), recordLines(p, env_.today));
     } else {
-        LoadedNotebook existing = load(*into, NotebookUse::Write);
-        book = std::move(existing.book);
+        book = std::move(existing->book);
         QList<IncomingProduct> incoming;
         for (const ProductView& p : products)
             incoming.append({p, {}});
@@ -399,6 +403,10 @@ int Runner::importCommand(const QStringList& args) {
     }
     for (const QString& n : notes)
         printErr(n);
+    if (existing && existing->stamp.changedOn(*into))
+        throw CliFailure(
+            exitcode::Refused,
+            u"%1 は読み込んだ後にほかのプログラムで変更されました。上書きせずに終わります"_s.arg(*into));
     saveNotebook(target, book);
     return exitcode::Ok;
 }

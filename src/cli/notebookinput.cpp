@@ -59,7 +59,10 @@ LoadedNotebook loadNotebook(const QString& path, const QDate& today, NotebookUse
     } catch (const AppError& e) {
         throw CliFailure(exitcode::Refused, e.message());
     }
-    return fromRead(path, std::move(read), today, use);
+    const FileStamp stamp = read.stamp;
+    LoadedNotebook loaded = fromRead(path, std::move(read), today, use);
+    loaded.stamp = stamp;
+    return loaded;
 }
 
 LoadedNotebook loadNotebookBytes(const QString& path, QByteArrayView bytes, const QDate& today,

@@ -2,6 +2,7 @@
 // with the file and the line, and the products as values.
 #pragma once
 
+#include "core/filestamp.h"
 #include "notebook/pricebook.h"
 #include "notebook/productview.h"
 
@@ -20,6 +21,7 @@ struct LoadedNotebook {
     PriceBook book;
     QList<NotebookProduct> products; // whole records with a name, in notebook order
     QStringList warnings;            // records left out, for standard error
+    FileStamp stamp;                 // what the file held, when read from a file
 };
 
 enum class NotebookUse {
