@@ -5,7 +5,7 @@
 // memory than its text, and reading one allocates two blocks instead of one for every line.
 #pragma once
 
-#include "core/textfile.h"
+#include "core/textlines.h"
 
 #include <QString>
 #include <QStringList>
