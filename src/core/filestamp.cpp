@@ -1,7 +1,7 @@
 #include "core/filestamp.h"
 
 #include "core/apperror.h"
-#include "core/textfile.h"
+#include "core/safefile.h"
 
 #include <QFile>
 #include <QHash>

@@ -120,26 +120,6 @@ bool sameProductName(QStringView a, QStringView b) {
     return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-quint32 productNameKey(QStringView name) {
-    // The compare ignoring case folds each code unit on its own, a low surrogate together with the
-    // high one before it; the key hashes exactly those folded values (FNV-1a), and the length.
-    quint32 hash = 2166136261u ^ quint32(name.size());
-    char16_t last = 0;
-    for (const QChar unit : name) {
-        const char16_t u = unit.unicode();
-        char32_t folded;
-        if (u < 0x80)
-            folded = u >= u'A' && u <= u'Z' ? char32_t(u + 0x20) : char32_t(u);
-        else if (QChar::isLowSurrogate(u) && QChar::isHighSurrogate(last))
-            folded = QChar::toCaseFolded(QChar::surrogateToUcs4(last, u));
-        else
-            folded = QChar::toCaseFolded(char32_t(u));
-        last = u;
-        hash = (hash ^ quint32(folded)) * 16777619u;
-    }
-    return hash;
-}
-
 bool productNameLess(const QString& a, const QString& b) {
     // The collator alone calls different names equal (ミルク and ﾐﾙｸ, milk and Milk); the two
     // tie-breaks make the order total, so sorting and insertion never depend on the input order.

@@ -8,9 +8,6 @@
 #include <functional>
 
 bool sameProductName(QStringView a, QStringView b);
-// A hash of the name with its letter case folded the way sameProductName compares: names that are
-// the same product have the same key, so a search compares names only where the keys agree.
-quint32 productNameKey(QStringView name);
 bool productNameLess(const QString& a, const QString& b);
 // Where `name` goes in a list already in productNameLess order (after equal ones).
 qsizetype sortedInsertPosition(const QStringList& sorted, const QString& name);

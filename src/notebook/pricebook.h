@@ -5,8 +5,7 @@
 // memory than its text, and reading one allocates two blocks instead of one for every line.
 #pragma once
 
-#include "core/textfile.h"
-#include "notebook/shopnumbers.h"
+#include "core/textlines.h"
 
 #include <QString>
 #include <QStringList>
@@ -99,30 +98,9 @@ class PriceBook {
     QStringList productNames() const;
     // The same names as views into the notebook, valid until its next change.
     QList<QStringView> productNameViews() const;
-    // The name line of every whole record with a slot at exactly `shop` (letter case and spaces
-    // included), once for every such slot, in notebook order.
-    QList<qsizetype> slotsAtShop(const QString& shop) const;
-    // The names on the given name lines, in their order.
-    QStringList names(const QList<qsizetype>& nameLines) const;
 
   private:
     void check(qsizetype index, qsizetype limit) const;
-    static bool isNameLine(qsizetype index) { return index >= 1 && (index - 1) % RecordLines == 0; }
-    quint16 shopKey(QStringView shop) const { return shops_.add(shop); }
-    // Record changes at a name line keep the keys in step; any other change drops them, and they
-    // are made again when next needed.
-    void dropKeys();
-    void makeNameKeys() const;
-    void makeShopKeys() const;
 
     TextLines lines_;
-    // Keys read instead of the text: productNameKey of every name line (1, 19, 37, ...), and the
-    // number of the shop of every slot of every whole record, five a record. A search by name
-    // compares the text only where a key agrees; a search by shop only where the shop came after
-    // the numbers ran out.
-    mutable QList<quint32> nameKeys_;
-    mutable QList<quint16> shopKeys_;
-    mutable ShopNumbers shops_;
-    mutable bool nameKeysValid_ = false;
-    mutable bool shopKeysValid_ = false;
 };

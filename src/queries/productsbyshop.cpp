@@ -16,14 +16,27 @@ namespace {
 
 const QString ShopSelector = fmisesibo::CBO_MISE;
 
-// CBO_MISEClick: the products with a slot at the selected shop, in notebook order, once for every
-// such slot. The shop must match exactly, letter case and spaces included. A slot without a shop
-// was seen nowhere, so no shop selected, or a blank row of the shop list, lists nothing.
+// The name of every whole record with a slot at exactly `shop` (letter case and spaces included),
+// once for every such slot, in notebook order.
+QStringList productsAtShop(const PriceBook& book, const QString& shop) {
+    QStringList names;
+    for (qsizetype p = 0; p < book.productCount(); ++p) {
+        const qsizetype nameLine = PriceBook::nameLine(p);
+        for (int j = 1; j <= PriceSlots; ++j) {
+            if (book.lineView(PriceBook::shopLine(nameLine, j)) == shop)
+                names << book.name(nameLine);
+        }
+    }
+    return names;
+}
+
+// CBO_MISEClick: the products seen at the selected shop. A slot without a shop was seen nowhere,
+// so no shop selected, or a blank row of the shop list, lists nothing.
 void listProductsAtShop(Controls& c, const PriceBook& book) {
     QStringList names;
     const QString shop = c.itemIndex(ShopSelector) >= 0 ? c.text(ShopSelector) : QString();
     if (!shop.isEmpty())
-        names = book.names(book.slotsAtShop(shop));
+        names = productsAtShop(book, shop);
     c.setItems(queryListName(), names);
 }
 

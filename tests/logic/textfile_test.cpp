@@ -214,17 +214,15 @@ TEST(TextFile, SplitsLinesAtCrLfCrAndLf) {
 
 // Lines in one string change as a list of strings changes: random splices at every place, with
 // empty lines, empty additions and removals up to the whole text.
-// Kept lines change as a list does, also when a change reaches over several chunks or cuts one.
 TEST(TextFile, LinesInOneStringSpliceAsAList) {
     std::mt19937 random(20261211);
     const QStringList pieces{u""_s, u"a"_s, u"あいう"_s, u"zorvandata"_s, u"\U0001F34E"_s};
     for (int round = 0; round < 1200; ++round) {
-        const qsizetype chunkLines = round % 4 == 0 ? TextLines::DefaultChunkLines : round % 4;
         QStringList list;
         for (int i = int(random() % 12); i > 0; --i)
             list << pieces[random() % pieces.size()];
         TextLines lines =
-            round % 2 ? TextLines::fromList(list, chunkLines)
+            round % 2 ? TextLines::fromList(list)
                       : TextLines::fromText(list.join(u"\r\n"_s) + (list.isEmpty() ? u""_s : u"\r\n"_s));
         ASSERT_EQ(lines.toList(), list);
         for (int step = 0; step < 8; ++step) {
@@ -241,15 +239,14 @@ TEST(TextFile, LinesInOneStringSpliceAsAList) {
             ASSERT_EQ(lines.toList(), list);
             ASSERT_EQ(lines.joined(), list.join(QString()));
             ASSERT_EQ(lines.textSize(), list.join(QString()).size());
-            for (qsizetype i = list.size() - 1; i >= 0; --i) // backwards: away from the last read
+            for (qsizetype i = 0; i < list.size(); ++i)
                 ASSERT_EQ(lines.line(i), list[i]) << i;
         }
     }
 }
 
-// Lines read from a text keep where they lie in a compact form that a very long line cannot fit:
-// every line must read back as it was, before and after a change, also where the text is cut
-// into chunks and where a line of more than 64 Ki characters stands.
+// Every line read from a text reads back as it was, before and after a change, among short lines
+// and where a line of more than 64 Ki characters stands.
 TEST(TextFile, LinesReadFromTextReadBackWhateverTheirLength) {
     const QString longLine(70000, u'長');
     struct Case {
@@ -258,9 +255,8 @@ TEST(TextFile, LinesReadFromTextReadBackWhateverTheirLength) {
         qsizetype longAt; // -1: none
     };
     const Case cases[] = {
-        {"short lines over several groups", 40, -1}, {"a long first line", 40, 0},
-        {"a long line inside a group", 40, 21},      {"a long last line", 40, 39},
-        {"cut into chunks by a change", 9000, -1},   {"cut into chunks, one with a long line", 9000, 5000},
+        {"short lines", 40, -1},      {"a long first line", 40, 0}, {"a long line in the middle", 40, 21},
+        {"a long last line", 40, 39}, {"many lines", 9000, -1},     {"many lines, one long", 9000, 5000},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
