@@ -2,7 +2,6 @@
 
 #include "core/names.h"
 
-#include <QMultiHash>
 #include <algorithm>
 #include <vector>
 
@@ -10,28 +9,21 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The first product of that name in notebook order, as the window finds it; -1 for none.
 class NameIndex {
   public:
-    explicit NameIndex(const QList<NotebookProduct>& products) : products_(products) {
-        index_.reserve(products.size());
-        for (qsizetype i = 0; i < products.size(); ++i)
-            index_.insert(productNameKey(products[i].view.name), i);
-    }
+    explicit NameIndex(const QList<NotebookProduct>& products) : products_(products) {}
 
-    // The first product of that name in notebook order, as the window finds it; -1 for none.
     qsizetype find(QStringView name) const {
-        qsizetype found = -1;
-        const auto [first, last] = index_.equal_range(productNameKey(name));
-        for (auto it = first; it != last; ++it) {
-            if ((found < 0 || *it < found) && sameProductName(products_[*it].view.name, name))
-                found = *it;
+        for (qsizetype i = 0; i < products_.size(); ++i) {
+            if (sameProductName(products_[i].view.name, name))
+                return i;
         }
-        return found;
+        return -1;
     }
 
   private:
     const QList<NotebookProduct>& products_;
-    QMultiHash<quint32, qsizetype> index_;
 };
 
 int digitValue(QChar c) {
