@@ -154,8 +154,8 @@ void showKeyInToolTip(QWidget& control, const QKeySequence& keys) {
     control.setToolTip(control.toolTip().isEmpty() ? key : control.toolTip() + u" ("_s + key + u')');
 }
 
-void addControlKeys(QWidget& window, const WindowSpec& spec) {
-    for (const ControlSpec& c : spec.controls) {
+void addControlKeys(QWidget& window, const WindowSpec& table) {
+    for (const ControlSpec& c : table.controls) {
         if (c.key == QKeyCombination())
             continue;
         const QString name = QString::fromUtf16(c.name);

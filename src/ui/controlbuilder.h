@@ -18,7 +18,7 @@ void buildControls(QWidget& surface, const WindowSpec& window);
 
 // Gives the window the keys its table names (ControlSpec::key). Call once the window's controls and
 // menu items exist.
-void addControlKeys(QWidget& window, const WindowSpec& spec);
+void addControlKeys(QWidget& window, const WindowSpec& table);
 
 // Adds a key to a control's tool tip, after the hint it may have.
 void showKeyInToolTip(QWidget& control, const QKeySequence& keys);

@@ -192,21 +192,21 @@ TEST_F(KeyboardTest, KeysRunTheCommandsAsTheirClicksDoAndAreShown) {
     closer.start(10);
 
     int keys = 0;
-    for (const ControlSpec& spec : mainWindowSpec().controls) {
-        const QString control = QString::fromUtf16(spec.name);
-        if (spec.key == QKeyCombination() || control == u"MN_EXIT") // 終了: its own test
+    for (const ControlSpec& entry : mainWindowSpec().controls) {
+        const QString control = QString::fromUtf16(entry.name);
+        if (entry.key == QKeyCombination() || control == u"MN_EXIT") // 終了: its own test
             continue;
         SCOPED_TRACE(control.toStdString());
         ++keys;
         activate();
-        const QString shown = QKeySequence(spec.key).toString(QKeySequence::NativeText);
+        const QString shown = QKeySequence(entry.key).toString(QKeySequence::NativeText);
         auto* action = window.findChild<QAction*>(control);
         auto* button = window.findChild<QAbstractButton*>(control);
         std::optional<QSignalSpy> picks;
         if (action) {
             // Beside the item's caption, which stays as it is.
-            EXPECT_EQ(action->shortcut(), QKeySequence(spec.key));
-            EXPECT_EQ(action->text(), QString::fromUtf16(spec.text));
+            EXPECT_EQ(action->shortcut(), QKeySequence(entry.key));
+            EXPECT_EQ(action->text(), QString::fromUtf16(entry.text));
             picks.emplace(action, &QAction::triggered);
         } else {
             EXPECT_TRUE(window.findChild<QWidget*>(control)->toolTip().contains(shown));
@@ -214,7 +214,7 @@ TEST_F(KeyboardTest, KeysRunTheCommandsAsTheirClicksDoAndAreShown) {
                 picks.emplace(button, &QAbstractButton::clicked);
         }
         c.setFocus(u"EDT_1"_s); // keys work wherever the focus is
-        QTest::keyClick(QApplication::focusWidget(), spec.key.key(), spec.key.keyboardModifiers());
+        QTest::keyClick(QApplication::focusWidget(), entry.key.key(), entry.key.keyboardModifiers());
         if (picks)
             EXPECT_EQ(picks->count(), 1);
         else
@@ -233,9 +233,9 @@ TEST_F(KeyboardTest, NoKeyOfAWindowIsAKeyTheEditsUse) {
         << "Ctrl+D deletes the next character on Linux";
     std::vector<std::unique_ptr<DialogWindow>> dialogs;
     std::vector<const QWidget*> windows{&window};
-    for (const WindowSpec* spec :
+    for (const WindowSpec* table :
          {&tenmeiWindowSpec(), &oldSiboWindowSpec(), &miseSiboWindowSpec(), &rirekiWindowSpec()}) {
-        dialogs.push_back(std::make_unique<DialogWindow>(*spec, nullptr));
+        dialogs.push_back(std::make_unique<DialogWindow>(*table, nullptr));
         windows.push_back(dialogs.back().get());
     }
     for (const QWidget* w : windows) {
@@ -368,9 +368,9 @@ TEST(KeyboardManual, NamesEveryKey) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString manual = QString::fromUtf8(file.readAll());
     const QString section = manual.mid(manual.indexOf(u"<h2>キーボード操作</h2>"_s));
-    for (const WindowSpec* spec : {&mainWindowSpec(), &tenmeiWindowSpec(), &oldSiboWindowSpec(),
-                                   &miseSiboWindowSpec(), &rirekiWindowSpec()}) {
-        for (const ControlSpec& c : spec->controls) {
+    for (const WindowSpec* table : {&mainWindowSpec(), &tenmeiWindowSpec(), &oldSiboWindowSpec(),
+                                    &miseSiboWindowSpec(), &rirekiWindowSpec()}) {
+        for (const ControlSpec& c : table->controls) {
             if (c.key == QKeyCombination())
                 continue;
             QStringList parts;
@@ -385,9 +385,9 @@ TEST(KeyboardManual, NamesEveryKey) {
 
 // Tab walks the tab stops of `window` in the table's order and round again, and each shows that it
 // has the focus: it looks otherwise than while another control has it.
-void expectTabWalkShowingTheFocus(QWidget& window, const WindowSpec& spec) {
+void expectTabWalkShowingTheFocus(QWidget& window, const WindowSpec& table) {
     std::vector<const ControlSpec*> stops;
-    for (const ControlSpec& c : spec.controls) {
+    for (const ControlSpec& c : table.controls) {
         if (c.tabStop)
             stops.push_back(&c);
     }
@@ -442,13 +442,13 @@ TEST_F(KeyboardTest, EveryControlIsATabStopOrHasAKeyAndTheFocusShows) {
 TEST(DialogKeyboard, TabReachesEveryControlAndEscCloses) {
     QWidget owner;
     QtUiServices ui(owner);
-    for (const WindowSpec* spec :
+    for (const WindowSpec* table :
          {&tenmeiWindowSpec(), &oldSiboWindowSpec(), &miseSiboWindowSpec(), &rirekiWindowSpec()}) {
-        SCOPED_TRACE(QString::fromUtf16(spec->name).toStdString());
+        SCOPED_TRACE(QString::fromUtf16(table->name).toStdString());
         DialogRun run;
-        run.window = spec;
-        run.onStart = [spec](Controls& c) {
-            for (const ControlSpec& control : spec->controls) {
+        run.window = table;
+        run.onStart = [table](Controls& c) {
+            for (const ControlSpec& control : table->controls) {
                 const QString name = QString::fromUtf16(control.name);
                 if (control.kind == ControlKind::ListBox || control.kind == ControlKind::MultiListBox ||
                     control.kind == ControlKind::CheckListBox || control.kind == ControlKind::DropList)
@@ -460,12 +460,12 @@ TEST(DialogKeyboard, TabReachesEveryControlAndEscCloses) {
             ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }));
             QWidget& dialog = *QApplication::activeModalWidget();
             ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-            for (const ControlSpec& c : spec->controls) {
+            for (const ControlSpec& c : table->controls) {
                 if (c.kind != ControlKind::Label && c.kind != ControlKind::Form) {
                     EXPECT_TRUE(c.tabStop) << QString::fromUtf16(c.name).toStdString() << " is no tab stop";
                 }
             }
-            expectTabWalkShowingTheFocus(dialog, *spec);
+            expectTabWalkShowingTheFocus(dialog, *table);
             walked = true;
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         });
