@@ -1,7 +1,6 @@
 #include "ui/controlbuilder.h"
 
 #include "ui/accessibility.h"
-#include "ui/comboitems.h"
 #include "ui/growinglabel.h"
 #include "ui/inputwidgets.h"
 
@@ -12,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStringListModel>
 #include <QToolButton>
 
 #include <algorithm>
@@ -30,7 +30,7 @@ namespace {
 
 QComboBox* newComboBox(const ControlSpec& c, QWidget& surface) {
     auto* combo = new DropDownBox(&surface);
-    combo->setModel(new CompactItems(combo));
+    combo->setModel(new QStringListModel(combo));
     if (c.dropRows > 0)
         combo->setMaxVisibleItems(c.dropRows);
     return combo;

@@ -1,7 +1,6 @@
 #include "ui/qtcontrols.h"
 
 #include "core/windownames.h"
-#include "ui/comboitems.h"
 #include "ui/growinglabel.h"
 #include "ui/inputwidgets.h"
 #include "ui/textcolor.h"
@@ -290,13 +289,7 @@ void QtControls::setItems(const QString& name, const QStringList& items) {
     } else if (isCombo(kind)) {
         auto* combo = as<QComboBox>(name);
         const TypedText typed(*combo);
-        if (auto* compact = qobject_cast<CompactItems*>(combo->model())) {
-            if (lastFilled_ && lastFilled_ != compact && lastFilled_->holds(items))
-                compact->shareTexts(*lastFilled_);
-            else
-                compact->setTexts(items);
-            lastFilled_ = compact;
-        } else if (auto* list = qobject_cast<QStringListModel*>(combo->model())) {
+        if (auto* list = qobject_cast<QStringListModel*>(combo->model())) {
             list->setStringList(items);
         } else {
             combo->clear();

@@ -8,9 +8,7 @@
 #include "core/controltable.h"
 
 #include <QHash>
-#include <QPointer>
 
-class CompactItems;
 class QMenu;
 class QObject;
 class QWidget;
@@ -65,6 +63,4 @@ class QtControls final : public Controls {
     QWidget& window_;
     const WindowSpec& spec_;
     QHash<QString, Entry> entries_;
-    // The combo box filled last: the next one filled with the same items shares its storage.
-    QPointer<CompactItems> lastFilled_;
 };
