@@ -22,24 +22,7 @@ file(RELATIVE_PATH PRICOTTA_LIBRARY_FROM_BIN "${CMAKE_INSTALL_FULL_BINDIR}"
 configure_file(cmake/buildinfo.h.in generated/buildinfo.h @ONLY)
 target_include_directories(pricotta_core PRIVATE ${CMAKE_BINARY_DIR}/generated)
 
-# The window icon, built into the program as pixels decoded here, once, from its PNGs.
-set(PRICOTTA_ICON_PNGS)
-foreach(size 16 24 32 48 64 128 256)
-  list(APPEND PRICOTTA_ICON_PNGS ${CMAKE_SOURCE_DIR}/resources/icons/pricotta_${size}.png)
-endforeach()
-add_executable(pricotta_iconpixels cmake/iconpixels.cpp)
-# Runs during the build: without the sanitizers of a sanitized build, which would fail it on exit.
-target_link_libraries(pricotta_iconpixels PRIVATE Qt6::Gui)
-target_compile_options(pricotta_iconpixels PRIVATE -Wall -Wextra -Werror)
-target_compile_definitions(pricotta_iconpixels PRIVATE QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII)
-set_target_properties(pricotta_iconpixels PROPERTIES AUTOMOC OFF AUTORCC OFF)
-add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/generated/programicon.inc
-  COMMAND pricotta_iconpixels ${CMAKE_BINARY_DIR}/generated/programicon.inc ${PRICOTTA_ICON_PNGS}
-  DEPENDS pricotta_iconpixels ${PRICOTTA_ICON_PNGS}
-  COMMENT "Decoding the program's icon")
-target_sources(pricotta_ui PRIVATE ${CMAKE_BINARY_DIR}/generated/programicon.inc)
-target_include_directories(pricotta_ui PRIVATE ${CMAKE_BINARY_DIR}/generated)
-# The icon's tests compare those pixels with the PNGs.
+# The icon's tests compare the window icon with the PNGs that are installed.
 target_compile_definitions(widget_tests PRIVATE PRICOTTA_ICON_DIR="${CMAKE_SOURCE_DIR}/resources/icons")
 
 set(PRICOTTA_DESKTOP_FILE ${CMAKE_BINARY_DIR}/${PRICOTTA_DESKTOP_ID}.desktop)

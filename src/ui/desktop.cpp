@@ -1,22 +1,14 @@
 #include "ui/desktop.h"
 
 #include <QApplication>
-#include <QIconEngine>
-#include <QImage>
-#include <QPainter>
 #include <QPixmap>
 #include <QProcess>
 #include <QSettings>
 #include <QWidget>
 
-#include <algorithm>
-#include <iterator>
-
 using namespace Qt::StringLiterals;
 
 namespace {
-
-#include "programicon.inc"
 
 // The sizes a window manager draws in a title bar or a task bar. The larger ones serve switchers
 // and docks, which read the icon again when it changes; they are most of the icon's bytes.
@@ -31,71 +23,15 @@ QIcon iconUpTo(const QIcon& icon, int largest) {
     return smaller;
 }
 
-QImage iconImage(const IconImage& icon) {
-    QImage image(icon.size, icon.size, QImage::Format_ARGB32_Premultiplied);
-    // Rows of 32-bit pixels follow one another with no gap between them.
-    auto* pixel = reinterpret_cast<quint32*>(image.bits());
-    quint32* const end = pixel + qsizetype(icon.size) * icon.size;
-    for (int r = 0; r < icon.runCount; ++r) {
-        const quint32 run = icon.runs[r];
-        pixel = std::fill_n(pixel, qMin<qsizetype>(run >> 8, end - pixel), icon.palette[run & 0xff]);
-    }
-    std::fill(pixel, end, 0);
-    return image;
-}
-
-// The program's icon, made from its runs whenever a size is asked for. Nothing of it stays in
-// memory between requests, which come as a window is shown: the pixels of every size would
-// otherwise be read into memory at start and kept there.
-class ProgramIconEngine final : public QIconEngine {
-  public:
-    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
-        if (size.isEmpty())
-            return {};
-        const IconImage& icon = bestFor(size);
-        QImage image = iconImage(icon);
-        if (icon.size > size.width() || icon.size > size.height())
-            image = image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        return QPixmap::fromImage(std::move(image));
-    }
-    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
-        if (size.isEmpty())
-            return {};
-        const int side = qMin(bestFor(size).size, qMin(size.width(), size.height()));
-        return {side, side};
-    }
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
-        const QPixmap image = pixmap(rect.size(), mode, state);
-        QRect place(QPoint(), image.size());
-        place.moveCenter(rect.center());
-        painter->drawPixmap(place, image);
-    }
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        QList<QSize> sizes;
-        for (const IconImage& icon : IconImages)
-            sizes << QSize(icon.size, icon.size);
-        return sizes;
-    }
-    QIconEngine* clone() const override { return new ProgramIconEngine; }
-
-  private:
-    // The smallest size that fills the request, or the largest there is.
-    static const IconImage& bestFor(const QSize& size) {
-        const int side = qMin(size.width(), size.height());
-        for (const IconImage& icon : IconImages) {
-            if (icon.size >= side)
-                return icon;
-        }
-        return IconImages[std::size(IconImages) - 1];
-    }
-};
-
 } // namespace
 
 QIcon programIcon() {
-    // Decoded at build time into runs of colours: making a size from them costs next to nothing,
-    // reading the PNGs at start did.
-    return QIcon(new ProgramIconEngine);
+    // The PNGs the installation puts in the icon theme, built into the program: each is read
+    // only when a size is asked for.
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(u":/icons/pricotta_%1.png"_s.arg(size), QSize(size, size));
+    return icon;
 }
 
 void showWithApplicationIcon(QWidget& window) {
