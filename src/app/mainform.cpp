@@ -6,6 +6,7 @@
 #include "core/handlertable.h"
 #include "core/uiservices.h"
 #include "core/windownames.h"
+#include "notebook/pricebook.h"
 #include "pricebook/dirtyflag.h"
 
 using namespace Qt::StringLiterals;
@@ -66,7 +67,7 @@ void MainForm::click(const QString& controlName) {
             {MN_README, [](MainForm& f, const QString&) { f.MN_READMEClick(); }},
             {MN_VER, [](MainForm& f, const QString&) { f.MN_VERClick(); }},
         };
-        for (int row = 1; row <= ObservationRows; ++row) {
+        for (int row = 1; row <= PriceSlots; ++row) {
             h.add(BTN_n_TODAY(row), [](MainForm& f, const QString& sender) { f.BTN_1_TODAYClick(sender); });
             h.add(BTN_DEL(row), [row](MainForm& f, const QString&) { f.BTN_DELClick(row); });
         }
@@ -80,7 +81,7 @@ void MainForm::click(const QString& controlName) {
 MainForm::KeyHandler MainForm::keyHandlerOf(const QString& controlName) {
     if (controlName == fmain::EDT_SYOMEI || controlName == fmain::EDT_TEIKA)
         return KeyHandler::ProductName;
-    for (int row = 1; row <= fmain::ObservationRows; ++row) {
+    for (int row = 1; row <= PriceSlots; ++row) {
         if (controlName == fmain::EDT_(row) || controlName == fmain::DTP_(row) ||
             controlName == fmain::CBO_MISE(row))
             return KeyHandler::Observation;

@@ -71,8 +71,8 @@ inline QString RIREKI_OPN(int key) {
     return QString::fromUtf16(RIREKI_OPN_prefix) + QString::number(key);
 }
 
-// The five observation rows, numbered 1 to 5 from the top.
-inline constexpr int ObservationRows = 5;
+// The controls of the price rows, numbered from 1 at the top, one row for each price slot of a
+// record.
 inline QString BTN_DEL(int row) {
     return QString::fromUtf16(u"BTN_DEL") + QString::number(row);
 }

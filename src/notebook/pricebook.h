@@ -11,12 +11,13 @@
 #include <QStringList>
 
 inline constexpr char16_t MagicLine[] = u"zorvandata";
-// A product record: name, standard price, five price slots of three lines, memo.
-inline constexpr int RecordLines = 18;
+// A product record: name, standard price, the price slots of three lines each, memo. The window's
+// rows, the companion and the tests all count slots by this.
 inline constexpr int PriceSlots = 5;
+inline constexpr int RecordLines = 3 + 3 * PriceSlots;
 
-// Where each value of a record lies, counted from its name line. Slot j (1 to 5) holds a shop, a
-// price and a date, in that order.
+// Where each value of a record lies, counted from its name line. Slot j (1 to PriceSlots) holds a
+// shop, a price and a date, in that order.
 namespace RecordOffset {
 inline constexpr int Name = 0;
 inline constexpr int StandardPrice = 1;

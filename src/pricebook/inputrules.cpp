@@ -5,6 +5,7 @@
 #include "core/controls.h"
 #include "core/uiservices.h"
 #include "core/windownames.h"
+#include "notebook/pricebook.h"
 #include "pricebook/dirtyflag.h"
 #include "pricebook/pricefields.h"
 
@@ -48,7 +49,7 @@ bool EntryPanel::CheckPriceFields() {
 }
 
 void EntryPanel::BTN_1_TODAYClick(const QString& sender) {
-    for (int j = 1; j <= fmain::ObservationRows; ++j) {
+    for (int j = 1; j <= PriceSlots; ++j) {
         if (sender == fmain::BTN_n_TODAY(j))
             c_.setDate(fmain::DTP_(j), ui_.today());
     }

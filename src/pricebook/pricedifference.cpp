@@ -5,6 +5,7 @@
 #include "core/controls.h"
 #include "core/uiservices.h"
 #include "core/windownames.h"
+#include "notebook/pricebook.h"
 #include "pricebook/pricefields.h"
 
 #include <algorithm>
@@ -25,7 +26,7 @@ std::optional<Amount> readAndShow(Controls& c, UiServices& ui, const QString& fi
 } // namespace
 
 void EntryPanel::SPD_SAGAKUClick() {
-    constexpr int Rows = fmain::ObservationRows;
+
     Amount standard = 0;
     if (!c_.text(fmain::EDT_TEIKA).isEmpty()) {
         const std::optional<Amount> value = readAndShow(c_, ui_, fmain::EDT_TEIKA);
@@ -34,8 +35,8 @@ void EntryPanel::SPD_SAGAKUClick() {
         standard = *value;
     }
 
-    std::optional<AmountDifference> differences[Rows];
-    for (int row = 1; row <= Rows; ++row) {
+    std::optional<AmountDifference> differences[PriceSlots];
+    for (int row = 1; row <= PriceSlots; ++row) {
         const QString edit = fmain::EDT_(row);
         const QString label = fmain::LBL_SA_(row);
         if (c_.text(edit).isEmpty()) {
@@ -62,7 +63,7 @@ void EntryPanel::SPD_SAGAKUClick() {
         return; // no price: the labels keep their colours
 
     // Lime is tested second, so a row that is both the largest and the smallest ends lime.
-    for (int row = 1; row <= Rows; ++row) {
+    for (int row = 1; row <= PriceSlots; ++row) {
         const std::optional<AmountDifference>& d = differences[row - 1];
         Rgb color = colors::Black;
         if (d && *d == *largest)

@@ -3,11 +3,12 @@
 #include "core/controls.h"
 #include "core/uiservices.h"
 #include "core/windownames.h"
+#include "notebook/pricebook.h"
 
 const QStringList& priceFields() {
     static const QStringList fields = [] {
         QStringList list{fmain::EDT_TEIKA};
-        for (int row = 1; row <= fmain::ObservationRows; ++row)
+        for (int row = 1; row <= PriceSlots; ++row)
             list << fmain::EDT_(row);
         return list;
     }();

@@ -48,7 +48,7 @@ void EntryPanel::CBO_SYOMEIClick() {
             c_.setItemIndex(fmain::CBO_SYOMEI, -1);
         throw;
     }
-    for (int j = 1; j <= fmain::ObservationRows; ++j) {
+    for (int j = 1; j <= PriceSlots; ++j) {
         c_.setFontColor(fmain::CBO_MISE(j), colors::Black);
         c_.setText(fmain::LBL_SA_(j), u"*"_s);
         c_.setFontColor(fmain::LBL_SA_(j), colors::Black);
@@ -66,16 +66,16 @@ void EntryPanel::showProduct(const QString& name) {
 void EntryPanel::ClearEntryPanel() {
     c_.setText(fmain::EDT_SYOMEI, QString());
     c_.setText(fmain::EDT_TEIKA, QString());
-    for (int j = 1; j <= fmain::ObservationRows; ++j) {
+    for (int j = 1; j <= PriceSlots; ++j) {
         c_.setText(fmain::CBO_MISE(j), QString());
         c_.setFontColor(fmain::CBO_MISE(j), colors::Black);
     }
-    for (int j = 1; j <= fmain::ObservationRows; ++j)
+    for (int j = 1; j <= PriceSlots; ++j)
         c_.setText(fmain::EDT_(j), QString());
     const QDate today = ui_.today();
-    for (int j = 1; j <= fmain::ObservationRows; ++j)
+    for (int j = 1; j <= PriceSlots; ++j)
         c_.setDate(fmain::DTP_(j), today);
-    for (int j = 1; j <= fmain::ObservationRows; ++j) {
+    for (int j = 1; j <= PriceSlots; ++j) {
         c_.setText(fmain::LBL_SA_(j), u"*"_s);
         c_.setFontColor(fmain::LBL_SA_(j), colors::Black);
     }

@@ -4,6 +4,7 @@
 #include "core/textfile.h"
 #include "core/uiservices.h"
 #include "core/windownames.h"
+#include "notebook/pricebook.h"
 #include "shops/shopnames.h"
 
 #include <QFileInfo>
@@ -39,7 +40,7 @@ void ShopNames::RefillShopSelectors(const QString& path) {
     // The program's own list may not exist yet: that is an empty list until the user saves one.
     const bool ownMissing = path == shopListFile() && !QFileInfo::exists(path);
     const QStringList names = ownMissing ? QStringList() : LoadShopList(path);
-    for (int j = 1; j <= fmain::ObservationRows; ++j) {
+    for (int j = 1; j <= PriceSlots; ++j) {
         const QString name = fmain::CBO_MISE(j);
         const QString shown = c_.text(name);
         c_.setItems(name, names);

@@ -1,4 +1,5 @@
 // Backing the shop list up into a folder and importing another shop-list file.
+#include "notebook/pricebook.h"
 #include "support/formfixture.h"
 
 #include <QDir>
@@ -137,7 +138,7 @@ class ShopImport : public ::testing::Test, public FormFixture {
     }
     QStringList selectorItems(int j) const { return controls.items(u"CBO_MISE"_s + QString::number(j)); }
     void expectUnchanged() const {
-        for (int j = 1; j <= 5; ++j)
+        for (int j = 1; j <= PriceSlots; ++j)
             EXPECT_EQ(selectorItems(j), oldShops);
         EXPECT_EQ(dir.read(u"prog/zorvan_店.txt"_s), cp932Lines(oldShops));
     }
@@ -207,7 +208,7 @@ TEST_F(ShopImport, TakesSixHundredNamesKeepingTheSelectorTexts) {
     ui.buttons.enqueue(Yes);
     import(chosen);
     EXPECT_EQ(ui.messageTexts(), (QStringList{ImportQuestion, Imported}));
-    for (int j = 1; j <= 5; ++j)
+    for (int j = 1; j <= PriceSlots; ++j)
         EXPECT_EQ(selectorItems(j), names);
     EXPECT_EQ(controls.text(u"CBO_MISE4"_s), u"どこかの店"_s);
     const QByteArray saved = dir.read(u"prog/zorvan_店.txt"_s);

@@ -1,4 +1,5 @@
 // Each observation's difference to the standard price: captions, colours and the fields rewritten.
+#include "notebook/pricebook.h"
 #include "support/formfixture.h"
 
 #include <gtest/gtest.h>
@@ -22,13 +23,13 @@ class PriceDifference : public ::testing::Test, public FormFixture {
     // Types a standard price and five row prices, then shows the differences.
     void run(const QString& standard, const QStringList& rows) {
         controls.setText(u"EDT_TEIKA"_s, standard);
-        for (int k = 1; k <= 5; ++k)
+        for (int k = 1; k <= PriceSlots; ++k)
             controls.setText(row(u"EDT_", k), rows.value(k - 1));
         form->click(u"SPD_SAGAKU"_s);
     }
     // Puts every label into a state no run would leave.
     void markLabels(Rgb color) {
-        for (int k = 1; k <= 5; ++k) {
+        for (int k = 1; k <= PriceSlots; ++k) {
             controls.setText(row(u"LBL_SA_", k), u"old"_s);
             controls.setFontColor(row(u"LBL_SA_", k), color);
         }
@@ -40,13 +41,13 @@ class PriceDifference : public ::testing::Test, public FormFixture {
     QStringList fields() const { return QStringList{controls.text(u"EDT_TEIKA"_s)} + texts(u"EDT_"); }
     QList<Rgb> colours() const {
         QList<Rgb> out;
-        for (int k = 1; k <= 5; ++k)
+        for (int k = 1; k <= PriceSlots; ++k)
             out << controls.fontColor(row(u"LBL_SA_", k));
         return out;
     }
     QStringList texts(const char16_t* prefix) const {
         QStringList out;
-        for (int k = 1; k <= 5; ++k)
+        for (int k = 1; k <= PriceSlots; ++k)
             out << controls.text(row(prefix, k));
         return out;
     }

@@ -1,4 +1,5 @@
 // Adding, updating and deleting products from the entry panel, through the window's dispatcher.
+#include "notebook/pricebook.h"
 #include "support/formfixture.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +29,7 @@ QStringList panelState(const Controls& c) {
     QStringList state;
     for (const QString& name : {u"EDT_SYOMEI"_s, u"EDT_TEIKA"_s, u"Memo1"_s})
         state << c.text(name);
-    for (int j = 1; j <= 5; ++j) {
+    for (int j = 1; j <= PriceSlots; ++j) {
         const QString n = QString::number(j);
         state << c.text(u"CBO_MISE"_s + n) << c.text(u"EDT_"_s + n)
               << c.date(u"DTP_"_s + n).toString(Qt::ISODate) << c.text(u"LBL_SA_"_s + n)
@@ -129,7 +130,7 @@ class ProductEdit : public ::testing::Test, public FormFixture {
         controls.setText(u"CBO_MISE1"_s, u"A店"_s);
         controls.setText(u"EDT_1"_s, u" 178 "_s);
         controls.setText(u"CBO_MISE3"_s, u"近所の店"_s);
-        for (int j = 1; j <= 5; ++j)
+        for (int j = 1; j <= PriceSlots; ++j)
             controls.setDate(u"DTP_"_s + QString::number(j), QDate(2014, 5, j));
         controls.setText(u"Memo1"_s, u"特売日は水曜"_s);
         controls.setText(u"LBL_SA_1"_s, u"20"_s);

@@ -2,6 +2,7 @@
 // list, what they refuse, and the product a confirmed choice shows in the main window.
 #include "core/apperror.h"
 #include "core/dispatch.h"
+#include "notebook/pricebook.h"
 #include "support/dialogdriver.h"
 #include "support/formfixture.h"
 #include "support/qtprinters.h"
@@ -23,7 +24,7 @@ const QString Recent = u"2026/12/01"_s;
 QStringList record(const QString& name, const QString& price = {}, const QStringList& shops = {},
                    const QStringList& dates = {}) {
     QStringList lines{name, price};
-    for (int j = 0; j < 5; ++j)
+    for (int j = 0; j < PriceSlots; ++j)
         lines << shops.value(j) << QString() << dates.value(j, Recent);
     lines << QString();
     return lines;

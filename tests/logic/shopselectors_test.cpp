@@ -1,5 +1,6 @@
 // The shop-list file and the five shop selectors.
 #include "core/apperror.h"
+#include "notebook/pricebook.h"
 #include "shops/shoplist.h"
 #include "support/formfixture.h"
 
@@ -15,7 +16,7 @@ class ShopSelectors : public ::testing::Test, public FormFixture {};
 TEST_F(ShopSelectors, StartUpFillsAllFiveInFileOrder) {
     dir.write(u"prog/zorvan_店.txt"_s, "\xEF\xBB\xBF" + u"B店\r\n\r\nA店"_s.toUtf8());
     start();
-    for (int j = 1; j <= 5; ++j)
+    for (int j = 1; j <= PriceSlots; ++j)
         EXPECT_EQ(controls.items(u"CBO_MISE"_s + QString::number(j)), (QStringList{u"B店"_s, {}, u"A店"_s}));
 }
 

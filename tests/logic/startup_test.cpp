@@ -1,6 +1,7 @@
 // Start-up, closing and the recent-file history in the settings file.
 #include "core/controltable.h"
 #include "core/settingsfile.h"
+#include "notebook/pricebook.h"
 #include "support/formfixture.h"
 
 #include <QDir>
@@ -41,7 +42,7 @@ TEST_F(Startup, FirstRunShowsAnUntitledNotebookWithDefaults) {
     EXPECT_FALSE(controls.enabled(u"LBL_KOUSIN"_s));
     EXPECT_EQ(controls.text(u"LBL_KEN"_s), QString());
     EXPECT_TRUE(controls.focused().isEmpty()); // start-up moves no focus
-    for (int j = 1; j <= 5; ++j) {
+    for (int j = 1; j <= PriceSlots; ++j) {
         EXPECT_EQ(controls.date(u"DTP_"_s + QString::number(j)), ui.todayDate);
         EXPECT_EQ(controls.text(u"LBL_SA_"_s + QString::number(j)), u"*"_s);
         EXPECT_TRUE(controls.items(u"CBO_MISE"_s + QString::number(j)).isEmpty());

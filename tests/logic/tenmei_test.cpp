@@ -1,5 +1,6 @@
 // The shop-name management dialog, opened from the main window and played through its controls.
 #include "core/controltable.h"
+#include "notebook/pricebook.h"
 #include "shops/tenmei.h"
 #include "support/dialogdriver.h"
 #include "support/formfixture.h"
@@ -313,7 +314,7 @@ TEST_F(Tenmei, OpensOnTheFileAndRefillsTheSelectorsFromItAfterwards) {
     }));
     EXPECT_TRUE(closedWithOk);
     EXPECT_TRUE(ui.messages.isEmpty());
-    for (int j = 1; j <= 5; ++j)
+    for (int j = 1; j <= PriceSlots; ++j)
         EXPECT_EQ(selectorItems(j), (QStringList{u"A店"_s, u"B2店"_s, u"C店"_s}));
     EXPECT_EQ(controls.text(u"CBO_MISE3"_s), u"B店"_s); // the text shown stays the old name
 }

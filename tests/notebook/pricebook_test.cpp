@@ -14,7 +14,7 @@ namespace {
 // A record whose every line says what it is: "name", "teika", "shop1", "price1", "date1", ... "memo".
 QStringList labelledRecord(const QString& name) {
     QStringList lines{name, u"teika"_s};
-    for (int j = 1; j <= 5; ++j) {
+    for (int j = 1; j <= PriceSlots; ++j) {
         const QString n = QString::number(j);
         lines << u"shop"_s + n << u"price"_s + n << u"date"_s + n;
     }

@@ -16,7 +16,7 @@ const QDate Today{2026, 12, 10};
 QStringList record(const QString& name, const QString& standard, const QList<QStringList>& slotLines,
                    const QString& memo) {
     QStringList lines{name, standard};
-    for (int j = 0; j < 5; ++j) {
+    for (int j = 0; j < PriceSlots; ++j) {
         const QStringList slot = slotLines.value(j, {QString(), QString(), u"2026/12/01"_s});
         lines << slot;
     }

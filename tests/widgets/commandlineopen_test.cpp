@@ -1,5 +1,6 @@
 // A notebook named on the command line opens in the window as 開く opens the file its dialog
 // gives: loaded, in the caption and at the top of the history, or refused with 開く's message.
+#include "notebook/pricebook.h"
 #include "support/qtprinters.h"
 #include "support/testfiles.h"
 #include "ui/mainwindow.h"
@@ -21,7 +22,7 @@ namespace {
 TEST(CommandLineOpen, OpensTheNamedNotebookAsOpenDoes) {
     TestDir dir;
     QStringList lines{u"zorvandata"_s, u"牛乳"_s, u"198"_s};
-    for (int slot = 1; slot <= 5; ++slot)
+    for (int slot = 1; slot <= PriceSlots; ++slot)
         lines << QString() << QString() << u"2024/05/01"_s;
     lines << QString();
     const QString book = dir.write(u"家計.txt"_s, cp932Lines(lines));

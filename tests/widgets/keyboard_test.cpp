@@ -3,6 +3,7 @@
 // is a key the edits use for themselves; the dialogs are walked by Tab and closed by Esc.
 #include "core/controls.h"
 #include "core/controltable.h"
+#include "notebook/pricebook.h"
 #include "support/qtprinters.h"
 #include "support/testfiles.h"
 #include "ui/dialogwindow.h"
@@ -43,7 +44,7 @@ namespace {
 // One product of a notebook: its name and standard price, one observation, no memo.
 QStringList record(const QString& name, const QString& price) {
     QStringList lines{name, price, u"A店"_s, price, u"2024/05/01"_s};
-    for (int slot = 2; slot <= 5; ++slot)
+    for (int slot = 2; slot <= PriceSlots; ++slot)
         lines << QString() << QString() << u"2024/05/01"_s;
     return lines << QString();
 }

@@ -1,5 +1,6 @@
 // The real main window offscreen: what only the widgets can break.
 #include "core/controltable.h"
+#include "notebook/pricebook.h"
 #include "support/qtprinters.h"
 #include "support/testfiles.h"
 #include "ui/mainwindow.h"
@@ -61,10 +62,12 @@ TEST_F(MainWindowTest, StartsAsAnUntitledNotebook) {
     EXPECT_FALSE(widget(u"SPD_SAVE"_s)->isEnabled());
     EXPECT_FALSE(widget(u"LBL_KOUSIN"_s)->isEnabled());
     EXPECT_EQ(c.text(u"LBL_KEN"_s), QString());
-    for (int n = 1; n <= 5; ++n) {
+    for (int n = 1; n <= PriceSlots; ++n) {
         EXPECT_EQ(widget<QDateEdit>(u"DTP_%1"_s.arg(n))->date(), QDate::currentDate()) << n;
         EXPECT_EQ(c.text(u"LBL_SA_%1"_s.arg(n)), u"*"_s) << n;
     }
+    // A row for each price slot of a record, and no more.
+    EXPECT_EQ(window.findChild<QWidget*>(u"DTP_%1"_s.arg(PriceSlots + 1)), nullptr);
 }
 
 TEST_F(MainWindowTest, WidgetsStandWhereTheControlTablePutsThem) {

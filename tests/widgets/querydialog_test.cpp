@@ -2,6 +2,7 @@
 // what a double-click anywhere on the list does in the real window.
 #include "core/controls.h"
 #include "core/controltable.h"
+#include "notebook/pricebook.h"
 #include "support/qtprinters.h"
 #include "support/testfiles.h"
 #include "ui/mainwindow.h"
@@ -67,7 +68,7 @@ TEST(QueryDialog, ShopChoicesAndALeftDoubleClickOnAnEntryReachTheHandlers) {
 // One product of a notebook with every observation dated `date`.
 QStringList record(const QString& name, const QString& price, const QString& date) {
     QStringList lines{name, price};
-    for (int slot = 1; slot <= 5; ++slot)
+    for (int slot = 1; slot <= PriceSlots; ++slot)
         lines << u"A店"_s << price << date;
     return lines << QString();
 }
