@@ -25,6 +25,9 @@ enum class ControlKind {
 
 enum class ImeMode { Default, Off, Hiragana };
 
+// A label that shows a text the program sets and must show it whole: the edge it grows towards.
+enum class LabelGrowth { None, Rightwards, Leftwards };
+
 // What pressing a dialog button does besides running its handler.
 enum class CloseRole { None, Ok, Cancel };
 
@@ -50,11 +53,43 @@ struct ControlSpec {
     // A key of the whole window: it runs the item or the button as a click does, or takes the
     // focus to any other control. Shown beside a menu item's caption and in a control's tool tip.
     QKeyCombination key{};
+    // What a screen reader reads as the control's name where no label beside it says it.
+    const char16_t* accessibleName = u"";
+    // The label beside the control that names it; the label's text is the control's name.
+    const char16_t* label = u"";
+    // A label that grows with its text, and the x coordinate its growing edge never passes.
+    LabelGrowth grows = LabelGrowth::None;
+    int growLimit = 0;
+    // An image button's picture (in the program's images) and where its caption sits by it.
+    const char16_t* image = u"";
+    Qt::ToolButtonStyle imageStyle = Qt::ToolButtonTextOnly;
 };
 
 // The control with the key of the whole window that reaches it.
 constexpr ControlSpec withKey(ControlSpec c, QKeyCombination key) {
     c.key = key;
+    return c;
+}
+
+constexpr ControlSpec named(ControlSpec c, const char16_t* accessibleName) {
+    c.accessibleName = accessibleName;
+    return c;
+}
+
+constexpr ControlSpec namedBy(ControlSpec c, const char16_t* label) {
+    c.label = label;
+    return c;
+}
+
+constexpr ControlSpec growing(ControlSpec c, LabelGrowth grows, int limit) {
+    c.grows = grows;
+    c.growLimit = limit;
+    return c;
+}
+
+constexpr ControlSpec withImage(ControlSpec c, const char16_t* image, Qt::ToolButtonStyle style) {
+    c.image = image;
+    c.imageStyle = style;
     return c;
 }
 

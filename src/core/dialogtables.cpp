@@ -25,7 +25,8 @@ constexpr ControlSpec list(const char16_t* name, ControlKind kind, int x, int y,
 constexpr ControlSpec banme() {
     ControlSpec c{ftenmei::LB_BANME, K::Label, u"\u3000\u3000", 209, 32, 16, 12};
     c.rightAligned = true;
-    return c;
+    // The position grows up to the caption 入力ボックス.
+    return growing(c, LabelGrowth::Leftwards, 100);
 }
 
 constexpr ControlSpec tenmeiControls[] = {
@@ -35,12 +36,14 @@ constexpr ControlSpec tenmeiControls[] = {
     banme(),
     // Every control that does something is a tab stop, the list and the two arrows included, so
     // that the whole dialog can be used from the keyboard.
-    {ftenmei::TXT_MOJI_EDIT, K::Edit, u"", 32, 48, 217, 23, 0, true, 0, 15},
+    namedBy({ftenmei::TXT_MOJI_EDIT, K::Edit, u"", 32, 48, 217, 23, 0, true, 0, 15}, ftenmei::Label3),
     button(ftenmei::BTN_KOUSIN, u"更新", 256, 48, 75, 25, 2, true, CloseRole::None, false, false),
-    list(ftenmei::ListBox1, K::MultiListBox, 32, 80, 217, 185, 1, true, 15, 15),
+    named(list(ftenmei::ListBox1, K::MultiListBox, 32, 80, 217, 185, 1, true, 15, 15), u"店名の一覧"),
     button(ftenmei::BTN_TSUIKA, u"追加", 256, 88, 75, 25, 3, true, CloseRole::None, false, false),
-    withKey({ftenmei::SPD_L_UP, K::ImageButton, u"↑", 336, 120, 23, 22, 4, true}, Qt::ALT | Qt::Key_Up),
-    withKey({ftenmei::SPD_L_DOWN, K::ImageButton, u"↓", 336, 144, 23, 22, 5, true}, Qt::ALT | Qt::Key_Down),
+    withKey(named({ftenmei::SPD_L_UP, K::ImageButton, u"↑", 336, 120, 23, 22, 4, true}, u"上へ移動"),
+            Qt::ALT | Qt::Key_Up),
+    withKey(named({ftenmei::SPD_L_DOWN, K::ImageButton, u"↓", 336, 144, 23, 22, 5, true}, u"下へ移動"),
+            Qt::ALT | Qt::Key_Down),
     button(ftenmei::BTN_SAKUJYO, u"削除", 256, 179, 75, 25, 6, true, CloseRole::None, false, false),
     button(ftenmei::BTN_JYUNBAN, u"順番保存", 256, 220, 75, 25, 7, true, CloseRole::None, false, false),
     button(ftenmei::OKBtn, u"閉じる", 372, 208, 75, 25, 8, true, CloseRole::Ok, true, false),
@@ -48,22 +51,24 @@ constexpr ControlSpec tenmeiControls[] = {
 
 constexpr ControlSpec oldSiboControls[] = {
     {foldsibo::F_OLD_SIBO, K::Form, u"１年以上前のデータ"},
-    list(foldsibo::LST_SYO, K::ListBox, 16, 16, 281, 185, 2, true, 15, 15),
+    named(list(foldsibo::LST_SYO, K::ListBox, 16, 16, 281, 185, 2, true, 15, 15), u"商品の一覧"),
     button(foldsibo::OKBtn, u"OK", 79, 220, 75, 25, 0, true, CloseRole::Ok, true, false),
     button(foldsibo::CancelBtn, u"閉じる", 159, 220, 75, 25, 1, true, CloseRole::Cancel, false, true),
 };
 
 constexpr ControlSpec miseSiboControls[] = {
     {fmisesibo::F_MISE_SIBO, K::Form, u"店名絞込み"},
-    {fmisesibo::CBO_MISE, K::DropList, u"", 16, 16, 281, 23, 2, true, 0, 15, ImeMode::Default, u"", true, 16},
-    list(fmisesibo::LST_SYO, K::ListBox, 16, 48, 281, 155, 3, true, 15, 15),
+    named({fmisesibo::CBO_MISE, K::DropList, u"", 16, 16, 281, 23, 2, true, 0, 15, ImeMode::Default, u"",
+           true, 16},
+          u"店名"),
+    named(list(fmisesibo::LST_SYO, K::ListBox, 16, 48, 281, 155, 3, true, 15, 15), u"商品の一覧"),
     button(fmisesibo::OKBtn, u"OK", 79, 220, 75, 25, 0, true, CloseRole::Ok, true, false),
     button(fmisesibo::CancelBtn, u"閉じる", 159, 220, 75, 25, 1, true, CloseRole::Cancel, false, true),
 };
 
 constexpr ControlSpec rirekiControls[] = {
     {frireki::F_RIREKI, K::Form, u"ファイル履歴の削除"},
-    list(frireki::CK_LBOX, K::CheckListBox, 9, 9, 365, 174, 0, true, 16, 0),
+    named(list(frireki::CK_LBOX, K::CheckListBox, 9, 9, 365, 174, 0, true, 16, 0), u"ファイル履歴"),
     // 全削除 is a tab stop too, last in the order, so that the keyboard reaches it.
     button(frireki::BTN_ALL, u"全削除", 67, 195, 81, 27, 3, true, CloseRole::None, false, false),
     button(frireki::OKBtn, u"削除", 155, 195, 81, 27, 1, true, CloseRole::None, false, false),

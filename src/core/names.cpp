@@ -52,8 +52,8 @@ int tieBreak(QStringView a, QStringView b) {
 // one buffer; a sort entry carries the key's first eight bytes, so most comparisons read no key.
 template <class Names> std::vector<qsizetype> nameOrder(const Names& names) {
     struct Entry {
-        quint64 head;       // the key's first bytes, big-endian: compares as the bytes do
-        qsizetype rest;     // where the key's ninth byte is in `keys`, or -1 if it ended before
+        quint64 head;   // the key's first bytes, big-endian: compares as the bytes do
+        qsizetype rest; // where the key's ninth byte is in `keys`, or -1 if it ended before
         qsizetype position;
     };
     const qsizetype n = names.size();

@@ -2,6 +2,8 @@
 
 #include "core/controls.h"
 #include "core/controltable.h"
+#include "core/windownames.h"
+#include "notebook/pricebook.h"
 #include "ui/inputwidgets.h"
 #include "ui/textcolor.h"
 
@@ -117,50 +119,6 @@ class DifferenceDescription : public QObject {
     int row_;
 };
 
-struct ControlName {
-    const char16_t* window;
-    const char16_t* control;
-    const char16_t* name;
-};
-
-// Controls with no label of their own beside them, and those whose caption says too little.
-constexpr ControlName controlNames[] = {
-    {u"F_MAIN", u"SPD_MEMO_DEL", u"メモを消す"}, {u"F_MAIN", u"LBL_KOUSIN", u"更新中"},
-    {u"F_TENMEI", u"ListBox1", u"店名の一覧"},   {u"F_TENMEI", u"SPD_L_UP", u"上へ移動"},
-    {u"F_TENMEI", u"SPD_L_DOWN", u"下へ移動"},   {u"F_OLD_SIBO", u"LST_SYO", u"商品の一覧"},
-    {u"F_MISE_SIBO", u"CBO_MISE", u"店名"},      {u"F_MISE_SIBO", u"LST_SYO", u"商品の一覧"},
-    {u"F_RIREKI", u"CK_LBOX", u"ファイル履歴"},
-};
-
-struct Buddy {
-    const char16_t* window;
-    const char16_t* label;
-    const char16_t* field;
-};
-
-constexpr Buddy buddies[] = {
-    {u"F_MAIN", u"Label1", u"EDT_SYOMEI"},      {u"F_MAIN", u"Label2", u"EDT_TEIKA"},
-    {u"F_MAIN", u"Label4", u"CBO_SYOMEI"},      {u"F_MAIN", u"Label6", u"Memo1"},
-    {u"F_TENMEI", u"Label3", u"TXT_MOJI_EDIT"},
-};
-
-// The controls of the main window's five price rows: the control's name before and after the row
-// number, and the role that is read with the row number.
-struct RowName {
-    const char16_t* before;
-    const char16_t* after;
-    const char16_t* role;
-};
-
-constexpr RowName rowNames[] = {
-    {u"CBO_MISE", u"", u"店名"}, {u"EDT_", u"", u"時価"},       {u"DTP_", u"", u"記録日"},
-    {u"BTN_DEL", u"", u"消"},    {u"BTN_", u"_TODAY", u"今日"},
-};
-
-bool inWindow(const char16_t* name, const WindowSpec& window) {
-    return QStringView(name) == QStringView(window.name);
-}
-
 template <class T = QWidget> T* control(QWidget& surface, const char16_t* name) {
     return surface.findChild<T*>(QString::fromUtf16(name));
 }
@@ -174,28 +132,19 @@ void nameControls(QWidget& surface, const WindowSpec& window) {
     }();
     Q_UNUSED(factoryInstalled);
 
-    for (const Buddy& b : buddies) {
-        if (!inWindow(b.window, window))
-            continue;
-        auto* label = control<QLabel>(surface, b.label);
-        QWidget* field = control(surface, b.field);
-        label->setBuddy(field);
-        field->setAccessibleName(label->text());
-    }
-    for (const ControlName& n : controlNames) {
-        if (inWindow(n.window, window))
-            control(surface, n.control)->setAccessibleName(QString::fromUtf16(n.name));
-    }
-    if (inWindow(u"F_MAIN", window)) {
-        for (int row = 1; row <= 5; ++row) {
-            const QString number = QString::number(row);
-            for (const RowName& r : rowNames) {
-                const QString name = QString::fromUtf16(r.before) + number + QString::fromUtf16(r.after);
-                surface.findChild<QWidget*>(name)->setAccessibleName(QString::fromUtf16(r.role) + u' ' +
-                                                                     number);
-            }
-            new DifferenceDescription(*surface.findChild<QLabel*>(u"LBL_SA_"_s + number), row);
+    for (const ControlSpec& c : window.controls) {
+        if (*c.label) {
+            auto* label = control<QLabel>(surface, c.label);
+            QWidget* field = control(surface, c.name);
+            label->setBuddy(field);
+            field->setAccessibleName(label->text());
+        } else if (*c.accessibleName) {
+            control(surface, c.name)->setAccessibleName(QString::fromUtf16(c.accessibleName));
         }
+    }
+    if (QStringView(window.name) == fmain::F_MAIN) {
+        for (int row = 1; row <= PriceSlots; ++row)
+            new DifferenceDescription(*surface.findChild<QLabel*>(fmain::LBL_SA_(row)), row);
     }
     // The parts of a combo box that can be reached on their own carry its name too; its list gets
     // the name when the list is made (dropDownList).

@@ -36,35 +36,30 @@ QComboBox* newComboBox(const ControlSpec& c, QWidget& surface) {
     return combo;
 }
 
-// Labels that show a text the program sets and must show it whole, with the edge they keep and
-// how far they may grow: the position in 店名管理 up to its caption 入力ボックス, the price
-// differences up to the column of buttons.
-struct LabelGrowth {
-    const char16_t* window;
-    const char16_t* namePrefix;
-    GrowingLabel::Grows grows;
-    int limit;
-};
-constexpr LabelGrowth labelGrowths[] = {
-    {u"F_TENMEI", u"LB_BANME", GrowingLabel::Grows::Leftwards, 100},
-    {u"F_MAIN", u"LBL_SA_", GrowingLabel::Grows::Rightwards, 548},
-};
-
-QLabel* newLabel(const ControlSpec& c, const WindowSpec& window, QWidget& surface) {
-    const QString text = QString::fromUtf16(c.text);
-    const QString name = QString::fromUtf16(c.name);
-    for (const LabelGrowth& g : labelGrowths) {
-        if (QStringView(g.window) == QStringView(window.name) && name.startsWith(QStringView(g.namePrefix)))
-            return new GrowingLabel(text, QRect(c.x, c.y, c.w, c.h), g.grows, g.limit, &surface);
+QIcon buttonImage(const QString& picture) {
+    // Each picture also at twice the size, its pixels doubled, so that it stays sharp on a screen
+    // of twice the density.
+    QIcon icon;
+    for (const auto& [suffix, mode] :
+         {std::pair{u""_s, QIcon::Normal}, std::pair{u"_disabled"_s, QIcon::Disabled}}) {
+        icon.addFile(u":/images/%1%2.png"_s.arg(picture, suffix), QSize(16, 16), mode);
+        icon.addFile(u":/images/%1%2@2x.png"_s.arg(picture, suffix), QSize(32, 32), mode);
     }
+    return icon;
+}
+
+QLabel* newLabel(const ControlSpec& c, QWidget& surface) {
+    const QString text = QString::fromUtf16(c.text);
+    if (c.grows != LabelGrowth::None)
+        return new GrowingLabel(text, QRect(c.x, c.y, c.w, c.h), c.grows, c.growLimit, &surface);
     return new QLabel(text, &surface);
 }
 
-QWidget* createControl(const ControlSpec& c, const WindowSpec& window, QWidget& surface) {
+QWidget* createControl(const ControlSpec& c, QWidget& surface) {
     const QString text = QString::fromUtf16(c.text);
     switch (c.kind) {
     case ControlKind::Label: {
-        QLabel* label = newLabel(c, window, surface);
+        QLabel* label = newLabel(c, surface);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment((c.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
         return label;
@@ -97,7 +92,11 @@ QWidget* createControl(const ControlSpec& c, const WindowSpec& window, QWidget& 
     case ControlKind::ImageButton: {
         auto* button = new QToolButton(&surface);
         button->setText(text);
-        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        if (*c.image) {
+            button->setIcon(buttonImage(QString::fromUtf16(c.image)));
+            button->setIconSize(QSize(16, 16));
+        }
+        button->setToolButtonStyle(c.imageStyle);
         return button;
     }
     case ControlKind::ListBox:
@@ -122,7 +121,7 @@ QWidget* createControl(const ControlSpec& c, const WindowSpec& window, QWidget& 
 void buildControls(QWidget& surface, const WindowSpec& window) {
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const ControlSpec& c : window.controls) {
-        QWidget* w = createControl(c, window, surface);
+        QWidget* w = createControl(c, surface);
         if (!w)
             continue;
         w->setObjectName(QString::fromUtf16(c.name));

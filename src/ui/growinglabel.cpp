@@ -6,18 +6,20 @@
 
 #include <algorithm>
 
-GrowingLabel::GrowingLabel(const QString& text, const QRect& design, Grows grows, int limit, QWidget* parent)
+GrowingLabel::GrowingLabel(const QString& text, const QRect& design, LabelGrowth grows, int limit,
+                           QWidget* parent)
     : QLabel(text, parent), design_(design), grows_(grows), limit_(limit) {
     setTextFormat(Qt::PlainText);
     setGeometry(design_);
 }
 
 void GrowingLabel::fitText() {
-    const int room = grows_ == Grows::Rightwards ? limit_ - design_.left() : design_.right() + 1 - limit_;
+    const int room =
+        grows_ == LabelGrowth::Rightwards ? limit_ - design_.left() : design_.right() + 1 - limit_;
     const int width = std::clamp(sizeHint().width(), design_.width(), std::max(room, design_.width()));
     QRect place = design_;
     place.setWidth(width);
-    if (grows_ == Grows::Leftwards)
+    if (grows_ == LabelGrowth::Leftwards)
         place.moveRight(design_.right());
     setGeometry(place);
     setToolTip(fits() ? QString() : text());

@@ -3,16 +3,16 @@
 // is shown shortened with "…", and whole in the tool tip.
 #pragma once
 
+#include "core/controltable.h"
+
 #include <QLabel>
 
 class GrowingLabel : public QLabel {
     Q_OBJECT
   public:
-    enum class Grows { Rightwards, Leftwards };
-
     // `design` is the label's place at its smallest; `limit` is the x coordinate its growing edge
     // never passes.
-    GrowingLabel(const QString& text, const QRect& design, Grows grows, int limit, QWidget* parent);
+    GrowingLabel(const QString& text, const QRect& design, LabelGrowth grows, int limit, QWidget* parent);
 
     // Fits the label to its present text; call after every setText.
     void fitText();
@@ -25,6 +25,6 @@ class GrowingLabel : public QLabel {
     bool fits() const;
 
     QRect design_;
-    Grows grows_;
+    LabelGrowth grows_;
     int limit_;
 };

@@ -33,18 +33,6 @@ namespace {
 
 const QString PopupMenuName = fmain::PopupMenu1;
 
-QIcon buttonImage(const QString& picture) {
-    // Each picture also at twice the size, its pixels doubled, so that it stays sharp on a screen
-    // of twice the density.
-    QIcon icon;
-    for (const auto& [suffix, mode] :
-         {std::pair{u""_s, QIcon::Normal}, std::pair{u"_disabled"_s, QIcon::Disabled}}) {
-        icon.addFile(u":/images/%1%2.png"_s.arg(picture, suffix), QSize(16, 16), mode);
-        icon.addFile(u":/images/%1%2@2x.png"_s.arg(picture, suffix), QSize(32, 32), mode);
-    }
-    return icon;
-}
-
 } // namespace
 
 MainWindow::MainWindow(const QString& programDir) {
@@ -110,22 +98,6 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::decorate() {
-    const struct {
-        const char16_t* name;
-        const char16_t* picture;
-        Qt::ToolButtonStyle style;
-    } imageButtons[] = {
-        {u"SPD_SAGAKU", u"calculator", Qt::ToolButtonTextBesideIcon},
-        {u"SPD_SAVE", u"floppy", Qt::ToolButtonTextUnderIcon},
-        {u"SPD_SAKUJYO", u"wastebin", Qt::ToolButtonTextUnderIcon},
-    };
-    for (const auto& b : imageButtons) {
-        auto* button = findChild<QToolButton*>(QString::fromUtf16(b.name));
-        button->setIcon(buttonImage(QString::fromUtf16(b.picture)));
-        button->setIconSize(QSize(16, 16));
-        button->setToolButtonStyle(b.style);
-    }
-
     // The hint line is lighter than the rest, in a grey that still reads.
     setTextColor(*findChild<QLabel*>(fmain::Label9), colors::Silver, QPalette::Window);
 }
