@@ -13,7 +13,7 @@ class EntryPanel {
   public:
     EntryPanel(Controls& controls, UiServices& ui, const PriceBook& book);
 
-    // The selector and the panel (productpanel.cpp).
+    // The selector and the panel.
     void RebuildProductList();
     void CBO_SYOMEIClick();
     void ClearEntryPanel();
@@ -25,7 +25,7 @@ class EntryPanel {
     // record without a name, leaves the window as it was.
     void showProduct(const QString& name);
 
-    // The input rules (inputrules.cpp). The key handlers return true when they consumed the key.
+    // The input rules. The key handlers return true when they consumed the key.
     bool EDT_SYOMEIKeyPress(const QString& sender, QChar key);
     bool EDT_1KeyPress(const QString& sender, QChar key);
     bool CheckAmountText(const QString& edit);
@@ -36,7 +36,7 @@ class EntryPanel {
     void POP_COPYClick();
     void MN_ADD_OPTIONClick();
 
-    // Each price's difference to the standard price (pricedifference.cpp).
+    // Each price's difference to the standard price.
     void SPD_SAGAKUClick();
 
   private:

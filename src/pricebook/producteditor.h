@@ -11,11 +11,9 @@ class ProductEditor {
   public:
     ProductEditor(Controls& controls, UiServices& ui, PriceBook& book, EntryPanel& panel);
 
-    // productedit.cpp
     void BTN_ADDClick();
     void BTN_KOUSINClick();
     void SPD_SAKUJYOClick();
-    // rename.cpp
     void MN_SYOMEI_SYUClick();
 
   private:

@@ -1,5 +1,5 @@
 // The two queries of the main window, each in a modal dialog: products not updated for a year
-// (oldproducts.cpp) and products by shop (productsbyshop.cpp). They read the notebook and never
+// and products by shop. They read the notebook and never
 // change it; the product the user confirms is shown through the callback the owner passes in.
 #pragma once
 

@@ -15,11 +15,11 @@ class ShopNames {
     // The program's own shop-list file.
     QString shopListFile() const;
 
-    // Fills CBO_MISE1 to CBO_MISE5 from a shop-list file, keeping what each shows (shoplist.cpp).
+    // Fills CBO_MISE1 to CBO_MISE5 from a shop-list file, keeping what each shows.
     void RefillShopSelectors(const QString& path);
-    // The management dialog (tenmei.cpp).
+    // The management dialog.
     void MN_TENMEIClick();
-    // Backup and import (backupimport.cpp).
+    // Backup and import.
     void MN_TEN_BACKClick();
     void MN_TEN_IMClick();
 

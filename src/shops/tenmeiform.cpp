@@ -1,5 +1,5 @@
-// The shop-name management dialog F_TENMEI and the menu command that opens it.
-#include "shops/tenmei.h"
+// The shop-name management dialog F_TENMEI.
+#include "shops/tenmeiform.h"
 
 #include "core/controls.h"
 #include "core/controltable.h"
@@ -7,9 +7,6 @@
 #include "core/uiservices.h"
 #include "core/windownames.h"
 #include "shops/shoplist.h"
-#include "shops/shopnames.h"
-
-#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -190,23 +187,4 @@ void TenmeiForm::moveCurrent(Controls& c, int step) {
     makeCurrent(c, to);
     c.setItemSelected(List, to, true);
     c.setText(Banme, positionText(to));
-}
-
-void ShopNames::MN_TENMEIClick() {
-    if (refuseLongShopList(c_.items(fmain::CBO_MISE(1)), ui_))
-        return;
-    const QString path = shopListFile();
-    // Before the first save there is no file: a first-time user starts with an empty list.
-    const QStringList names = QFileInfo::exists(path) ? LoadShopList(path) : QStringList();
-
-    TenmeiForm form(ui_, path);
-    DialogRun run;
-    run.window = &tenmeiWindowSpec();
-    run.onStart = [&](Controls& c) { form.FormCreate(c, names); };
-    run.onEvent = [&](Controls& c, const QString& control, const std::function<void(bool)>&) {
-        form.click(c, control);
-    };
-    // However the dialog closes, the selectors show what the file holds now.
-    ui_.runDialog(run);
-    RefillShopSelectors(path);
 }

@@ -1,17 +1,61 @@
-// Copying the shop list to a folder of the user's choice, and replacing it by another file.
+// The shop names of the main window: the five shop selectors filled from the shop-list file, the
+// management dialog opened on the list, and copying the list to a folder or replacing it by another
+// file.
+#include "shops/shopnames.h"
+
 #include "core/apperror.h"
 #include "core/controls.h"
+#include "core/controltable.h"
 #include "core/textfile.h"
 #include "core/uiservices.h"
 #include "core/windownames.h"
+#include "notebook/pricebook.h"
 #include "shops/shoplist.h"
-#include "shops/shopnames.h"
+#include "shops/tenmeiform.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <cerrno>
 
 using namespace Qt::StringLiterals;
+
+ShopNames::ShopNames(Controls& controls, UiServices& ui, QString programDir)
+    : c_(controls), ui_(ui), programDir_(std::move(programDir)) {}
+
+QString ShopNames::shopListFile() const {
+    return programDir_ + QString::fromUtf16(ShopListFileName);
+}
+
+void ShopNames::RefillShopSelectors(const QString& path) {
+    // The program's own list may not exist yet: that is an empty list until the user saves one.
+    const bool ownMissing = path == shopListFile() && !QFileInfo::exists(path);
+    const QStringList names = ownMissing ? QStringList() : LoadShopList(path);
+    for (int j = 1; j <= PriceSlots; ++j) {
+        const QString name = fmain::CBO_MISE(j);
+        const QString shown = c_.text(name);
+        c_.setItems(name, names);
+        c_.setText(name, shown);
+    }
+}
+
+void ShopNames::MN_TENMEIClick() {
+    if (refuseLongShopList(c_.items(fmain::CBO_MISE(1)), ui_))
+        return;
+    const QString path = shopListFile();
+    // Before the first save there is no file: a first-time user starts with an empty list.
+    const QStringList names = QFileInfo::exists(path) ? LoadShopList(path) : QStringList();
+
+    TenmeiForm form(ui_, path);
+    DialogRun run;
+    run.window = &tenmeiWindowSpec();
+    run.onStart = [&](Controls& c) { form.FormCreate(c, names); };
+    run.onEvent = [&](Controls& c, const QString& control, const std::function<void(bool)>&) {
+        form.click(c, control);
+    };
+    // However the dialog closes, the selectors show what the file holds now.
+    ui_.runDialog(run);
+    RefillShopSelectors(path);
+}
 
 namespace {
 

@@ -1,6 +1,6 @@
-// Adding, updating and deleting products: the entry panel written into the notebook's lines.
+// Adding, updating, deleting and renaming products: the entry panel written into the notebook's
+// lines. A rename changes only the name line; the record keeps its place.
 #include "pricebook/producteditor.h"
-#include "pricebook/selector.h"
 
 #include "core/amount.h"
 #include "core/controls.h"
@@ -12,6 +12,7 @@
 #include "pricebook/dirtyflag.h"
 #include "pricebook/entrypanel.h"
 #include "pricebook/pricefields.h"
+#include "pricebook/selector.h"
 
 using namespace Qt::StringLiterals;
 
@@ -169,4 +170,38 @@ void ProductEditor::SPD_SAKUJYOClick() {
     setDirty(c_, true);
     c_.setFocus(fmain::CBO_SYOMEI);
     panel_.showProductCount();
+}
+
+void ProductEditor::MN_SYOMEI_SYUClick() {
+    if (!checkProductSelected())
+        return;
+    const QString oldName = c_.text(fmain::CBO_SYOMEI);
+    const std::optional<QString> answer =
+        ui_.inputBox(u"商品名の変更"_s, u"新しい商品名を入力して下さい"_s, oldName);
+    if (!answer)
+        return;
+    const QString& newName = *answer;
+    if (newName.isEmpty()) {
+        ui_.warn(u"商品名に空白は使えません"_s);
+        return;
+    }
+    if (newName == oldName)
+        return;
+    // Also finds the product itself, so a change of letter case alone is refused.
+    if (book_.FindProduct(newName) >= 0) {
+        ui_.warn(newName + u" という商品名はすでに登録済みです"_s);
+        return;
+    }
+    const qsizetype i = book_.FindProduct(oldName);
+    if (i < 0) {
+        ui_.warn(oldName + u" は登録されていません。"_s);
+        return;
+    }
+
+    book_.setLine(i, newName);
+    c_.removeItem(fmain::CBO_SYOMEI, c_.itemIndex(fmain::CBO_SYOMEI));
+    c_.insertItem(fmain::CBO_SYOMEI, selectorInsertPosition(c_, newName), newName);
+    c_.setItemIndex(fmain::CBO_SYOMEI, -1);
+    panel_.ClearEntryPanel();
+    setDirty(c_, true);
 }
