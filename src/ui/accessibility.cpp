@@ -4,7 +4,7 @@
 #include "core/controltable.h"
 #include "core/windownames.h"
 #include "notebook/pricebook.h"
-#include "ui/inputwidgets.h"
+#include "ui/dropdownbox.h"
 #include "ui/textcolor.h"
 
 #include <QAbstractItemView>

@@ -1,8 +1,13 @@
 #include "ui/controlbuilder.h"
 
 #include "ui/accessibility.h"
+#include "ui/datepicker.h"
+#include "ui/dropdownbox.h"
 #include "ui/growinglabel.h"
-#include "ui/inputwidgets.h"
+#include "ui/guardedlineedit.h"
+#include "ui/listbox.h"
+#include "ui/memoedit.h"
+#include "ui/pushbutton.h"
 
 #include <QAbstractButton>
 #include <QAction>

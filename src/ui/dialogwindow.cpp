@@ -1,7 +1,8 @@
 #include "ui/dialogwindow.h"
 
 #include "ui/controlbuilder.h"
-#include "ui/dialogs.h"
+#include "ui/listbox.h"
+#include "ui/windowplacement.h"
 
 #include <QKeyEvent>
 #include <QListWidget>

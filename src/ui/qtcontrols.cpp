@@ -1,8 +1,11 @@
 #include "ui/qtcontrols.h"
 
 #include "core/windownames.h"
+#include "ui/datepicker.h"
 #include "ui/growinglabel.h"
-#include "ui/inputwidgets.h"
+#include "ui/guardedlineedit.h"
+#include "ui/listbox.h"
+#include "ui/memoedit.h"
 #include "ui/textcolor.h"
 
 #include <QAbstractButton>
@@ -11,6 +14,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QStringListModel>
 
 #include <algorithm>
 #include <stdexcept>

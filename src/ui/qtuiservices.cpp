@@ -2,10 +2,12 @@
 
 #include "core/appfiles.h"
 #include "core/dispatch.h"
+#include "ui/centredmessagebox.h"
 #include "ui/desktop.h"
-#include "ui/dialogs.h"
 #include "ui/dialogwindow.h"
-#include "ui/inputwidgets.h"
+#include "ui/folderpicker.h"
+#include "ui/inputbox.h"
+#include "ui/listbox.h"
 #include "ui/qtcontrols.h"
 
 #include <QApplication>

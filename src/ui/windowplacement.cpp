@@ -1,5 +1,9 @@
 #include "ui/windowplacement.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
 #include <algorithm>
 
 namespace {
@@ -46,4 +50,13 @@ WindowBounds placeWindow(const WindowBounds& saved, const QList<QRect>& screens)
         placed.top = origin.y() + defaults.top;
     }
     return placed;
+}
+
+void centreOnScreen(QWidget& dialog) {
+    const QWidget* owner = dialog.parentWidget() ? dialog.parentWidget()->window() : &dialog;
+    const QScreen* screen = owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    dialog.move(area.center() - QPoint(dialog.width() / 2, dialog.height() / 2));
 }

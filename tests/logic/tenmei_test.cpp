@@ -1,7 +1,7 @@
 // The shop-name management dialog, opened from the main window and played through its controls.
 #include "core/controltable.h"
 #include "notebook/pricebook.h"
-#include "shops/tenmei.h"
+#include "shops/tenmeiform.h"
 #include "support/dialogdriver.h"
 #include "support/formfixture.h"
 

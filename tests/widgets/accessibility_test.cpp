@@ -4,9 +4,11 @@
 #include "core/controltable.h"
 #include "support/qtprinters.h"
 #include "support/testfiles.h"
-#include "ui/dialogs.h"
 #include "ui/dialogwindow.h"
+#include "ui/folderpicker.h"
+#include "ui/inputbox.h"
 #include "ui/mainwindow.h"
+#include "ui/pushbutton.h"
 #include "ui/qtcontrols.h"
 
 #include <QAccessible>

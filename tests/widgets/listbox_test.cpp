@@ -1,6 +1,6 @@
 // A list box lays out one entry for all: every entry has the set height and the widest text's width,
 // so the horizontal scroll range follows the longest entry wherever it is and however it came.
-#include "ui/inputwidgets.h"
+#include "ui/listbox.h"
 
 #include <QApplication>
 #include <QScrollBar>

@@ -2,7 +2,7 @@
 // entry that the user makes, by a press, a drag or a key, and nothing the dialog's own handlers do.
 #include "core/controls.h"
 #include "core/controltable.h"
-#include "shops/tenmei.h"
+#include "shops/tenmeiform.h"
 #include "support/qtprinters.h"
 #include "support/testfiles.h"
 #include "ui/qtuiservices.h"

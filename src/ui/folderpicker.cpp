@@ -1,86 +1,16 @@
-#include "ui/dialogs.h"
+#include "ui/folderpicker.h"
 
-#include "ui/inputwidgets.h"
+#include "ui/windowplacement.h"
 
-#include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QFileSystemModel>
-#include <QGuiApplication>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTreeView>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-
-void centreOnScreen(QWidget& dialog) {
-    const QWidget* owner = dialog.parentWidget() ? dialog.parentWidget()->window() : &dialog;
-    const QScreen* screen = owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    dialog.move(area.center() - QPoint(dialog.width() / 2, dialog.height() / 2));
-}
-
-void CentredMessageBox::showEvent(QShowEvent* event) {
-    QMessageBox::showEvent(event);
-    centreOnScreen(*this);
-}
-
-void CentredMessageBox::closeEvent(QCloseEvent* event) {
-    if (!closable_) {
-        event->ignore();
-        return;
-    }
-    QMessageBox::closeEvent(event);
-}
-
-void CentredMessageBox::keyPressEvent(QKeyEvent* event) {
-    if (!closable_ && event->matches(QKeySequence::Cancel)) {
-        event->accept();
-        return;
-    }
-    QMessageBox::keyPressEvent(event);
-}
-
-InputBox::InputBox(const QString& caption, const QString& prompt, const QString& initial, QWidget* parent)
-    : QDialog(parent) {
-    setWindowTitle(caption);
-    auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(prompt, this);
-    label->setTextFormat(Qt::PlainText);
-    layout->addWidget(label);
-
-    auto* edit = new GuardedLineEdit(255, this);
-    // The preloaded text is kept whole even when longer than what may be typed.
-    edit->setProgramText(initial);
-    edit->selectAll();
-    edit->setMinimumWidth(320);
-    label->setBuddy(edit);
-    edit_ = edit;
-    layout->addWidget(edit);
-
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(u"OK"_s, QDialogButtonBox::AcceptRole);
-    buttons->addButton(u"キャンセル"_s, QDialogButtonBox::RejectRole);
-    ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-QString InputBox::text() const {
-    return edit_->text();
-}
-
-void InputBox::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    centreOnScreen(*this);
-}
 
 FolderPicker::FolderPicker(const QString& title, QWidget* parent) : QDialog(parent) {
     setWindowTitle(u"フォルダーの参照"_s);
