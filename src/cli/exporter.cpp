@@ -3,6 +3,7 @@
 #include "cli/clierror.h"
 #include "cli/columns.h"
 #include "cli/csv.h"
+#include "cli/language.h"
 #include "cli/utf8buffer.h"
 #include "core/textfile.h"
 
@@ -12,12 +13,15 @@ namespace {
 
 void warnAmount(const QString& stored, const LoadedNotebook& nb, qsizetype lineIndex, QStringList& warnings) {
     warnings << atLine(nb.path, lineNumber(lineIndex),
-                       u"'%1' は金額ではありません。空として書き出しました"_s.arg(stored));
+                       localized(u"'%1' は金額ではありません。空として書き出しました"_s,
+                                 u"'%1' is not an amount; it was written as empty"_s)
+                           .arg(shortened(stored)));
 }
 
 void warnDate(const Observation& o, const LoadedNotebook& nb, qsizetype nameLine, QStringList& warnings) {
     warnings << atLine(nb.path, lineNumber(PriceBook::dateLine(nameLine, o.slot)),
-                       u"'%1' は正しい日付ではありません"_s.arg(o.dateText));
+                       localized(u"'%1' は正しい日付ではありません"_s, u"'%1' is not a valid date"_s)
+                           .arg(shortened(o.dateText)));
 }
 
 // An amount field: storage form; a text that is no amount as empty, as the window shows it.
@@ -41,13 +45,16 @@ void amountField(Utf8Buffer& out, const QString& stored, const std::optional<Amo
                 textfile::encodeCp932(QStringView(value).sliced(i, length), &ok);
                 if (!ok)
                     refuseData(nb.path, lineNumber(p.nameLine + k),
-                               u"'%1' はコードページ 932 で書けません（UTF-8 なら書けます）"_s.arg(
-                                   value.mid(i, length)));
+                               localized(u"'%1' はコードページ 932 で書けません（UTF-8 なら書けます）"_s,
+                                         u"'%1' cannot be written in code page 932 (UTF-8 can hold it)"_s)
+                                   .arg(value.mid(i, length)));
                 i += length - 1;
             }
         }
     }
-    refuseData(nb.path, 0, u"コードページ 932 で書けない文字があります"_s);
+    refuseData(nb.path, 0,
+               localized(u"コードページ 932 で書けない文字があります"_s,
+                         u"some characters cannot be written in code page 932"_s));
 }
 
 // Pieces of about this size go to the sink: a reader of a pipe sees the first rows at once.

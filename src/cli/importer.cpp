@@ -3,6 +3,7 @@
 #include "cli/clierror.h"
 #include "cli/columns.h"
 #include "cli/csv.h"
+#include "cli/language.h"
 #include "cli/observations.h"
 #include "core/apperror.h"
 #include "core/dates.h"
@@ -17,8 +18,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QString AmountWarning = u"金額を入力して下さい。なお\\は不要です"_s;
 
 // Refused rows listed in one message; the rest counted.
 constexpr qsizetype MaxListedRows = 100;
@@ -61,20 +60,27 @@ Layout readHeader(const QString& path, const csv::Record& header, QStringList& w
         const QString title = header.fields[i].trimmed();
         const qsizetype which = known.indexOf(title);
         if (which < 0) {
-            ignored << (title.isEmpty() ? u"（%1 列目、見出しなし）"_s.arg(i + 1)
-                                        : u"「%1」"_s.arg(shortened(title)));
+            ignored << (title.isEmpty()
+                            ? localized(u"（%1 列目、見出しなし）"_s, u"(column %1, no title)"_s).arg(i + 1)
+                            : localized(u"「%1」"_s, u"\"%1\""_s).arg(shortened(title)));
             continue;
         }
         if (*positions[which] >= 0)
-            refuseData(path, header.line, u"見出し「%1」が二つあります"_s.arg(title));
+            refuseData(
+                path, header.line,
+                localized(u"見出し「%1」が二つあります"_s, u"the title \"%1\" is there twice"_s).arg(title));
         *positions[which] = i;
     }
     if (layout.name < 0)
-        refuseData(path, header.line, u"見出しに「%1」がありません"_s.arg(column::Name));
+        refuseData(
+            path, header.line,
+            localized(u"見出しに「%1」がありません"_s, u"the titles have no \"%1\""_s).arg(column::Name));
     if (!ignored.isEmpty())
-        warnings << atLine(path, header.line,
-                           u"見出し%1は使わない列なので読みません（使う見出し: %2）"_s.arg(
-                               ignored.join(QString()), known.join(u',')));
+        warnings << atLine(
+            path, header.line,
+            localized(u"見出し%1は使わない列なので読みません（使う見出し: %2）"_s,
+                      u"the columns titled %1 are not used and not read (the titles used: %2)"_s)
+                .arg(localized(ignored.join(QString()), ignored.join(u", "_s)), known.join(u',')));
     return layout;
 }
 
@@ -87,12 +93,17 @@ QString checkedAmount(const Source& source, qsizetype row, const QString& title,
                       QStringList& warnings) {
     const std::optional<QString> stored = checkAmountText(text);
     if (!stored)
-        refuseRow(source, row, u"%1 '%2': %3"_s.arg(title, shortened(text), AmountWarning));
+        refuseRow(source, row,
+                  localized(u"%1 '%2': 金額を入力して下さい。なお\\は不要です"_s,
+                            u"%1 '%2': not an amount (digits, without a currency sign)"_s)
+                      .arg(title, shortened(text)));
     QString written = text;
     written.remove(u',');
     if (ParseAmount(written) != ParseAmount(*stored))
-        warnings << source.at(row,
-                              u"%1 '%2' は本体の金額欄と同じく %3 に丸めました"_s.arg(title, text, *stored));
+        warnings << source.at(
+            row, localized(u"%1 '%2' は本体の金額欄と同じく %3 に丸めました"_s,
+                           u"%1 '%2' was rounded to %3, as the window's amount fields round it"_s)
+                     .arg(title, shortened(text), *stored));
     return *stored;
 }
 
@@ -114,12 +125,15 @@ Row readRow(const Source& source, qsizetype at, const Row& fields, const QDate& 
                  {fields.date, column::Date}, {fields.memo, column::Memo}};
     for (const auto& f : named) {
         if (textfile::hasLineBreakOrNul(f.value))
-            refuseRow(source, at, u"%1 に改行があります（ノートの 1 行に入りません）"_s.arg(f.title));
+            refuseRow(source, at,
+                      localized(u"%1 に改行があります（ノートの 1 行に入りません）"_s,
+                                u"%1 holds a line break (it would not fit one line of the notebook)"_s)
+                          .arg(f.title));
     }
     Row row;
     row.name = fields.name;
     if (row.name.isEmpty())
-        refuseRow(source, at, u"商品名が空です"_s);
+        refuseRow(source, at, emptyNameText());
     row.standardPrice = checkedAmount(source, at, column::StandardPrice, fields.standardPrice, warnings);
     row.shop = fields.shop;
     row.price = checkedAmount(source, at, column::Price, fields.price, warnings);
@@ -128,15 +142,18 @@ Row readRow(const Source& source, qsizetype at, const Row& fields, const QDate& 
     const QString& dateText = fields.date;
     const bool observed = !row.shop.isEmpty() || !row.price.isEmpty();
     if (observed && dateText.isEmpty())
-        refuseRow(source, at, u"記録日がありません"_s);
+        refuseRow(source, at, localized(u"記録日がありません"_s, u"the date (記録日) is missing"_s));
     if (!observed && !dateText.isEmpty())
-        refuseRow(source, at, u"記録日がありますが、店名も時価もありません"_s);
+        refuseRow(source, at,
+                  localized(u"記録日がありますが、店名も時価もありません"_s,
+                            u"there is a date (記録日) but neither a shop (店名) nor a price (時価)"_s));
     if (observed) {
         try {
             row.date = formatStoredDate(parseStoredDate(storedDateForm(dateText), today));
         } catch (const AppError&) {
             refuseRow(source, at,
-                      u"%1: '%2' は正しい日付ではありません"_s.arg(column::Date, shortened(dateText)));
+                      localized(u"%1: '%2' は正しい日付ではありません"_s, u"%1: '%2' is not a valid date"_s)
+                          .arg(column::Date, shortened(dateText)));
         }
     }
     return row;
@@ -176,8 +193,11 @@ class Collector {
         if (refusedCount_ > 0) {
             QStringList lines = refused_;
             if (refusedCount_ > refused_.size())
-                lines << u"ほかに %1 行を受け付けられません"_s.arg(refusedCount_ - refused_.size());
-            lines << u"受け付けられない行が %1 行あるので、何も書きません"_s.arg(refusedCount_);
+                lines << localized(u"ほかに %1 行を受け付けられません"_s, u"%1 more rows cannot be taken"_s)
+                             .arg(refusedCount_ - refused_.size());
+            lines << localized(u"受け付けられない行が %1 行あるので、何も書きません"_s,
+                               u"rows that cannot be taken: %1; nothing is written"_s)
+                         .arg(refusedCount_);
             throw CliFailure(exitcode::Refused, lines.join(u'\n'));
         }
         result_.products.reserve(products_.size());
@@ -206,12 +226,12 @@ class Collector {
         } else if (kept != value) {
             refuseRow(source_, at,
                       source_.json
-                          ? u"%1 '%2' が同じ商品の products[%3] の '%4' と違います"_s.arg(title, value)
-                                .arg(keptRow)
-                                .arg(kept)
-                          : u"%1 '%2' が同じ商品の %3 行目の '%4' と違います"_s.arg(title, value)
-                                .arg(keptRow)
-                                .arg(kept));
+                          ? localized(u"%1 '%2' が同じ商品の products[%3] の '%4' と違います"_s,
+                                      u"%1 '%2' differs from '%4' of the same product in products[%3]"_s)
+                                .arg(title, shortened(value), QString::number(keptRow), shortened(kept))
+                          : localized(u"%1 '%2' が同じ商品の %3 行目の '%4' と違います"_s,
+                                      u"%1 '%2' differs from '%4' of the same product on line %3"_s)
+                                .arg(title, shortened(value), QString::number(keptRow), shortened(kept)));
         }
     }
 
@@ -255,7 +275,9 @@ ImportedProducts importCsv(const QString& path, QStringView text, const QDate& t
     if (parsed.errorLine)
         refuseData(path, *parsed.errorLine, parsed.errorReason);
     if (parsed.records.isEmpty())
-        refuseData(path, 1, u"見出しの行がありません（%1）"_s.arg(exportColumns().join(u',')));
+        refuseData(path, 1,
+                   localized(u"見出しの行がありません（%1）"_s, u"there is no line of titles (%1)"_s)
+                       .arg(exportColumns().join(u',')));
     QStringList headerWarnings;
     const Layout layout = readHeader(path, parsed.records.first(), headerWarnings);
 
@@ -266,9 +288,10 @@ ImportedProducts importCsv(const QString& path, QStringView text, const QDate& t
                         [](const QString& f) { return f.isEmpty(); }))
             continue; // a blank line, or a row a spreadsheet left with empty cells only
         if (record.fields.size() != layout.count) {
-            collector.refuse(
-                record.line,
-                u"欄が %1 個あります（見出しは %2 個）"_s.arg(record.fields.size()).arg(layout.count));
+            collector.refuse(record.line, localized(u"欄が %1 個あります（見出しは %2 個）"_s,
+                                                    u"%1 fields (the titles are %2)"_s)
+                                              .arg(record.fields.size())
+                                              .arg(layout.count));
             continue;
         }
         const auto field = [&](qsizetype at) { return at >= 0 ? record.fields[at] : QString(); };
@@ -291,12 +314,16 @@ ImportedProducts importJson(const QString& name, QStringView text, const QDate& 
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(text.toUtf8(), &error);
     if (error.error != QJsonParseError::NoError)
-        refuseData(
-            name, 0,
-            u"JSON として読めません（%1 文字目: %2）"_s.arg(error.offset + 1).arg(error.errorString()));
+        refuseData(name, 0,
+                   localized(u"JSON として読めません（%1 文字目: %2）"_s,
+                             u"cannot be read as JSON (character %1: %2)"_s)
+                       .arg(error.offset + 1)
+                       .arg(error.errorString()));
     const QJsonValue products = doc.object().value(u"products"_s);
     if (!products.isArray())
-        refuseData(name, 0, u"JSON に \"products\" の配列がありません（export --format json の形）"_s);
+        refuseData(name, 0,
+                   localized(u"JSON に \"products\" の配列がありません（export --format json の形）"_s,
+                             u"the JSON has no \"products\" array (the form export --format json writes)"_s));
 
     Collector collector({name, true}, today);
     const QJsonArray array = products.toArray();
