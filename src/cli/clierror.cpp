@@ -49,14 +49,14 @@ QString didYouMean(const QStringList& closeNames) {
     return localized(u"もしかして: %1"_s, u"Did you mean: %1"_s).arg(joinedNames(closeNames));
 }
 
-QString shortened(const QString& text) {
+QString shortened(QStringView text) {
     constexpr qsizetype Shown = 60;
     if (text.size() <= Shown)
-        return text;
+        return text.toString();
     qsizetype cut = Shown;
     if (text[cut - 1].isHighSurrogate())
         --cut;
-    return text.left(cut) + localized(u"…（全 %1 文字）"_s, u"… (%1 characters in all)"_s).arg(text.size());
+    return text.first(cut).toString() + localized(u"…（全 %1 文字）"_s, u"… (%1 characters in all)"_s).arg(text.size());
 }
 
 QString cannotOpen(const QString& path, const QString& reason) {

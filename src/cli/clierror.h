@@ -27,7 +27,7 @@ class CliFailure : public std::exception {
 
 // A text from the user or a file as a message shows it: at most 60 characters, a longer one cut
 // with how long it was, so that a long input never fills the terminal.
-QString shortened(const QString& text);
+QString shortened(QStringView text);
 
 // "FILE 12行目: reason" ("FILE line 12: reason"), or "FILE: reason" when no line is named (line 0).
 QString atLine(const QString& file, qsizetype line, const QString& reason);

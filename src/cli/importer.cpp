@@ -22,11 +22,16 @@ namespace {
 // Refused rows listed in one message; the rest counted.
 constexpr qsizetype MaxListedRows = 100;
 
-// Column positions in the file; -1 for a column it leaves out.
+// Where each export column stands in the file (-1 for a column it leaves out), and how many
+// fields a row has.
 struct Layout {
-    qsizetype name = -1, standardPrice = -1, shop = -1, price = -1, date = -1, memo = -1;
+    std::array<qsizetype, ColumnCount> positions;
     qsizetype count = 0;
 };
+
+QString title(Column column) {
+    return exportColumn(column).header;
+}
 
 // Where a row stands: a line of a CSV file, or a product of a JSON file.
 struct Source {
@@ -51,10 +56,9 @@ struct RowRefused {
 
 Layout readHeader(const QString& path, const csv::Record& header, QStringList& warnings) {
     Layout layout;
+    layout.positions.fill(-1);
     layout.count = header.fields.size();
-    const QStringList known = exportColumns();
-    qsizetype* positions[] = {&layout.name,  &layout.standardPrice, &layout.shop,
-                              &layout.price, &layout.date,          &layout.memo};
+    const QStringList known = exportHeaders();
     QStringList ignored;
     for (qsizetype i = 0; i < header.fields.size(); ++i) {
         const QString title = header.fields[i].trimmed();
@@ -65,16 +69,16 @@ Layout readHeader(const QString& path, const csv::Record& header, QStringList& w
                             : localized(u"「%1」"_s, u"\"%1\""_s).arg(shortened(title)));
             continue;
         }
-        if (*positions[which] >= 0)
+        if (layout.positions[size_t(which)] >= 0)
             refuseData(
                 path, header.line,
                 localized(u"見出し「%1」が二つあります"_s, u"the title \"%1\" is there twice"_s).arg(title));
-        *positions[which] = i;
+        layout.positions[size_t(which)] = i;
     }
-    if (layout.name < 0)
-        refuseData(
-            path, header.line,
-            localized(u"見出しに「%1」がありません"_s, u"the titles have no \"%1\""_s).arg(column::Name));
+    if (layout.positions[size_t(Column::Name)] < 0)
+        refuseData(path, header.line,
+                   localized(u"見出しに「%1」がありません"_s, u"the titles have no \"%1\""_s)
+                       .arg(title(Column::Name)));
     if (!ignored.isEmpty())
         warnings << atLine(
             path, header.line,
@@ -83,10 +87,6 @@ Layout readHeader(const QString& path, const csv::Record& header, QStringList& w
                 .arg(localized(ignored.join(QString()), ignored.join(u", "_s)), known.join(u',')));
     return layout;
 }
-
-struct Row {
-    QString name, standardPrice, shop, price, date, memo;
-};
 
 // The stored text of a price field, as the window's amount check leaves it; a rounding is told.
 QString checkedAmount(const Source& source, qsizetype row, const QString& title, const QString& text,
@@ -115,28 +115,23 @@ QString storedDateForm(const QString& text) {
     return text;
 }
 
-Row readRow(const Source& source, qsizetype at, const Row& fields, const QDate& today,
-            QStringList& warnings) {
-    const struct {
-        const QString& value;
-        const QString& title;
-    } named[] = {{fields.name, column::Name}, {fields.standardPrice, column::StandardPrice},
-                 {fields.shop, column::Shop}, {fields.price, column::Price},
-                 {fields.date, column::Date}, {fields.memo, column::Memo}};
-    for (const auto& f : named) {
-        if (textfile::hasLineBreakOrNul(f.value))
+ImportedRow readRow(const Source& source, qsizetype at, const ImportedRow& fields, const QDate& today,
+                    QStringList& warnings) {
+    for (const ExportColumn& c : exportColumns()) {
+        if (textfile::hasLineBreakOrNul(fields.*c.imported))
             refuseRow(source, at,
                       localized(u"%1 に改行があります（ノートの 1 行に入りません）"_s,
                                 u"%1 holds a line break (it would not fit one line of the notebook)"_s)
-                          .arg(f.title));
+                          .arg(c.header));
     }
-    Row row;
+    ImportedRow row;
     row.name = fields.name;
     if (row.name.isEmpty())
         refuseRow(source, at, emptyNameText());
-    row.standardPrice = checkedAmount(source, at, column::StandardPrice, fields.standardPrice, warnings);
+    row.standardPrice =
+        checkedAmount(source, at, title(Column::StandardPrice), fields.standardPrice, warnings);
     row.shop = fields.shop;
-    row.price = checkedAmount(source, at, column::Price, fields.price, warnings);
+    row.price = checkedAmount(source, at, title(Column::Price), fields.price, warnings);
     row.memo = fields.memo;
 
     const QString& dateText = fields.date;
@@ -153,7 +148,7 @@ Row readRow(const Source& source, qsizetype at, const Row& fields, const QDate& 
         } catch (const AppError&) {
             refuseRow(source, at,
                       localized(u"%1: '%2' は正しい日付ではありません"_s, u"%1: '%2' is not a valid date"_s)
-                          .arg(column::Date, shortened(dateText)));
+                          .arg(title(Column::Date), shortened(dateText)));
         }
     }
     return row;
@@ -170,7 +165,7 @@ class Collector {
   public:
     Collector(Source source, const QDate& today) : source_(std::move(source)), today_(today) {}
 
-    void add(qsizetype at, const Row& fields) {
+    void add(qsizetype at, const ImportedRow& fields) {
         try {
             take(at, readRow(source_, at, fields, today_, result_.warnings));
         } catch (const RowRefused& refused) {
@@ -235,7 +230,7 @@ class Collector {
         }
     }
 
-    void take(qsizetype at, const Row& row) {
+    void take(qsizetype at, const ImportedRow& row) {
         const QString key = row.name.toCaseFolded();
         auto found = byName_.constFind(key);
         const bool isNew = found == byName_.cend();
@@ -243,8 +238,9 @@ class Collector {
         Building& b = isNew ? candidate : products_[*found];
         if (isNew)
             b.view.name = row.name;
-        takeValue(at, column::StandardPrice, b.view.standardPriceText, b.standardPriceRow, row.standardPrice);
-        takeValue(at, column::Memo, b.view.memo, b.memoRow, row.memo);
+        takeValue(at, title(Column::StandardPrice), b.view.standardPriceText, b.standardPriceRow,
+                  row.standardPrice);
+        takeValue(at, title(Column::Memo), b.view.memo, b.memoRow, row.memo);
         if (!row.shop.isEmpty() || !row.price.isEmpty()) {
             Observation o;
             o.shop = row.shop;
@@ -277,7 +273,7 @@ ImportedProducts importCsv(const QString& path, QStringView text, const QDate& t
     if (parsed.records.isEmpty())
         refuseData(path, 1,
                    localized(u"見出しの行がありません（%1）"_s, u"there is no line of titles (%1)"_s)
-                       .arg(exportColumns().join(u',')));
+                       .arg(exportHeaders().join(u',')));
     QStringList headerWarnings;
     const Layout layout = readHeader(path, parsed.records.first(), headerWarnings);
 
@@ -294,20 +290,31 @@ ImportedProducts importCsv(const QString& path, QStringView text, const QDate& t
                                               .arg(layout.count));
             continue;
         }
-        const auto field = [&](qsizetype at) { return at >= 0 ? record.fields[at] : QString(); };
-        collector.add(record.line, Row{field(layout.name), field(layout.standardPrice), field(layout.shop),
-                                       field(layout.price), field(layout.date), field(layout.memo)});
+        ImportedRow row;
+        for (size_t c = 0; c < layout.positions.size(); ++c) {
+            if (const qsizetype at = layout.positions[c]; at >= 0)
+                row.*exportColumns()[c].imported = record.fields[at];
+        }
+        collector.add(record.line, row);
     }
     ImportedProducts result = collector.finish();
     result.warnings = headerWarnings + result.warnings;
     return result;
 }
 
-// A JSON number or null as the text of a price field.
-QString amountText(const QJsonValue& value) {
-    if (value.isDouble())
+// A JSON value as the text of a field: a number only where an amount is written.
+QString fieldText(const ExportColumn& column, const QJsonValue& value) {
+    if (column.kind == FieldKind::Amount && value.isDouble())
         return QString::number(value.toDouble(), 'g', 17);
-    return value.isString() ? value.toString() : QString();
+    return value.toString();
+}
+
+// The fields of one level (a product's or an observation's) of a JSON object into `row`.
+void readMembers(const QJsonObject& object, bool perObservation, ImportedRow& row) {
+    for (const ExportColumn& c : exportColumns()) {
+        if (c.perObservation == perObservation)
+            row.*c.imported = fieldText(c, object.value(QLatin1StringView(c.jsonKey)));
+    }
 }
 
 ImportedProducts importJson(const QString& name, QStringView text, const QDate& today) {
@@ -329,16 +336,15 @@ ImportedProducts importJson(const QString& name, QStringView text, const QDate& 
     const QJsonArray array = products.toArray();
     for (qsizetype i = 0; i < array.size(); ++i) {
         const QJsonObject p = array[i].toObject();
-        const QString productName = p.value(u"name"_s).toString();
-        const QString standardPrice = amountText(p.value(u"standardPrice"_s));
-        const QString memo = p.value(u"memo"_s).toString();
+        ImportedRow product;
+        readMembers(p, false, product);
         const QJsonArray observations = p.value(u"observations"_s).toArray();
         if (observations.isEmpty())
-            collector.add(i, Row{productName, standardPrice, {}, {}, {}, memo});
+            collector.add(i, product);
         for (const QJsonValue& v : observations) {
-            const QJsonObject o = v.toObject();
-            collector.add(i, Row{productName, standardPrice, o.value(u"shop"_s).toString(),
-                                 amountText(o.value(u"price"_s)), o.value(u"date"_s).toString(), memo});
+            ImportedRow row = product;
+            readMembers(v.toObject(), true, row);
+            collector.add(i, row);
         }
     }
     return collector.finish();
