@@ -1,5 +1,7 @@
 #include "cli/browser.h"
 
+#include "cli/language.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -26,7 +28,8 @@ QString openWithDesktopBrowser(const QString& path) {
     char* argv[] = {program, const_cast<char*>(file.constData()), nullptr};
     pid_t pid = 0;
     if (const int error = ::posix_spawnp(&pid, program, nullptr, nullptr, argv, environ); error != 0)
-        return u"xdg-open を起動できません（%1）"_s.arg(QString::fromLocal8Bit(std::strerror(error)));
+        return localized(u"xdg-open を起動できません（%1）"_s, u"cannot start xdg-open (%1)"_s)
+            .arg(QString::fromLocal8Bit(std::strerror(error)));
     for (int waited = 0; waited < WaitMilliseconds; waited += PollMilliseconds) {
         int status = 0;
         const pid_t done = ::waitpid(pid, &status, WNOHANG);
@@ -38,8 +41,10 @@ QString openWithDesktopBrowser(const QString& path) {
             if (WIFEXITED(status) && WEXITSTATUS(status) == 0)
                 return QString();
             if (WIFEXITED(status))
-                return u"xdg-open が終了コード %1 で終わりました"_s.arg(WEXITSTATUS(status));
-            return u"xdg-open が異常終了しました"_s;
+                return localized(u"xdg-open が終了コード %1 で終わりました"_s,
+                                 u"xdg-open ended with status %1"_s)
+                    .arg(WEXITSTATUS(status));
+            return localized(u"xdg-open が異常終了しました"_s, u"xdg-open ended abnormally"_s);
         }
         const timespec pause{0, PollMilliseconds * 1000 * 1000L};
         ::nanosleep(&pause, nullptr);

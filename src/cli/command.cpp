@@ -6,6 +6,7 @@
 #include "cli/exporter.h"
 #include "cli/helptext.h"
 #include "cli/importer.h"
+#include "cli/language.h"
 #include "cli/merge.h"
 #include "cli/notebookinput.h"
 #include "cli/observations.h"
@@ -40,7 +41,7 @@ const QStringList Commands{u"export"_s, u"import"_s, u"merge"_s, u"cheapest"_s,
 // "。もしかして: a、b" when some candidates are close, else nothing.
 QString guessed(const QString& wanted, const QStringList& candidates) {
     const QStringList close = closestNames(wanted, candidates);
-    return close.isEmpty() ? QString() : u"。もしかして: %1"_s.arg(close.join(u'、'));
+    return close.isEmpty() ? QString() : localized(u"。"_s, u". "_s) + didYouMean(close);
 }
 
 // The arguments of one command: positionals, and options given once each.
@@ -76,22 +77,26 @@ Arguments parseArguments(const QString& command, const QStringList& args, const 
         }
         if (valueOptions.contains(arg)) {
             if (parsed.values.contains(arg))
-                usageError(u"%1 が二度指定されています"_s.arg(arg));
+                usageError(localized(u"%1 が二度指定されています"_s, u"%1 is given twice"_s).arg(arg));
             if (!inlineValue) {
                 if (i + 1 >= args.size())
-                    usageError(u"%1 のあとに値が必要です"_s.arg(arg));
+                    usageError(
+                        localized(u"%1 のあとに値が必要です"_s, u"%1 needs a value after it"_s).arg(arg));
                 inlineValue = args[++i];
             }
             parsed.values.insert(arg, *inlineValue);
         } else if (flagOptions.contains(arg) && !inlineValue) {
             parsed.flags << arg;
         } else {
-            usageError(u"%1 に %2 というオプションはありません"_s.arg(command, shortened(arg)) +
+            usageError(localized(u"%1 に %2 というオプションはありません"_s, u"%1 has no option %2"_s)
+                           .arg(command, shortened(arg)) +
                        guessed(arg, valueOptions + flagOptions));
         }
     }
     if (parsed.positional.size() != positionals)
-        usageError(u"%1 には %2 個のファイルを指定します（%3 個あります）"_s.arg(command)
+        usageError(localized(u"%1 には %2 個のファイルを指定します（%3 個あります）"_s,
+                             u"%1 takes %2 file name(s) (%3 given)"_s)
+                       .arg(command)
                        .arg(positionals)
                        .arg(parsed.positional.size()));
     return parsed;
@@ -120,9 +125,13 @@ void checkPlainOutput(const QString& output, const QString& input) {
     if (isStandardStream(output))
         return;
     if (sameFile(output, input))
-        usageError(u"出力先 %1 は読み込むノートと同じファイルです"_s.arg(output));
+        usageError(localized(u"出力先 %1 は読み込むノートと同じファイルです"_s,
+                             u"the output %1 is the notebook being read"_s)
+                       .arg(output));
     if (QFileInfo(output).isFile() && isNotebook(output))
-        usageError(u"出力先 %1 はノートです。ノートはこのコマンドで上書きしません"_s.arg(output));
+        usageError(localized(u"出力先 %1 はノートです。ノートはこのコマンドで上書きしません"_s,
+                             u"the output %1 is a notebook; this command does not write over a notebook"_s)
+                       .arg(output));
 }
 
 // A notebook written by -o replaces only a notebook or an empty file, never other data.
@@ -131,7 +140,10 @@ void checkNotebookOutput(const QString& output) {
         return;
     const QFileInfo info(output);
     if (info.exists() && info.isFile() && info.size() > 0 && !isNotebook(output))
-        usageError(u"出力先 %1 はノートではありません。ノート以外のファイルは上書きしません"_s.arg(output));
+        usageError(
+            localized(u"出力先 %1 はノートではありません。ノート以外のファイルは上書きしません"_s,
+                      u"the output %1 is not a notebook; a file other than a notebook is not written over"_s)
+                .arg(output));
 }
 
 // The 18 lines of one record, read line by line: a copy of the notebook for each would make a
@@ -148,7 +160,7 @@ void writeOutput(const QString& path, const QByteArray& bytes) {
     try {
         textfile::writeBytes(path, bytes);
     } catch (const AppError& e) {
-        throw CliFailure(exitcode::Refused, e.message());
+        throw CliFailure(exitcode::Refused, messageOf(e));
     }
 }
 
@@ -161,11 +173,15 @@ void checkNotebookSize(const QString& path, const PriceBook& book) {
         return;
     const qint64 size = notebookBytes(book).size();
     if (size > MaxNotebookBytes)
-        throw CliFailure(exitcode::Refused,
-                         u"%1: ノートが %2 バイトになり、ノートの上限 %3 バイト（64 MB）を超えます。"
-                         u"どのプログラムも読めないので書きませんでした"_s.arg(path)
-                             .arg(size)
-                             .arg(MaxNotebookBytes));
+        throw CliFailure(
+            exitcode::Refused,
+            localized(u"%1: ノートが %2 バイトになり、ノートの上限 %3 バイト（64 MB）を超えます。"
+                      u"どのプログラムも読めないので書きませんでした"_s,
+                      u"%1: the notebook would be %2 bytes, above the notebooks' limit of %3 bytes "
+                      u"(64 MB); no program could read it, so it was not written"_s)
+                .arg(path)
+                .arg(size)
+                .arg(MaxNotebookBytes));
 }
 
 void writeNotebook(const QString& path, const PriceBook& book) {
@@ -173,7 +189,7 @@ void writeNotebook(const QString& path, const PriceBook& book) {
     try {
         writeNotebookFile(path, book);
     } catch (const AppError& e) {
-        throw CliFailure(exitcode::Refused, e.message());
+        throw CliFailure(exitcode::Refused, messageOf(e));
     }
 }
 
@@ -183,8 +199,8 @@ int monthsOption(const Arguments& a) {
         bool ok = false;
         months = text->toInt(&ok);
         if (!ok || months < 0 || months > MaxStaleMonths || text->startsWith(u'+'))
-            usageError(
-                u"--months は 0 から %1 までの整数です（%2 は使えません）"_s.arg(MaxStaleMonths).arg(*text));
+            badOptionValue(u"--months"_s, u"0 から %1 までの整数"_s.arg(MaxStaleMonths),
+                           u"a whole number from 0 to %1"_s.arg(MaxStaleMonths), *text);
     }
     return months;
 }
@@ -203,7 +219,7 @@ class Runner {
     }
     void warn(const QStringList& warnings) {
         for (const QString& w : warnings)
-            printErr(u"警告: "_s + w);
+            printErr(localized(u"警告: "_s, u"warning: "_s) + w);
     }
 
     // Standard output, as it is made when the program writes it straight to its stream.
@@ -214,7 +230,7 @@ class Runner {
         }
         const QString failure = env_.writeOut(bytes);
         if (!failure.isEmpty())
-            throw CliFailure(exitcode::Refused, u"標準出力に書き込めません（%1）"_s.arg(failure));
+            throw CliFailure(exitcode::Refused, cannotWriteStandardOutput(failure));
     }
     // A plain output (-o FILE, -o - or none) written whole, or to standard output.
     void writePlain(const std::optional<QString>& output, const QByteArray& bytes) {
@@ -235,25 +251,27 @@ class Runner {
                 readStreamInput(path, textfile::DefaultMaxBytes, env_)) {
             if (streamed->size() > textfile::DefaultMaxBytes)
                 throw CliFailure(exitcode::Refused,
-                                 errors::fileOpen(inputName(path),
-                                                  u"%1 バイトを超えています"_s.arg(textfile::DefaultMaxBytes))
-                                     .message());
+                                 cannotOpen(inputName(path), localized(u"%1 バイトを超えています"_s,
+                                                                       u"it is larger than %1 bytes"_s)
+                                                                 .arg(textfile::DefaultMaxBytes)));
             return *streamed;
         }
         try {
             return textfile::readBytes(path);
         } catch (const AppError& e) {
-            throw CliFailure(exitcode::Refused, e.message());
+            throw CliFailure(exitcode::Refused, messageOf(e));
         }
     }
     // A notebook to -o or --into: a file, or standard output for "-".
     void saveNotebook(const QString& path, const PriceBook& book) {
         if (!isStandardStream(path)) {
             writeNotebook(path, book);
-            printErr(u"%1 に書き込みました（商品 %2 件）"_s.arg(path).arg(book.productCount()));
+            printErr(localized(u"%1 に書き込みました（商品 %2 件）"_s, u"wrote %1 (%2 products)"_s)
+                         .arg(path)
+                         .arg(book.productCount()));
             return;
         }
-        checkNotebookSize(u"標準出力"_s, book);
+        checkNotebookSize(localized(u"標準出力"_s, u"standard output"_s), book);
         out(notebookBytes(book));
     }
     // --shop naming no shop of the notebook is refused with the names closest to it.
@@ -273,7 +291,8 @@ class Runner {
 int Runner::run(const QStringList& arguments) {
     try {
         if (arguments.isEmpty())
-            usageError(u"コマンドを指定して下さい（%1）"_s.arg(Commands.join(u", "_s)));
+            usageError(localized(u"コマンドを指定して下さい（%1）"_s, u"give a command (%1)"_s)
+                           .arg(Commands.join(u", "_s)));
         const QString command = arguments.first();
         const QStringList rest = arguments.mid(1);
         if (command == u"-h"_s || command == u"--help"_s || command == u"help"_s ||
@@ -299,13 +318,15 @@ int Runner::run(const QStringList& arguments) {
             return reportCommand(rest);
         if (command == u"plan"_s)
             return planCommand(rest);
-        usageError(u"%1 というコマンドはありません"_s.arg(shortened(command)) + guessed(command, Commands));
+        usageError(localized(u"%1 というコマンドはありません"_s, u"there is no command %1"_s)
+                       .arg(shortened(command)) +
+                   guessed(command, Commands));
     } catch (const CliFailure& failure) {
         printErr(u"pricotta-cli: "_s + failure.message());
         return failure.exitCode();
     } catch (const AppError& error) {
         // A run-time error not met above (the list error of a damaged notebook): data refused.
-        printErr(u"pricotta-cli: "_s + error.message());
+        printErr(u"pricotta-cli: "_s + messageOf(error));
         return exitcode::Refused;
     }
 }
@@ -314,17 +335,18 @@ int Runner::exportCommand(const QStringList& args) {
     const Arguments a = parseArguments(u"export"_s, args, {u"--format"_s, u"--encoding"_s, u"-o"_s}, {}, 1);
     const QString format = a.value(u"--format"_s).value_or(u"csv"_s);
     if (format != u"csv"_s && format != u"json"_s)
-        usageError(u"--format は csv か json です（%1 は使えません）"_s.arg(format));
+        badOptionValue(u"--format"_s, u"csv か json "_s, u"csv or json"_s, format);
     const std::optional<QString> encodingName = a.value(u"--encoding"_s);
     CsvEncoding encoding = CsvEncoding::Utf8WithMark;
     if (encodingName) {
         if (format == u"json"_s)
-            usageError(u"JSON はいつも UTF-8 です。--encoding は CSV にだけ使えます"_s);
+            usageError(localized(u"JSON はいつも UTF-8 です。--encoding は CSV にだけ使えます"_s,
+                                 u"JSON is always UTF-8; --encoding is for CSV only"_s));
         const QString name = encodingName->toLower();
         if (name == u"cp932"_s || name == u"shift_jis"_s || name == u"sjis"_s)
             encoding = CsvEncoding::Cp932;
         else if (name != u"utf-8"_s && name != u"utf8"_s)
-            usageError(u"--encoding は utf-8 か cp932 です（%1 は使えません）"_s.arg(*encodingName));
+            badOptionValue(u"--encoding"_s, u"utf-8 か cp932 "_s, u"utf-8 or cp932"_s, *encodingName);
     }
     const std::optional<QString> output = a.value(u"-o"_s);
     const QString input = a.positional.first();
@@ -358,14 +380,19 @@ int Runner::importCommand(const QStringList& args) {
     const std::optional<QString> into = a.value(u"--into"_s);
     const bool check = a.flags.contains(u"--check"_s);
     if (check ? output || into : output.has_value() == into.has_value())
-        usageError(u"import には -o ノート か --into ノート のどちらか一つ、または --check を指定します"_s);
+        usageError(
+            localized(u"import には -o ノート か --into ノート のどちらか一つ、または --check を指定します"_s,
+                      u"import takes one of -o NOTEBOOK and --into NOTEBOOK, or --check"_s));
     const QString csvPath = a.positional.first();
     if (into && isStandardStream(*into))
-        usageError(u"--into には読み書きするノートのファイルを指定します（- は使えません）"_s);
+        usageError(localized(u"--into には読み書きするノートのファイルを指定します（- は使えません）"_s,
+                             u"--into takes the file of the notebook to read and write (not -)"_s));
     if (!check) {
         const QString target = output ? *output : *into;
         if (sameFile(csvPath, target))
-            usageError(u"CSV ファイル %1 にノートは書きません"_s.arg(csvPath));
+            usageError(localized(u"CSV ファイル %1 にノートは書きません"_s,
+                                 u"a notebook is not written to the CSV file %1"_s)
+                           .arg(csvPath));
         if (output)
             checkNotebookOutput(*output);
     }
@@ -379,7 +406,9 @@ int Runner::importCommand(const QStringList& args) {
     const ImportedProducts imported = importProducts(inputName(csvPath), csv::decode(bytes), env_.today);
     warn(imported.warnings);
     if (check) {
-        out(u"%1: 問題ありません（商品 %2 件、記録 %3 件）\n"_s.arg(inputName(csvPath))
+        out(localized(u"%1: 問題ありません（商品 %2 件、記録 %3 件）\n"_s,
+                      u"%1: no problems (%2 products, %3 prices)\n"_s)
+                .arg(inputName(csvPath))
                 .arg(imported.products.size())
                 .arg(imported.observations)
                 .toUtf8());
@@ -406,7 +435,9 @@ int Runner::importCommand(const QStringList& args) {
     if (existing && existing->stamp.changedOn(*into))
         throw CliFailure(
             exitcode::Refused,
-            u"%1 は読み込んだ後にほかのプログラムで変更されました。上書きせずに終わります"_s.arg(*into));
+            localized(u"%1 は読み込んだ後にほかのプログラムで変更されました。上書きせずに終わります"_s,
+                      u"%1 was changed by another program after it was read; it is left as it is"_s)
+                .arg(*into));
     saveNotebook(target, book);
     return exitcode::Ok;
 }
@@ -415,14 +446,16 @@ int Runner::mergeCommand(const QStringList& args) {
     const Arguments a = parseArguments(u"merge"_s, args, {u"-o"_s}, {}, 2);
     const std::optional<QString> output = a.value(u"-o"_s);
     if (!output)
-        usageError(u"merge には -o で書き込むノートを指定します"_s);
+        usageError(localized(u"merge には -o で書き込むノートを指定します"_s,
+                             u"merge takes the notebook to write with -o"_s));
     const QString pathA = a.positional[0];
     const QString pathB = a.positional[1];
     if (!sameFile(*output, pathA) && !sameFile(*output, pathB))
         checkNotebookOutput(*output);
 
     if (isStandardStream(pathA) && isStandardStream(pathB))
-        usageError(u"標準入力（-）から読めるノートは一つです"_s);
+        usageError(localized(u"標準入力（-）から読めるノートは一つです"_s,
+                             u"only one notebook can be read from standard input (-)"_s));
     LoadedNotebook nbA = load(pathA, NotebookUse::Write);
     const LoadedNotebook nbB = load(pathB, NotebookUse::Write);
     QList<IncomingProduct> incoming;
@@ -472,7 +505,8 @@ int Runner::reportCommand(const QStringList& args) {
         checkPlainOutput(*output, input);
 
     if (open && output && isStandardStream(*output))
-        usageError(u"--open には -o でファイルを指定するか、-o を付けません"_s);
+        usageError(localized(u"--open には -o でファイルを指定するか、-o を付けません"_s,
+                             u"--open takes a file with -o, or no -o"_s));
     const LoadedNotebook nb = load(input, NotebookUse::Read);
     warn(nb.warnings);
     const QByteArray html = reportHtml(nb, QFileInfo(inputName(input)).fileName(), env_.today);
@@ -486,8 +520,10 @@ int Runner::reportCommand(const QStringList& args) {
         QTemporaryFile file(QDir(env_.temporaryFolder).filePath(u"pricotta-report-XXXXXX.html"_s));
         file.setAutoRemove(false);
         if (!file.open() || file.write(html) != html.size() || !file.flush())
-            throw CliFailure(exitcode::Refused, u"レポートを一時フォルダー %1 に書けません（%2）"_s.arg(
-                                                    env_.temporaryFolder, file.errorString()));
+            throw CliFailure(exitcode::Refused,
+                             localized(u"レポートを一時フォルダー %1 に書けません（%2）"_s,
+                                       u"cannot write the report to the temporary folder %1 (%2)"_s)
+                                 .arg(env_.temporaryFolder, file.errorString()));
         output = file.fileName();
         file.close();
     }
@@ -495,7 +531,9 @@ int Runner::reportCommand(const QStringList& args) {
         const QString failure = env_.openInBrowser(*output);
         if (!failure.isEmpty())
             throw CliFailure(exitcode::Refused,
-                             u"レポート %1 をブラウザーで開けませんでした: %2"_s.arg(*output, failure));
+                             localized(u"レポート %1 をブラウザーで開けませんでした: %2"_s,
+                                       u"could not open the report %1 in the browser: %2"_s)
+                                 .arg(*output, failure));
     }
     return exitcode::Ok;
 }
@@ -505,16 +543,16 @@ int Runner::planCommand(const QStringList& args) {
         u"plan"_s, args, {u"--shops"_s, u"--only"_s, u"--format"_s, u"--months"_s, u"-o"_s}, {}, 2);
     const QString format = a.value(u"--format"_s).value_or(u"text"_s);
     if (!QStringList{u"text"_s, u"csv"_s, u"json"_s, u"html"_s}.contains(format))
-        usageError(
-            u"--format は text、csv、json、html のどれかです（%1 は使えません）"_s.arg(shortened(format)));
+        badOptionValue(u"--format"_s, u"text、csv、json、html のどれか"_s,
+                       u"one of text, csv, json and html"_s, format);
     PlanOptions options;
     options.oldCutOff = oldPriceCutOff(env_.today, monthsOption(a));
     if (const std::optional<QString> text = a.value(u"--shops"_s)) {
         bool ok = false;
         const int shops = text->toInt(&ok);
         if (!ok || shops < 1 || shops > MaxPlanShops || text->startsWith(u'+'))
-            usageError(
-                u"--shops は 1 から %1 までの整数です（%2 は使えません）"_s.arg(MaxPlanShops).arg(*text));
+            badOptionValue(u"--shops"_s, u"1 から %1 までの整数"_s.arg(MaxPlanShops),
+                           u"a whole number from 1 to %1"_s.arg(MaxPlanShops), *text);
         options.maxShops = shops;
     }
     if (const std::optional<QString> text = a.value(u"--only"_s)) {
@@ -523,7 +561,8 @@ int Runner::planCommand(const QStringList& args) {
             if (!part.trimmed().isEmpty())
                 shops << part.trimmed();
         if (shops.isEmpty())
-            usageError(u"--only には店名をコンマで区切って指定します"_s);
+            usageError(localized(u"--only には店名をコンマで区切って指定します"_s,
+                                 u"--only takes shop names separated by commas"_s));
         options.onlyShops = shops;
     }
     const QString input = a.positional[0];
@@ -532,10 +571,14 @@ int Runner::planCommand(const QStringList& args) {
     if (output) {
         checkPlainOutput(*output, input);
         if (sameFile(*output, listPath))
-            usageError(u"出力先 %1 は買い物リストと同じファイルです"_s.arg(*output));
+            usageError(localized(u"出力先 %1 は買い物リストと同じファイルです"_s,
+                                 u"the output %1 is the shopping list"_s)
+                           .arg(*output));
     }
     if (isStandardStream(input) && isStandardStream(listPath))
-        usageError(u"標準入力（-）から読めるのはノートか買い物リストのどちらか一つです"_s);
+        usageError(localized(
+            u"標準入力（-）から読めるのはノートか買い物リストのどちらか一つです"_s,
+            u"only one of the notebook and the shopping list can be read from standard input (-)"_s));
 
     const LoadedNotebook nb = load(input, NotebookUse::Read);
     warn(nb.warnings);
@@ -543,14 +586,18 @@ int Runner::planCommand(const QStringList& args) {
     const DecodedText listText = textfile::decode(readText(listPath));
     // The lines after a NUL would be left out of the plan without a word.
     if (listText.nulOffset >= 0)
-        refuseData(listName, 0,
-                   u"%1 バイト目に NUL 文字があり、それより後を読めません。リストの品が欠けるので、"
-                   u"このファイルは扱いません"_s.arg(listText.nulOffset + 1));
+        refuseData(
+            listName, 0,
+            nulByteRefusal(listText.nulOffset, localized(u"リストの品が欠けるので、"_s,
+                                                         u"items of the list would be missing, so "_s)));
     const ShoppingList list = readShoppingList(listText.lines, nb.products);
     for (const UnknownLine& u : list.unknown) {
-        QString message = atLine(listName, u.line, u"「%1」はノートにない商品です"_s.arg(shortened(u.text)));
+        QString message =
+            atLine(listName, u.line,
+                   localized(u"「%1」はノートにない商品です"_s, u"\"%1\" is no product of the notebook"_s)
+                       .arg(shortened(u.text)));
         if (!u.closest.isEmpty())
-            message += u"\n  もしかして: "_s + u.closest.join(u'、');
+            message += u"\n  "_s + didYouMean(u.closest);
         printErr(message);
     }
 
@@ -558,14 +605,17 @@ int Runner::planCommand(const QStringList& args) {
         try {
             options.shopList = textfile::readFile(env_.shopListFile, MaxShopListBytes).lines;
         } catch (const AppError& e) {
-            warn({e.message() + u"（店の順は記録に現れた順にします）"_s});
+            warn({messageOf(e) + localized(u"（店の順は記録に現れた順にします）"_s,
+                                           u" (the shops are taken in the order the prices name them)"_s)});
         }
     }
     if (options.onlyShops) {
         const QStringList known = orderedShops(nb.products, {});
         for (const QString& shop : *options.onlyShops) {
             if (!known.contains(shop))
-                warn({u"--only の %1 はノートのどの価格の記録にもありません"_s.arg(shortened(shop)) +
+                warn({localized(u"--only の %1 はノートのどの価格の記録にもありません"_s,
+                                u"%1 of --only is named by no price of the notebook"_s)
+                          .arg(shortened(shop)) +
                       guessed(shop, known)});
         }
     }
@@ -599,12 +649,13 @@ void Runner::checkShop(const LoadedNotebook& nb, const std::optional<QString>& s
             }
         }
     }
-    const QStringList close = closestNames(*shop, shops);
-    QString message = u"%1 に店「%2」の記録はありません"_s.arg(nb.path, shortened(*shop));
-    if (!close.isEmpty())
-        message += u"。もしかして: %1"_s.arg(close.join(u'、'));
+    QString message = localized(u"%1 に店「%2」の記録はありません"_s, u"%1 has no price at the shop \"%2\""_s)
+                          .arg(nb.path, shortened(*shop));
+    const QString guess = guessed(*shop, shops);
+    if (!guess.isEmpty())
+        message += guess;
     else if (!shops.isEmpty())
-        message += u"（記録のある店は %1 店）"_s.arg(shops.size());
+        message += localized(u"（記録のある店は %1 店）"_s, u" (%1 shops have prices)"_s).arg(shops.size());
     throw CliFailure(exitcode::Refused, message);
 }
 

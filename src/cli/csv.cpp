@@ -1,5 +1,6 @@
 #include "cli/csv.h"
 
+#include "cli/language.h"
 #include "core/textfile.h"
 
 #include <QStringDecoder>
@@ -87,7 +88,8 @@ Parsed parse(QStringView text) {
                 ++i;
                 while (true) {
                     if (i >= n)
-                        return fail(openedOn, u"引用符 \" が閉じていません"_s);
+                        return fail(openedOn, localized(u"引用符 \" が閉じていません"_s,
+                                                        u"a quote \" is not closed"_s));
                     if (text[i] == u'"') {
                         if (i + 1 < n && text[i + 1] == u'"') {
                             field += u'"';
@@ -106,12 +108,14 @@ Parsed parse(QStringView text) {
                     field += text[i++];
                 }
                 if (i < n && text[i] != u',' && text[i] != u'\r' && text[i] != u'\n')
-                    return fail(line, u"閉じた引用符 \" のあとに文字があります"_s);
+                    return fail(line, localized(u"閉じた引用符 \" のあとに文字があります"_s,
+                                                u"characters follow a closing quote \""_s));
             } else {
                 const qsizetype start = i;
                 while (i < n && text[i] != u',' && text[i] != u'\r' && text[i] != u'\n') {
                     if (text[i] == u'"')
-                        return fail(line, u"引用符 \" で囲まれていない欄に \" があります"_s);
+                        return fail(line, localized(u"引用符 \" で囲まれていない欄に \" があります"_s,
+                                                    u"a field not in quotes holds a quote \""_s));
                     ++i;
                 }
                 field = text.sliced(start, i - start).toString();

@@ -3,6 +3,7 @@
 #include "cli/clierror.h"
 #include "cli/columns.h"
 #include "cli/csv.h"
+#include "cli/language.h"
 #include "cli/utf8buffer.h"
 #include "core/textfile.h"
 
@@ -10,23 +11,87 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void warnAmount(const QString& stored, const LoadedNotebook& nb, qsizetype lineIndex, QStringList& warnings) {
-    warnings << atLine(nb.path, lineNumber(lineIndex),
-                       u"'%1' は金額ではありません。空として書き出しました"_s.arg(stored));
+void warnAmount(const StoredField& f, const LoadedNotebook& nb, QStringList& warnings) {
+    warnings << atLine(nb.path, lineNumber(f.lineIndex),
+                       localized(u"'%1' は金額ではありません。空として書き出しました"_s,
+                                 u"'%1' is not an amount; it was written as empty"_s)
+                           .arg(shortened(f.text)));
 }
 
-void warnDate(const Observation& o, const LoadedNotebook& nb, qsizetype nameLine, QStringList& warnings) {
-    warnings << atLine(nb.path, lineNumber(PriceBook::dateLine(nameLine, o.slot)),
-                       u"'%1' は正しい日付ではありません"_s.arg(o.dateText));
+void warnDate(const StoredField& f, const LoadedNotebook& nb, QStringList& warnings) {
+    warnings << atLine(nb.path, lineNumber(f.lineIndex),
+                       localized(u"'%1' は正しい日付ではありません"_s, u"'%1' is not a valid date"_s)
+                           .arg(shortened(f.text)));
 }
 
-// An amount field: storage form; a text that is no amount as empty, as the window shows it.
-void amountField(Utf8Buffer& out, const QString& stored, const std::optional<Amount>& value,
-                 const LoadedNotebook& nb, qsizetype lineIndex, QStringList& warnings) {
-    if (value)
-        out.storageAmount(*value);
-    else if (!stored.isEmpty())
-        warnAmount(stored, nb, lineIndex, warnings);
+// A CSV field: amounts in storage form, a text that is no amount as empty (as the window shows
+// it), a date that does not read as stored (an import then names it).
+void csvField(Utf8Buffer& out, const ExportColumn& column, const StoredField& f, const LoadedNotebook& nb,
+              QStringList& warnings) {
+    switch (column.kind) {
+    case FieldKind::Text:
+        csv::appendField(out, f.text);
+        break;
+    case FieldKind::Amount:
+        if (f.amount)
+            out.storageAmount(*f.amount);
+        else if (!f.text.isEmpty())
+            warnAmount(f, nb, warnings);
+        break;
+    case FieldKind::Date:
+        if (!f.present)
+            break;
+        if (f.date) {
+            out.date(*f.date);
+        } else {
+            warnDate(f, nb, warnings);
+            csv::appendField(out, f.text);
+        }
+        break;
+    }
+}
+
+// A JSON value: amounts as whole numbers, dates as yyyy-mm-dd; what does not read is null.
+void jsonField(Utf8Buffer& out, const ExportColumn& column, const StoredField& f, const LoadedNotebook& nb,
+               QStringList& warnings) {
+    switch (column.kind) {
+    case FieldKind::Text:
+        out.jsonString(f.text);
+        break;
+    case FieldKind::Amount:
+        if (f.amount)
+            out.storageAmount(*f.amount);
+        else
+            out << "null";
+        if (!f.text.isEmpty() && !f.amount)
+            warnAmount(f, nb, warnings);
+        break;
+    case FieldKind::Date:
+        if (f.date) {
+            out << '"';
+            out.date(*f.date, '-') << '"';
+        } else {
+            warnDate(f, nb, warnings);
+            out << "null";
+        }
+        break;
+    }
+}
+
+// The JSON members of `row` for the columns of one level: a product's or an observation's.
+void jsonMembers(Utf8Buffer& out, const ExportedRow& row, bool perObservation, const LoadedNotebook& nb,
+                 QStringList& warnings) {
+    bool first = true;
+    for (const ExportColumn& column : exportColumns()) {
+        if (column.perObservation != perObservation)
+            continue;
+        if (!first)
+            out << ", ";
+        first = false;
+        out << '"';
+        out.raw(column.jsonKey) << "\": ";
+        jsonField(out, column, column.stored(row), nb, warnings);
+    }
 }
 
 // Finds the first value code page 932 cannot hold and refuses the export at its line.
@@ -41,13 +106,16 @@ void amountField(Utf8Buffer& out, const QString& stored, const std::optional<Amo
                 textfile::encodeCp932(QStringView(value).sliced(i, length), &ok);
                 if (!ok)
                     refuseData(nb.path, lineNumber(p.nameLine + k),
-                               u"'%1' はコードページ 932 で書けません（UTF-8 なら書けます）"_s.arg(
-                                   value.mid(i, length)));
+                               localized(u"'%1' はコードページ 932 で書けません（UTF-8 なら書けます）"_s,
+                                         u"'%1' cannot be written in code page 932 (UTF-8 can hold it)"_s)
+                                   .arg(value.mid(i, length)));
                 i += length - 1;
             }
         }
     }
-    refuseData(nb.path, 0, u"コードページ 932 で書けない文字があります"_s);
+    refuseData(nb.path, 0,
+               localized(u"コードページ 932 で書けない文字があります"_s,
+                         u"some characters cannot be written in code page 932"_s));
 }
 
 // Pieces of about this size go to the sink: a reader of a pipe sees the first rows at once.
@@ -68,51 +136,26 @@ void exportCsv(const LoadedNotebook& nb, CsvEncoding encoding, const ByteSink& s
     out.reserve(streamed ? PieceBytes + 4096 : 256 + nb.book.count() * 24);
     if (encoding == CsvEncoding::Utf8WithMark)
         out << "\xEF\xBB\xBF";
-    const QStringList header = exportColumns();
-    for (qsizetype i = 0; i < header.size(); ++i) {
+    const auto& columns = exportColumns();
+    for (size_t i = 0; i < columns.size(); ++i) {
         if (i > 0)
             out << ',';
-        out << header[i];
+        out << columns[i].header;
     }
     out << "\r\n";
+    const auto writeRow = [&](const ExportedRow& row) {
+        for (size_t i = 0; i < columns.size(); ++i) {
+            if (i > 0)
+                out << ',';
+            csvField(out, columns[i], columns[i].stored(row), nb, warnings);
+        }
+        out << "\r\n";
+    };
     for (const NotebookProduct& p : nb.products) {
-        const ProductView& v = p.view;
-        // Name and standard price, then the observation's three fields, then the memo.
-        const auto head = [&] {
-            csv::appendField(out, v.name);
-            out << ',';
-            amountField(out, v.standardPriceText, v.standardPrice, nb,
-                        PriceBook::standardPriceLine(p.nameLine), warnings);
-            out << ',';
-        };
-        const auto tail = [&] {
-            out << ',';
-            csv::appendField(out, v.memo);
-            out << "\r\n";
-        };
-        if (v.observations.isEmpty()) {
-            head();
-            out << ",,";
-            tail();
-            if (streamed)
-                passOn(out, sink);
-            continue;
-        }
-        for (const Observation& o : v.observations) {
-            head();
-            csv::appendField(out, o.shop);
-            out << ',';
-            amountField(out, o.priceText, o.price, nb, PriceBook::priceLine(p.nameLine, o.slot), warnings);
-            out << ',';
-            if (o.date) {
-                out.date(*o.date);
-            } else {
-                // Written as stored: an import then names it.
-                warnDate(o, nb, p.nameLine, warnings);
-                csv::appendField(out, o.dateText);
-            }
-            tail();
-        }
+        if (p.view.observations.isEmpty())
+            writeRow({p, nullptr});
+        for (const Observation& o : p.view.observations)
+            writeRow({p, &o});
         if (streamed)
             passOn(out, sink);
     }
@@ -133,40 +176,15 @@ void exportJson(const LoadedNotebook& nb, const ByteSink& sink, QStringList& war
     out << "{\n  \"products\": [";
     bool firstProduct = true;
     for (const NotebookProduct& p : nb.products) {
-        const ProductView& v = p.view;
-        out.raw(firstProduct ? "\n    {\"name\": " : ",\n    {\"name\": ");
+        out.raw(firstProduct ? "\n    {" : ",\n    {");
         firstProduct = false;
-        out.jsonString(v.name);
-        out << ", \"standardPrice\": ";
-        if (v.standardPrice)
-            out.storageAmount(*v.standardPrice);
-        else
-            out << "null";
-        if (!v.standardPriceText.isEmpty() && !v.standardPrice)
-            warnAmount(v.standardPriceText, nb, PriceBook::standardPriceLine(p.nameLine), warnings);
-        out << ", \"memo\": ";
-        out.jsonString(v.memo);
+        jsonMembers(out, {p, nullptr}, false, nb, warnings);
         out << ", \"observations\": [";
         bool firstObservation = true;
-        for (const Observation& o : v.observations) {
-            out.raw(firstObservation ? "\n      {\"shop\": " : ",\n      {\"shop\": ");
+        for (const Observation& o : p.view.observations) {
+            out.raw(firstObservation ? "\n      {" : ",\n      {");
             firstObservation = false;
-            out.jsonString(o.shop);
-            out << ", \"price\": ";
-            if (o.price)
-                out.storageAmount(*o.price);
-            else
-                out << "null";
-            if (!o.priceText.isEmpty() && !o.price)
-                warnAmount(o.priceText, nb, PriceBook::priceLine(p.nameLine, o.slot), warnings);
-            out << ", \"date\": ";
-            if (o.date) {
-                out << '"';
-                out.date(*o.date, '-') << '"';
-            } else {
-                warnDate(o, nb, p.nameLine, warnings);
-                out << "null";
-            }
+            jsonMembers(out, {p, &o}, true, nb, warnings);
             out << '}';
         }
         out.raw(firstObservation ? "]}" : "\n    ]}");

@@ -1,9 +1,11 @@
 #include "cli/helptext.h"
 
+#include "cli/language.h"
+
 using namespace Qt::StringLiterals;
 
 QString helpText() {
-    return uR"(使い方: pricotta-cli コマンド [引数] [オプション]
+    return localized(uR"(使い方: pricotta-cli コマンド [引数] [オプション]
 
 Pricotta のノート（1 行目が zorvandata のテキストファイル）を読み、書き出し・取り込み・
 まとめ・底値の一覧・確かめ直す商品の一覧・底値レポートを作ります。ノートは本体と同じ
@@ -98,5 +100,112 @@ Pricotta のノート（1 行目が zorvandata のテキストファイル）を
   1  データを受け付けられない（ファイル名・行・理由を表示します）、
      ファイルを読めない・書けない、ブラウザーで開けない
   2  使い方の誤り
-)"_s;
+)"_s,
+                     uR"(Usage: pricotta-cli COMMAND [ARGUMENTS] [OPTIONS]
+
+Reads Pricotta notebooks (text files whose first line is zorvandata) to export, import,
+merge, list the cheapest prices, list the products to check again and write a report of
+the cheapest prices. A notebook is read as the window reads it (byte-order mark, code page
+932, UTF-8), and a file the window cannot open is refused with the window's own words.
+A notebook is written only to the file -o or --into names, and that file is either
+replaced whole or left as it was. A notebook that a NUL character cuts short, and one
+above 64 MB that no program could read, are refused.
+A file name - is standard input (-o - is standard output). Pipes and <(...) are read as files.
+Messages are in Japanese under a Japanese locale (LANG=ja_JP.UTF-8), in English otherwise;
+the data written (column titles, tables, reports) is the same in both.
+
+Commands:
+  export NOTEBOOK [--format csv|json] [--encoding utf-8|cp932] [-o FILE]
+      Writes one row per price. The columns are 商品名 (name), 標準価格 (standard price),
+      店名 (shop), 時価 (price), 記録日 (date) and メモ (memo). A product without a price
+      gives one row with shop, price and date empty.
+      CSV has a header row (RFC 4180) and is UTF-8 with a byte-order mark by default, or
+      code page 932 (Shift JIS) with --encoding cp932. Amounts look like "1980", dates like
+      "2014/05/01". JSON (UTF-8) groups the prices by product; amounts are whole numbers
+      and dates look like "2014-05-01". Without -o it writes to standard output.
+
+  import FILE -o NOTEBOOK
+  import FILE --into NOTEBOOK
+  import FILE --check
+      Makes a notebook (-o) from the CSV of export (a header row is needed; the columns may
+      come in any order and every column but 商品名 may be left out; columns of other
+      titles are not read, with one warning) or from the JSON of export --format json.
+      --into adds to an existing notebook (see "Merging" below). --check only checks and
+      writes nothing. Rows are grouped into products by name, ignoring case. Prices and
+      standard prices are checked as the window checks an amount ("1,280" is 1280, "98.5"
+      is rounded to 98 as the window rounds it, and the rounding is reported); dates are
+      read as the window reads them or as "2014-05-01". A row with neither shop nor price
+      is a product without prices. If any row cannot be taken, every such row is listed
+      (up to 100, then a count) with its line and the reason, and nothing is written.
+
+  merge A B -o C
+      Merges notebooks A and B and writes C (C may be A or B). Products match by name,
+      ignoring case. The standard price and the memo are A's, or B's where A's is empty;
+      where both have different ones, one line per product says so on standard error.
+      Products only B has are added at the end as they are.
+
+  cheapest NOTEBOOK [--shop SHOP] [--months N] [--format text|csv|json]
+      A table of every product's cheapest price (price, shop, date), its standard price and
+      the difference (standard price − cheapest price), in the order of the names, full-width
+      characters taking two columns. A shop's price is its newest one. A price from N months
+      ago (12 by default) on the same day or earlier is old: it is used only for a product
+      without a newer price, and its date is marked "※". Where several shops have the same
+      cheapest price, all are listed. With --shop, only the products whose cheapest price
+      (or an equal one) was seen at that shop: what to buy there.
+      A shop the notebook has no price of ends the command with status 1, naming the shops
+      with the closest names.
+      --format is as for stale. CSV and JSON mark old prices in the column 古い価格 ("古い"
+      or empty) and the key old (true or false).
+
+  stale NOTEBOOK [--months N] [--shop SHOP] [--format text|csv|json]
+      The products whose newest price is from N months ago (12 by default) on the same day
+      or earlier, oldest first: the prices to check again on the next shopping trip. With
+      --shop, the newest price at that shop counts, and products without a price there are
+      not listed; without it, products without any price come first.
+      A shop the notebook has no price of ends the command with status 1, naming the shops
+      with the closest names.
+      --format csv is CSV as export writes it, json an array (amounts as numbers, dates like
+      "2014-05-01"). On a terminal the table fits the width COLUMNS gives.
+
+  report NOTEBOOK [-o FILE.html] [--open]
+      Writes the report of the cheapest prices as one HTML page (in Japanese, without
+      scripts or network, printable on A4). First the summary, the legend of the colours,
+      the shops' scores and the products to check again (newest price above the standard
+      price, a rise, no price for a year or more), then every product, those to check first,
+      with its cheapest price and the difference and, where it has two prices or more, a
+      chart of its prices. Printing leaves out the list of every product. Without -o it
+      writes to standard output. --open opens the report in the desktop's browser (without
+      -o it is written to the temporary folder).
+
+  plan NOTEBOOK LIST [--shops K] [--only SHOP,SHOP] [--months N]
+       [--format text|csv|json|html] [-o FILE]
+      Shows at which shops the items of a shopping list (one product a line, a quantity
+      after the name as "×2" or "x2"; blank lines and lines starting with # are skipped;
+      - is standard input) are cheapest, grouped by shop. Prices are those of cheapest (a
+      shop's newest price, old prices marked). --shops K visits at most K shops and takes
+      the set of lowest total (of every possible set): fewest items left unbought first,
+      then fewer shops for the same total, then the shops earlier in the shop list
+      (zorvan_店.txt). --only uses only the shops you can go to. The total at the best single
+      shop (and what it lacks) and at the standard prices are shown too. A line naming no
+      product of the notebook is written to standard error with the closest names; the rest
+      is planned and the command ends with status 1. html is a shopping list to carry.
+
+Merging (import, import --into, merge):
+  A product holds at most 5 prices. Equal prices (same shop, price and date) are kept
+  once. When prices are added, both sides' prices are put in the order of their dates, the
+  newest 5 are kept and put in slots 1 to 5 oldest first. An empty slot's date is today (as
+  when the window clears a slot). Prices of the same date keep the order they came in
+  (A, or the notebook added to, first; in a CSV the order of the rows). A product to which
+  no price is added is left as it is, the order of its slots included.
+
+Other:
+  -h, --help     shows this help
+  --version      shows the version
+
+Exit status:
+  0  success
+  1  data refused (the file, the line and the reason are shown), a file that cannot be
+     read or written, or a browser that cannot be opened
+  2  a usage error
+)"_s);
 }

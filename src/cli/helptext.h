@@ -1,4 +1,4 @@
-// The companion's help, in Japanese.
+// The companion's help, in the language of its messages.
 #pragma once
 
 #include <QString>

@@ -3,6 +3,7 @@
 #include "cli/browser.h"
 #include "cli/clierror.h"
 #include "cli/command.h"
+#include "cli/language.h"
 #include "core/appfiles.h"
 
 #include <QDir>
@@ -81,7 +82,10 @@ QByteArray readStandardInput(qint64 maxBytes) {
 
 } // namespace
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char** argv) {
+    setMessageLanguage(languageFromEnvironment());
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << argumentText(argv[i]);
@@ -104,7 +108,9 @@ int main(int argc, char** argv) {
 
     if (!writeAll(STDOUT_FILENO, env.out)) {
         const int error = errno;
-        env.err += "pricotta-cli: 標準出力に書き込めません（" + QByteArray(std::strerror(error)) + "）\n";
+        env.err += u"pricotta-cli: %1\n"_s
+                       .arg(cannotWriteStandardOutput(QString::fromLocal8Bit(std::strerror(error))))
+                       .toUtf8();
         status = exitcode::Refused;
     }
     writeAll(STDERR_FILENO, env.err);

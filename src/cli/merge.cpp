@@ -1,5 +1,7 @@
 #include "cli/merge.h"
 
+#include "cli/clierror.h"
+#include "cli/language.h"
 #include "cli/observations.h"
 #include "core/dates.h"
 
@@ -77,14 +79,20 @@ QStringList mergeProducts(PriceBook& target, const QList<IncomingProduct>& incom
             target.setLine(PriceBook::standardPriceLine(nameLine), in.view.standardPriceText);
         } else if (!in.view.standardPriceText.isEmpty() &&
                    !sameAmountText(own.standardPriceText, in.view.standardPriceText)) {
-            notes << u"「%1」の標準価格が違います: %2 は %3、%4 は %5。%2 の値を残しました"_s.arg(
-                name, sides.target, own.standardPriceText, sides.incoming, in.view.standardPriceText);
+            notes << localized(
+                         u"「%1」の標準価格が違います: %2 は %3、%4 は %5。%2 の値を残しました"_s,
+                         u"the standard prices of \"%1\" differ: %3 in %2, %5 in %4; the one of %2 is kept"_s)
+                         .arg(name, sides.target, own.standardPriceText, sides.incoming,
+                              in.view.standardPriceText);
         }
         if (own.memo.isEmpty()) {
             target.setLine(PriceBook::memoLine(nameLine), in.view.memo);
         } else if (!in.view.memo.isEmpty() && own.memo != in.view.memo) {
-            notes << u"「%1」のメモが違います: %2 は「%3」、%4 は「%5」。%2 の値を残しました"_s.arg(
-                name, sides.target, own.memo, sides.incoming, in.view.memo);
+            notes << localized(
+                         u"「%1」のメモが違います: %2 は「%3」、%4 は「%5」。%2 の値を残しました"_s,
+                         u"the memos of \"%1\" differ: \"%3\" in %2, \"%5\" in %4; the one of %2 is kept"_s)
+                         .arg(name, sides.target, shortened(own.memo), sides.incoming,
+                              shortened(in.view.memo));
         }
         if (bringsNewObservation(own.observations, in.view.observations))
             rewriteSlots(target, nameLine, newestFive(own.observations + in.view.observations), today);

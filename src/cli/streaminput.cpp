@@ -1,7 +1,7 @@
 #include "cli/streaminput.h"
 
 #include "cli/clierror.h"
-#include "core/apperror.h"
+#include "cli/language.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -13,7 +13,7 @@ bool isStandardStream(const QString& path) {
 }
 
 QString inputName(const QString& path) {
-    return isStandardStream(path) ? u"標準入力"_s : path;
+    return isStandardStream(path) ? localized(u"標準入力"_s, u"standard input"_s) : path;
 }
 
 std::optional<QByteArray> readStreamInput(const QString& path, qint64 maxBytes, const CliEnvironment& env) {
@@ -24,13 +24,13 @@ std::optional<QByteArray> readStreamInput(const QString& path, qint64 maxBytes, 
         return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        throw CliFailure(exitcode::Refused, errors::fileOpen(path, file.errorString()).message());
+        throw CliFailure(exitcode::Refused, cannotOpen(path, file.errorString()));
     QByteArray bytes;
     char buffer[65536];
     while (bytes.size() <= maxBytes) {
         const qint64 n = file.read(buffer, sizeof buffer);
         if (n < 0)
-            throw CliFailure(exitcode::Refused, errors::fileOpen(path, file.errorString()).message());
+            throw CliFailure(exitcode::Refused, cannotOpen(path, file.errorString()));
         if (n == 0)
             break;
         bytes.append(buffer, n);

@@ -72,7 +72,7 @@ OutputFormat outputFormat(const std::optional<QString>& value) {
         return OutputFormat::Csv;
     if (*value == u"json"_s)
         return OutputFormat::Json;
-    usageError(u"--format は text か csv か json です（%1 は使えません）"_s.arg(shortened(*value)));
+    badOptionValue(u"--format"_s, u"text か csv か json "_s, u"text, csv or json"_s, *value);
 }
 
 QByteArray formatOutput(OutputFormat format, const QList<TableColumn>& columns,

@@ -1,5 +1,6 @@
 // import --into writes the notebook back only if it still holds what was read: a change another
 // program made meanwhile is never overwritten without a word.
+#include "clitest.h"
 #include "support/notebooklines.h"
 #include "support/testfiles.h"
 
@@ -27,6 +28,7 @@ TEST(ImportInto, RefusesANotebookAnotherProgramChangedWhileItRan) {
     const QString path = dir.write(u"book.txt"_s, ours);
 
     QProcess p;
+    p.setProcessEnvironment(programEnvironment(JapaneseLocale));
     p.start(QStringLiteral(PRICOTTA_CLI_PROGRAM), {u"import"_s, u"-"_s, u"--into"_s, path});
     ASSERT_TRUE(p.waitForStarted());
     // The notebook is read before the rows: once the program waits for them, it has read it.

@@ -1,11 +1,15 @@
 #include "clitest.h"
 
+#include "cli/language.h"
 #include "support/notebooklines.h"
 
 #include <QDir>
 
+using namespace Qt::StringLiterals;
+
 CliRun runCommand(const QStringList& arguments, const QString& browserFailure) {
     CliRun run;
+    setMessageLanguage(Language::Japanese);
     CliEnvironment env;
     env.today = TestToday;
     env.temporaryFolder = QDir::tempPath();
@@ -17,6 +21,15 @@ CliRun runCommand(const QStringList& arguments, const QString& browserFailure) {
     run.out = env.out;
     run.err = QString::fromUtf8(env.err);
     return run;
+}
+
+QProcessEnvironment programEnvironment(const QStringList& locale) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString& variable : {u"LC_ALL"_s, u"LC_MESSAGES"_s, u"LANG"_s, u"LANGUAGE"_s})
+        environment.remove(variable);
+    for (const QString& setting : locale)
+        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    return environment;
 }
 
 QStringList record(const QString& name, const QString& standardPrice, const QList<Seen>& seen,

@@ -5,6 +5,7 @@
 #include "support/testfiles.h"
 
 #include <QDate>
+#include <QProcessEnvironment>
 #include <QStringList>
 
 // The day every test runs on, so dates and the stale cut-off never depend on the machine.
@@ -17,8 +18,16 @@ struct CliRun {
     QStringList opened; // files handed to the browser
 };
 
-// Runs one command with TestToday; the browser opens nothing and answers `browserFailure`.
+// Runs one command with TestToday and Japanese messages; the browser opens nothing and answers
+// `browserFailure`.
 CliRun runCommand(const QStringList& arguments, const QString& browserFailure = QString());
+
+// The environment the program runs in as a process: the test's own, with the locale variables
+// (LC_ALL, LC_MESSAGES, LANG, LANGUAGE) replaced by `locale`, e.g. {"LANG=ja_JP.UTF-8"}; an empty
+// list sets none. The tests themselves run with LC_ALL=C.UTF-8 and CI machines may set anything,
+// so a test that checks a message says which language it expects.
+QProcessEnvironment programEnvironment(const QStringList& locale);
+inline const QStringList JapaneseLocale{QStringLiteral("LANG=ja_JP.UTF-8")};
 
 // The 18 lines of a product: standard price, up to five observations as {shop, price, date}, memo.
 struct Seen {

@@ -70,6 +70,25 @@ TEST(Export, WritesOneCsvRowPerObservationAndOneForAProductWithout) {
     EXPECT_TRUE(run.err.contains(path + u" 47行目: 'abc' は金額ではありません"_s)) << run.err.toStdString();
 }
 
+// A stored date that does not read is written as stored in CSV (an import then names it) and as
+// null in JSON, each time named with its line.
+TEST(Export, WritesADateThatDoesNotReadAsStoredOrNull) {
+    TestDir dir;
+    const QString path = dir.write(
+        u"nb.txt"_s,
+        cp932Lines(notebook({record(u"牛乳"_s, u"198"_s, {{u"A店"_s, u"178"_s, u"2014/13/45"_s}})})));
+    const CliRun csvRun = runCommand({u"export"_s, path});
+    ASSERT_EQ(csvRun.status, 0) << csvRun.err.toStdString();
+    EXPECT_EQ(csvRun.out, withMark(Header + u"\r\n牛乳,198,A店,178,2014/13/45,\r\n"_s));
+    const CliRun jsonRun = runCommand({u"export"_s, path, u"--format"_s, u"json"_s});
+    ASSERT_EQ(jsonRun.status, 0) << jsonRun.err.toStdString();
+    EXPECT_TRUE(jsonRun.out.contains(R"({"shop": "A店", "price": 178, "date": null})"))
+        << jsonRun.out.toStdString();
+    for (const CliRun& run : {csvRun, jsonRun})
+        EXPECT_TRUE(run.err.contains(path + u" 6行目: '2014/13/45' は正しい日付ではありません"_s))
+            << run.err.toStdString();
+}
+
 TEST(Export, WritesCodePage932OnRequestAndRefusesACharacterItCannotHold) {
     TestDir dir;
     const QString path = dir.write(

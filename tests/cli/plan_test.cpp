@@ -219,6 +219,7 @@ TEST(Plan, TheProgramReadsTheListFromStandardInput) {
         u"nb.txt"_s,
         cp932Lines(notebook({record(u"Milk"_s, QString(), {{u"A店"_s, u"150"_s, u"2016/05/01"_s}})})));
     QProcess p;
+    p.setProcessEnvironment(programEnvironment(JapaneseLocale));
     p.start(QStringLiteral(PRICOTTA_CLI_PROGRAM), {u"plan"_s, nb, u"-"_s, u"--format"_s, u"csv"_s});
     // Code page 932 as the notebooks; the name matches ignoring case.
     p.write(QByteArray("\x83\x81\x83\x82\r\nMILK \x81\x7e\x32\r\n"));
@@ -226,7 +227,10 @@ TEST(Plan, TheProgramReadsTheListFromStandardInput) {
     ASSERT_TRUE(p.waitForFinished(60000));
     EXPECT_EQ(p.exitCode(), 1);
     EXPECT_EQ(p.readAllStandardOutput(),
-              QByteArray("\xEF\xBB\xBF") + QStringLiteral(u"店名,商品名,単価,数量,金額,記録日,古い価格\r\nA店,Milk,150,2,300,2016/05/01,古い\r\n").toUtf8());
+              QByteArray("\xEF\xBB\xBF") +
+                  QStringLiteral(
+                      u"店名,商品名,単価,数量,金額,記録日,古い価格\r\nA店,Milk,150,2,300,2016/05/01,古い\r\n")
+                      .toUtf8());
     EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains(u"標準入力 1行目: 「メモ」"_s));
 }
 

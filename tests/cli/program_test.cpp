@@ -1,5 +1,6 @@
 // The program as a user runs it: help, exit statuses, messages naming the file and the line, and
 // the files it refuses to write over.
+#include "clitest.h"
 #include "support/notebooklines.h"
 #include "support/testfiles.h"
 
@@ -23,6 +24,7 @@ struct Result {
 Result runProgram(const QStringList& arguments, const QString& outputFile = QString(),
                   const QByteArray& input = QByteArray(), int waitSeconds = 60) {
     QProcess p;
+    p.setProcessEnvironment(programEnvironment(JapaneseLocale));
     if (!outputFile.isEmpty())
         p.setStandardOutputFile(outputFile);
     p.start(QStringLiteral(PRICOTTA_CLI_PROGRAM), arguments);
