@@ -3,10 +3,6 @@
 #include "cli/language.h"
 #include "core/apperror.h"
 
-#include <cerrno>
-#include <cstring>
-#include <optional>
-
 using namespace Qt::StringLiterals;
 
 QString atLine(const QString& file, qsizetype line, const QString& reason) {
@@ -56,47 +52,14 @@ QString shortened(QStringView text) {
     qsizetype cut = Shown;
     if (text[cut - 1].isHighSurrogate())
         --cut;
-    return text.first(cut).toString() + localized(u"…（全 %1 文字）"_s, u"… (%1 characters in all)"_s).arg(text.size());
+    return text.first(cut).toString() +
+           localized(u"…（全 %1 文字）"_s, u"… (%1 characters in all)"_s).arg(text.size());
 }
 
 QString cannotOpen(const QString& path, const QString& reason) {
-    return localized(errors::fileOpen(path, reason).message(),
-                     u"cannot open the file %1: %2"_s.arg(path, reason));
+    return messageOf(errors::fileOpen(path, errors::sameReason(reason)));
 }
-
-namespace {
-
-// The path in `message` when it is `error(path, reason)`; the shape is learnt from the error
-// function itself, so its wording stays in one place.
-std::optional<QString> pathIn(const QString& message, AppError (*error)(const QString&, const QString&),
-                              const QString& reason) {
-    const QString marker = u"\x01"_s;
-    const QString shape = error(marker, reason).message();
-    const qsizetype at = shape.indexOf(marker);
-    const QStringView before = QStringView(shape).first(at);
-    const QStringView after = QStringView(shape).sliced(at + marker.size());
-    if (message.size() < before.size() + after.size() || !message.startsWith(before) ||
-        !message.endsWith(after))
-        return std::nullopt;
-    return message.sliced(before.size(), message.size() - before.size() - after.size());
-}
-
-} // namespace
 
 QString messageOf(const AppError& error) {
-    const QString& message = error.message();
-    if (messageLanguage() == Language::Japanese)
-        return message;
-    // The reasons the system gives, each of which the file layer words in Japanese.
-    static constexpr int Known[] = {ENOENT, ENOTDIR, EACCES,       EISDIR, ENOSPC,
-                                    EROFS,  EMFILE,  ENAMETOOLONG, EFBIG,  EIO};
-    for (const int code : Known) {
-        const QString reason = errors::systemText(code);
-        const QString english = QString::fromLocal8Bit(std::strerror(code));
-        if (const std::optional<QString> path = pathIn(message, errors::fileOpen, reason))
-            return cannotOpen(*path, english);
-        if (const std::optional<QString> path = pathIn(message, errors::fileCreate, reason))
-            return u"cannot write the file %1: %2"_s.arg(*path, english);
-    }
-    return message;
+    return localized(error.message(), error.englishMessage());
 }

@@ -8,22 +8,31 @@ using namespace Qt::StringLiterals;
 namespace errors {
 
 AppError listIndex(qsizetype index) {
-    return AppError(u"リストのインデックスが範囲を超えています (%1)"_s.arg(index));
+    return AppError(u"リストのインデックスが範囲を超えています (%1)"_s.arg(index),
+                    u"list index out of bounds (%1)"_s.arg(index));
 }
 
-AppError fileOpen(const QString& path, const QString& systemText) {
-    return AppError(u"ファイル %1 は開けません。 %2 "_s.arg(path, systemText));
+AppError fileOpen(const QString& path, const FailureReason& reason) {
+    return AppError(u"ファイル %1 は開けません。 %2 "_s.arg(path, reason.japanese),
+                    u"cannot open the file %1: %2"_s.arg(path, reason.english));
 }
 
-AppError fileCreate(const QString& path, const QString& systemText) {
-    return AppError(u"ファイル \"%1\" を作成できません。%2"_s.arg(path, systemText));
+AppError fileCreate(const QString& path, const FailureReason& reason) {
+    return AppError(u"ファイル \"%1\" を作成できません。%2"_s.arg(path, reason.japanese),
+                    u"cannot write the file %1: %2"_s.arg(path, reason.english));
 }
 
 AppError dateConversion(const QString& text) {
-    return AppError(u"'%1' は正しい日付ではありません"_s.arg(text));
+    return AppError(u"'%1' は正しい日付ではありません"_s.arg(text), u"'%1' is not a valid date"_s.arg(text));
 }
 
-QString systemText(int errnoValue) {
+FailureReason sameReason(const QString& text) {
+    return {text, text};
+}
+
+namespace {
+
+QString japaneseSystemText(int errnoValue) {
     switch (errnoValue) {
     case ENOENT:
         return u"指定されたファイルが見つかりません。"_s;
@@ -50,6 +59,12 @@ QString systemText(int errnoValue) {
     default:
         return QString::fromLocal8Bit(std::strerror(errnoValue));
     }
+}
+
+} // namespace
+
+FailureReason systemReason(int errnoValue) {
+    return {japaneseSystemText(errnoValue), QString::fromLocal8Bit(std::strerror(errnoValue))};
 }
 
 } // namespace errors

@@ -21,12 +21,12 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The user's text for a failed file operation: errno where the call left one, else Qt's text.
-QString failureText(const QIODevice& device, const QString& path, int savedErrno) {
+FailureReason failureReason(const QIODevice& device, const QString& path, int savedErrno) {
     if (savedErrno != 0)
-        return errors::systemText(savedErrno);
+        return errors::systemReason(savedErrno);
     if (QFileInfo(path).isDir())
-        return errors::systemText(EISDIR);
-    return device.errorString();
+        return errors::systemReason(EISDIR);
+    return errors::sameReason(device.errorString());
 }
 
 struct FdCloser {
@@ -37,17 +37,22 @@ struct FdCloser {
     }
 };
 
-QString notRegularFileText() {
-    return u"通常のファイルではありません。"_s;
+FailureReason notRegularFile() {
+    return {u"通常のファイルではありません。"_s, u"not a regular file"_s};
 }
 
-QString tooLargeText(qint64 maxBytes) {
-    return u"ファイルが大きすぎます（%1MBまで）。"_s.arg(maxBytes / (1024 * 1024));
+FailureReason tooLarge(qint64 maxBytes) {
+    const qint64 megabytes = maxBytes / (1024 * 1024);
+    return {u"ファイルが大きすぎます（%1MBまで）。"_s.arg(megabytes),
+            u"the file is too large (%1 MB at most)"_s.arg(megabytes)};
 }
 
-QString folderRefusesText(const QString& folder) {
-    return u"フォルダー \"%1\" に新しいファイルを作れないため保存できません。元のファイルはそのままです。"_s
-        .arg(folder);
+FailureReason folderRefuses(const QString& folder) {
+    return {
+        u"フォルダー \"%1\" に新しいファイルを作れないため保存できません。元のファイルはそのままです。"_s.arg(
+            folder),
+        u"the folder %1 does not allow a new file, so nothing was saved; the file is as it was"_s.arg(
+            folder)};
 }
 
 struct TemporaryFile {
@@ -123,17 +128,17 @@ int openForReading(const QString& path, qint64 maxBytes, qint64& size) {
     // Non-blocking, so that a FIFO cannot hang the program before it is refused below.
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        throw errors::fileOpen(path, errors::systemText(errno));
+        throw errors::fileOpen(path, errors::systemReason(errno));
     FdCloser closer{fd};
     struct stat info {};
     if (::fstat(fd, &info) != 0)
-        throw errors::fileOpen(path, errors::systemText(errno));
+        throw errors::fileOpen(path, errors::systemReason(errno));
     if (S_ISDIR(info.st_mode))
-        throw errors::fileOpen(path, errors::systemText(EISDIR));
+        throw errors::fileOpen(path, errors::systemReason(EISDIR));
     if (!S_ISREG(info.st_mode))
-        throw errors::fileOpen(path, notRegularFileText());
+        throw errors::fileOpen(path, notRegularFile());
     if (info.st_size > maxBytes)
-        throw errors::fileOpen(path, tooLargeText(maxBytes));
+        throw errors::fileOpen(path, tooLarge(maxBytes));
     size = info.st_size;
     closer.fd = -1;
     return fd;
@@ -147,7 +152,7 @@ qsizetype readUpTo(int fd, const QString& path, char* into, qsizetype size) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            throw errors::fileOpen(path, errors::systemText(errno));
+            throw errors::fileOpen(path, errors::systemReason(errno));
         if (n == 0)
             break;
         filled += n;
@@ -161,7 +166,7 @@ void readRest(int fd, const QString& path, qint64 maxBytes, QByteArray& bytes, q
     for (;;) {
         if (filled == bytes.size()) {
             if (bytes.size() > maxBytes)
-                throw errors::fileOpen(path, tooLargeText(maxBytes));
+                throw errors::fileOpen(path, tooLarge(maxBytes));
             bytes.resize(qMin<qint64>(maxBytes + 1, qMax<qint64>(4096, bytes.size() * 2)));
         }
         const qsizetype n = readUpTo(fd, path, bytes.data() + filled, bytes.size() - filled);
@@ -170,7 +175,7 @@ void readRest(int fd, const QString& path, qint64 maxBytes, QByteArray& bytes, q
             break;
     }
     if (filled > maxBytes)
-        throw errors::fileOpen(path, tooLargeText(maxBytes));
+        throw errors::fileOpen(path, tooLarge(maxBytes));
     bytes.truncate(filled);
 }
 
@@ -184,13 +189,13 @@ FileStamp replaceFile(const QString& path, QByteArrayView bytes) {
     struct stat old {};
     const bool exists = ::stat(native.constData(), &old) == 0;
     if (exists && S_ISDIR(old.st_mode))
-        throw errors::fileCreate(path, errors::systemText(EISDIR));
+        throw errors::fileCreate(path, errors::systemReason(EISDIR));
     if (exists && !S_ISREG(old.st_mode))
-        throw errors::fileCreate(path, notRegularFileText());
+        throw errors::fileCreate(path, notRegularFile());
     // A rename ignores the target's own permissions: a file its user may not write is refused as
     // writing it in place would be, before anything is written.
     if (exists && ::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) != 0)
-        throw errors::fileCreate(path, errors::systemText(errno));
+        throw errors::fileCreate(path, errors::systemReason(errno));
 
     // The new text goes to a temporary file beside the target and replaces it only once every
     // byte is written and on the disk: a full disk, a fault or a kill leaves the old file whole.
@@ -199,15 +204,15 @@ FileStamp replaceFile(const QString& path, QByteArrayView bytes) {
     if (temp.fd < 0) {
         const int error = temp.error;
         if ((error == EACCES || error == EPERM) && exists)
-            throw errors::fileCreate(path, folderRefusesText(folder));
-        throw errors::fileCreate(path, errors::systemText(error));
+            throw errors::fileCreate(path, folderRefuses(folder));
+        throw errors::fileCreate(path, errors::systemReason(error));
     }
     const auto fail = [&](int error) {
         if (temp.fd >= 0)
             ::close(temp.fd);
         temp.fd = -1;
         ::unlink(temp.name.constData());
-        throw errors::fileCreate(path, errors::systemText(error));
+        throw errors::fileCreate(path, errors::systemReason(error));
     };
 
     const char* data = bytes.data();
@@ -262,7 +267,7 @@ void writeTo(QIODevice& device, const QString& path, const QByteArray& bytes) {
         errno = 0;
         const qint64 n = device.write(bytes.constData() + written, bytes.size() - written);
         if (n <= 0)
-            throw errors::fileCreate(path, failureText(device, path, errno));
+            throw errors::fileCreate(path, failureReason(device, path, errno));
         written += n;
     }
 }

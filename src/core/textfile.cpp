@@ -213,8 +213,8 @@ bool hasLineBreakOrNul(QStringView line) {
     return false;
 }
 
-QString lineBreakRefusalText() {
-    return u"改行を含む行は書き込めません"_s;
+FailureReason lineBreakRefusal() {
+    return {u"改行を含む行は書き込めません"_s, u"a line that holds a line break cannot be written"_s};
 }
 
 DecodedText readFile(const QString& path, qint64 maxBytes) {
@@ -228,7 +228,7 @@ DecodedLines readLines(const QString& path, qint64 maxBytes) {
 FileStamp writeFile(const QString& path, const QStringList& lines, TextEncoding preferred) {
     for (const QString& line : lines) {
         if (hasLineBreakOrNul(line))
-            throw errors::fileCreate(path, lineBreakRefusalText());
+            throw errors::fileCreate(path, lineBreakRefusal());
     }
     return writeBytes(path, encode(lines, preferred));
 }
@@ -236,7 +236,7 @@ FileStamp writeFile(const QString& path, const QStringList& lines, TextEncoding 
 FileStamp writeFile(const QString& path, const TextLines& lines, TextEncoding preferred) {
     // The breaks between the lines are not kept, so any break or NUL in the text lies in a line.
     if (hasLineBreakOrNul(lines.joined()))
-        throw errors::fileCreate(path, lineBreakRefusalText());
+        throw errors::fileCreate(path, lineBreakRefusal());
     return writeBytes(path, encode(lines, preferred));
 }
 

@@ -5,6 +5,7 @@
 // and in UTF-8 with a mark otherwise, and replaces the file whole as safefile.h says.
 #pragma once
 
+#include "core/apperror.h"
 #include "core/cp932.h"
 #include "core/filestamp.h"
 #include "core/safefile.h"
@@ -46,8 +47,8 @@ QByteArray encode(const TextLines& lines, TextEncoding preferred, TextEncoding* 
 
 // A line holding CR, LF or NUL would split into several when read again; writers refuse it.
 bool hasLineBreakOrNul(QStringView line);
-// The system text of the refusal: "改行を含む行は書き込めません".
-QString lineBreakRefusalText();
+// The reason of the refusal: "改行を含む行は書き込めません".
+FailureReason lineBreakRefusal();
 
 // Reads a whole file, with the refusals of readBytes.
 DecodedText readFile(const QString& path, qint64 maxBytes = DefaultMaxBytes);

@@ -119,7 +119,7 @@ void ShopNames::MN_TEN_IMClick() {
     }
     // Only the program's own list counts as empty when missing; a chosen file has to be there.
     if (!QFileInfo::exists(*chosen))
-        throw errors::fileOpen(*chosen, errors::systemText(ENOENT));
+        throw errors::fileOpen(*chosen, errors::systemReason(ENOENT));
     RefillShopSelectors(*chosen);
     SaveShopList(shopListFile(), c_.items(fmain::CBO_MISE(1)));
     ui_.messageBox(MsgKind::Information, u"店名を取り込みました"_s, Ok, Ok);
