@@ -1,6 +1,7 @@
 #include "cli/helptext.h"
 
 #include "cli/language.h"
+#include "notebook/pricebook.h"
 
 using namespace Qt::StringLiterals;
 
@@ -85,9 +86,9 @@ Pricotta のノート（1 行目が zorvandata のテキストファイル）を
       残りで計画を立てて終了コード 1 で終わります。html は持ち歩く買い物リストです。
 
 まとめ方（import、import --into、merge）:
-  1 商品の記録は 5 件までです。同じ記録（店名・時価・記録日がすべて同じ）は 1 件に
-  します。加わる記録があれば、両方の記録を記録日の順に並べ、新しいものから 5 件を残し、
-  古いものから順に欄 1〜5 に入れます。空いた欄の日付は今日です（本体で欄を消したときと
+  1 商品の記録は %1 件までです。同じ記録（店名・時価・記録日がすべて同じ）は 1 件に
+  します。加わる記録があれば、両方の記録を記録日の順に並べ、新しいものから %1 件を残し、
+  古いものから順に欄 1〜%1 に入れます。空いた欄の日付は今日です（本体で欄を消したときと
   同じ）。記録日が同じ記録は、来た順（A または取り込み先が先、CSV では行の順）を
   保ちます。加わる記録のない商品は、欄の順も含めてそのままです。
 
@@ -191,9 +192,9 @@ Commands:
       is planned and the command ends with status 1. html is a shopping list to carry.
 
 Merging (import, import --into, merge):
-  A product holds at most 5 prices. Equal prices (same shop, price and date) are kept
+  A product holds at most %1 prices. Equal prices (same shop, price and date) are kept
   once. When prices are added, both sides' prices are put in the order of their dates, the
-  newest 5 are kept and put in slots 1 to 5 oldest first. An empty slot's date is today (as
+  newest %1 are kept and put in slots 1 to %1 oldest first. An empty slot's date is today (as
   when the window clears a slot). Prices of the same date keep the order they came in
   (A, or the notebook added to, first; in a CSV the order of the rows). A product to which
   no price is added is left as it is, the order of its slots included.
@@ -207,5 +208,6 @@ Exit status:
   1  data refused (the file, the line and the reason are shown), a file that cannot be
      read or written, or a browser that cannot be opened
   2  a usage error
-)"_s);
+)"_s)
+        .arg(PriceSlots);
 }
