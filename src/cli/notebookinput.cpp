@@ -1,9 +1,9 @@
 #include "cli/notebookinput.h"
 
 #include "cli/clierror.h"
-#include "cli/productreader.h"
 #include "core/apperror.h"
 #include "notebook/notebookfile.h"
+#include "notebook/productview.h"
 
 using namespace Qt::StringLiterals;
 
@@ -37,7 +37,7 @@ LoadedNotebook fromRead(const QString& path, NotebookRead read, const QDate& tod
             loaded.warnings << atLine(path, lineNumber(nameLine), reason + u"。この商品は除きました"_s);
             continue;
         }
-        loaded.products.append({nameLine, readProduct(book, nameLine, today)});
+        loaded.products.append({nameLine, viewProduct(book, nameLine, today)});
     }
     const qsizetype tailStart = PriceBook::nameLine(whole);
     if (tailStart < book.count()) {
