@@ -26,18 +26,19 @@ LoadedNotebook fromRead(const QString& path, NotebookRead read, const QDate& tod
     loaded.book = std::move(*read.book);
     const PriceBook& book = loaded.book;
 
-    const qsizetype whole = book.productCount();
+    QList<ProductView> views = viewProducts(book, today);
+    const qsizetype whole = views.size();
     loaded.products.reserve(whole);
     for (qsizetype p = 0; p < whole; ++p) {
         const qsizetype nameLine = PriceBook::nameLine(p);
-        if (book.name(nameLine).isEmpty()) {
+        if (views[p].name.isEmpty()) {
             const QString reason = u"商品名が空です"_s;
             if (use == NotebookUse::Write)
                 refuseData(path, lineNumber(nameLine), reason);
             loaded.warnings << atLine(path, lineNumber(nameLine), reason + u"。この商品は除きました"_s);
             continue;
         }
-        loaded.products.append({nameLine, viewProduct(book, nameLine, today)});
+        loaded.products.append({nameLine, std::move(views[p])});
     }
     const qsizetype tailStart = PriceBook::nameLine(whole);
     if (tailStart < book.count()) {

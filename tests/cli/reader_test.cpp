@@ -101,6 +101,49 @@ TEST(ProductReader, ReadsEveryFormOfAStoredDate) {
     }
 }
 
+// A whole notebook is read with its repeated texts kept once; every product still holds its own
+// values. Enough distinct texts that the table of them grows several times while it is read.
+TEST(ProductReader, ReadsEveryProductOfANotebookWithItsOwnTexts) {
+    const auto shopOf = [](int i) { return i % 5 == 0 ? QString() : u"店%1"_s.arg(i % 97); };
+    const auto priceOf = [](int i) { return i % 7 == 0 ? QString() : QString::number(100 + i % 89); };
+    const auto dateOf = [](int i) { return u"2015/%1/%2"_s.arg(1 + i % 12).arg(1 + i % 28); };
+    QList<QStringList> products;
+    for (int i = 0; i < 600; ++i) {
+        QStringList record = productLines(u"p%1"_s.arg(i), QString::number(i % 300), shopOf(i), priceOf(i),
+                                          dateOf(i), i % 2 ? u"memo"_s : QString());
+        record[RecordOffset::shop(3)] = shopOf(i + 1);
+        record[RecordOffset::price(3)] = u"1980"_s.left(1 + i % 4); // texts that begin alike
+        products << record;
+    }
+    PriceBook book;
+    book.assign(notebook(products));
+    const QList<ProductView> views = viewProducts(book, QDate(2016, 6, 1));
+    ASSERT_EQ(views.size(), 600);
+    for (int i = 0; i < 600; ++i) {
+        const ProductView& v = views[i];
+        const std::string where = v.name.toStdString();
+        EXPECT_EQ(v.name, u"p%1"_s.arg(i));
+        EXPECT_EQ(v.standardPriceText, QString::number(i % 300)) << where;
+        EXPECT_EQ(v.memo, i % 2 ? u"memo"_s : QString());
+        QList<Observation> expected;
+        if (!shopOf(i).isEmpty() || !priceOf(i).isEmpty())
+            expected << Observation{1, shopOf(i), priceOf(i), {}, dateOf(i), {}};
+        expected << Observation{3, shopOf(i + 1), u"1980"_s.left(1 + i % 4), {}, dateOf(i), {}};
+        ASSERT_EQ(v.observations.size(), expected.size()) << where;
+        for (qsizetype k = 0; k < expected.size(); ++k) {
+            const Observation& o = v.observations[k];
+            EXPECT_EQ(o.slot, expected[k].slot);
+            EXPECT_EQ(o.shop, expected[k].shop) << where;
+            EXPECT_EQ(o.priceText, expected[k].priceText) << where;
+            EXPECT_EQ(o.price, o.priceText.isEmpty()
+                                   ? std::nullopt
+                                   : std::optional<Amount>(o.priceText.toLongLong() * Whole));
+            EXPECT_EQ(o.dateText, expected[k].dateText) << where;
+            EXPECT_EQ(o.date, QDate(2015, 1 + i % 12, 1 + i % 28));
+        }
+    }
+}
+
 TEST(ProductNameOrder, GivesTheOrderOfTheSortedNamesWithEqualNamesInPlace) {
     const QStringList names{u"卵"_s,     u"Banana"_s, u"apple"_s, u"ミルク"_s, u"ﾐﾙｸ"_s,    u"Cherry"_s,
                             u"banana"_s, u"牛乳"_s,   u"apple"_s, u"りんご"_s, u"リンゴ"_s, u""_s};
