@@ -58,7 +58,10 @@ void appendChart(Utf8Buffer& html, const ProductView& product, const PriceMarks&
     }
     if (count == 0)
         return;
-    std::stable_sort(points, points + count, [](const Point& a, const Point& b) { return a.day < b.day; });
+    // By date; of one date, in slot order.
+    std::sort(points, points + count, [](const Point& a, const Point& b) {
+        return a.day != b.day ? a.day < b.day : a.index < b.index;
+    });
 
     Amount low = points[0].price;
     Amount high = low;

@@ -2,9 +2,9 @@
 
 #include "cli/clierror.h"
 #include "cli/language.h"
-#include "cli/productreader.h"
 #include "core/apperror.h"
 #include "notebook/notebookfile.h"
+#include "notebook/productview.h"
 
 using namespace Qt::StringLiterals;
 
@@ -45,18 +45,19 @@ LoadedNotebook fromRead(const QString& path, NotebookRead read, const QDate& tod
     loaded.book = std::move(*read.book);
     const PriceBook& book = loaded.book;
 
-    const qsizetype whole = book.productCount();
+    QList<ProductView> views = viewProducts(book, today);
+    const qsizetype whole = views.size();
     loaded.products.reserve(whole);
     for (qsizetype p = 0; p < whole; ++p) {
         const qsizetype nameLine = PriceBook::nameLine(p);
-        if (book.name(nameLine).isEmpty()) {
+        if (views[p].name.isEmpty()) {
             const QString reason = emptyNameText();
             if (use == NotebookUse::Write)
                 refuseData(path, lineNumber(nameLine), reason);
             loaded.warnings << atLine(path, lineNumber(nameLine), reason + leftOutText());
             continue;
         }
-        loaded.products.append({nameLine, readProduct(book, nameLine, today)});
+        loaded.products.append({nameLine, std::move(views[p])});
     }
     const qsizetype tailStart = PriceBook::nameLine(whole);
     if (tailStart < book.count()) {

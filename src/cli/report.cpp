@@ -1,15 +1,16 @@
 #include "cli/report.h"
 
 #include "cli/chart.h"
-#include "cli/cheapest.h"
 #include "cli/productorder.h"
 #include "cli/stale.h"
 #include "cli/utf8buffer.h"
 #include "core/names.h"
 
 #include <QHash>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -204,6 +205,44 @@ void appendLegend(Utf8Buffer& html) {
             "<li>グラフ: 横軸はノート全体の期間、左の数字はその商品の最高値と最安値（標準価格を含む）</ul>\n";
 }
 
+// The lowest price of a product and the observations at that price, the newest first: by date,
+// an unreadable date the oldest, of one date the earlier slot first.
+struct Cheapest {
+    std::optional<Amount> price;
+    QVarLengthArray<const Observation*, PriceSlots> seen;
+};
+
+qint64 dayOf(const Observation& o) {
+    return o.date ? o.date->toJulianDay() : std::numeric_limits<qint64>::min();
+}
+
+Cheapest cheapestIn(const ProductView& v) {
+    Cheapest c;
+    for (const Observation& o : v.observations) {
+        if (o.price && (!c.price || *o.price < *c.price))
+            c.price = o.price;
+    }
+    for (const Observation& o : v.observations) {
+        if (c.price && o.price == c.price)
+            c.seen << &o;
+    }
+    std::sort(c.seen.begin(), c.seen.end(), [](const Observation* a, const Observation* b) {
+        return dayOf(*a) != dayOf(*b) ? dayOf(*a) > dayOf(*b) : a->slot < b->slot;
+    });
+    return c;
+}
+
+// A cheapest observation's shop as the list names it.
+QStringView shopName(const Observation& o) {
+    return o.shop.isEmpty() ? QStringView(u"（店名なし）") : QStringView(o.shop);
+}
+
+// Whether the shop of seen[i] was named by an observation before it.
+bool seenBefore(const Cheapest& c, qsizetype i) {
+    return std::any_of(c.seen.cbegin(), c.seen.cbegin() + i,
+                       [&](const Observation* o) { return shopName(*o) == shopName(*c.seen[i]); });
+}
+
 QList<ShopScore> shopScores(const LoadedNotebook& nb, const QList<qsizetype>& order) {
     QHash<QString, qsizetype> index;
     QList<ShopScore> scores;
@@ -228,16 +267,17 @@ QList<ShopScore> shopScores(const LoadedNotebook& nb, const QList<qsizetype>& or
                 ++s.differenceCount;
             }
         }
-        const CheapestPrice c = cheapestOf(v);
-        QStringList counted;
-        for (const Observation* o : c.seen) {
-            if (!o->shop.isEmpty() && !counted.contains(o->shop)) {
-                counted << o->shop;
-                ShopScore& s = scoreOf(o->shop);
-                if (s.cheapestProducts.size() < MaxScorecardNames)
-                    s.cheapestProducts << v.name;
-                ++s.cheapestCount;
-            }
+        // Each shop with the lowest price once.
+        const Cheapest c = cheapestIn(v);
+        for (qsizetype i = 0; i < c.seen.size(); ++i) {
+            const QString& shop = c.seen[i]->shop;
+            const auto sameShop = [&](const Observation* o) { return o->shop == shop; };
+            if (shop.isEmpty() || std::any_of(c.seen.cbegin(), c.seen.cbegin() + i, sameShop))
+                continue;
+            ShopScore& s = scoreOf(shop);
+            if (s.cheapestProducts.size() < MaxScorecardNames)
+                s.cheapestProducts << v.name;
+            ++s.cheapestCount;
         }
     }
     std::sort(scores.begin(), scores.end(), [](const ShopScore& a, const ShopScore& b) {
@@ -336,19 +376,25 @@ void appendProducts(Utf8Buffer& html, const LoadedNotebook& nb, const QList<Atte
            "<th>標準価格</th><th>差額</th><th>価格の推移</th></tr></thead><tbody>\n";
     for (const Attention& a : sorted) {
         const ProductView& v = nb.products[a.product].view;
-        const CheapestPrice c = cheapestOf(v);
+        const Cheapest c = cheapestIn(v);
         const PriceMarks marks = priceMarks(v);
         html << "<tr>";
         textCell(html, v.name);
         appendReasons(html, a, true);
         if (c.price) {
+            // Every observation at the lowest price has its mark.
             const char* cell = markCell(marks[c.seen.first() - v.observations.constData()]);
             html.raw(cell);
             html.displayAmount(*c.price);
-            const Observation* newest = newestOf(c.seen);
-            const bool oneShop = std::all_of(c.seen.cbegin(), c.seen.cend(),
-                                             [&](const Observation* o) { return o->shop == newest->shop; });
-            textCell(html, oneShop && !newest->shop.isEmpty() ? newest->shop : shopsOf(c.seen).join(u'、'));
+            html << "<td>";
+            for (qsizetype i = 0; i < c.seen.size(); ++i) {
+                if (seenBefore(c, i))
+                    continue;
+                if (i > 0)
+                    html << "、";
+                html.escaped(shopName(*c.seen[i]));
+            }
+            const Observation* newest = c.seen.first();
             html << "<td>";
             if (newest->date)
                 html.date(*newest->date);
@@ -358,8 +404,8 @@ void appendProducts(Utf8Buffer& html, const LoadedNotebook& nb, const QList<Atte
             if (v.standardPrice)
                 html.displayAmount(*v.standardPrice);
             html.raw(cell);
-            if (c.difference)
-                html.displayAmount(*c.difference);
+            if (v.standardPrice)
+                html.displayAmount(*v.standardPrice - *c.price);
             else
                 html << "—";
         } else {

@@ -16,9 +16,15 @@ char32_t codePointAt(QStringView text, qsizetype& i) {
 
 } // namespace
 
+QByteArray Utf8Buffer::take() {
+    QByteArray bytes(bytes_.data(), qsizetype(bytes_.size()));
+    bytes_.clear();
+    return bytes;
+}
+
 void Utf8Buffer::appendCodePoint(char32_t c) {
     if (c < 0x80) {
-        bytes_.append(char(c));
+        bytes_.push_back(char(c));
     } else if (c < 0x800) {
         const char b[] = {char(0xC0 | (c >> 6)), char(0x80 | (c & 0x3F))};
         bytes_.append(b, 2);
@@ -70,7 +76,7 @@ Utf8Buffer& Utf8Buffer::escaped(QStringView text) {
 Utf8Buffer& Utf8Buffer::number(qint64 value) {
     char digits[24];
     const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    bytes_.append(digits, result.ptr - digits);
+    bytes_.append(digits, size_t(result.ptr - digits));
     return *this;
 }
 
@@ -89,11 +95,11 @@ Utf8Buffer& Utf8Buffer::displayAmount(Amount value) {
     const auto result = std::to_chars(digits, digits + sizeof digits, whole < 0 ? -whole : whole);
     const qsizetype count = result.ptr - digits;
     if (whole < 0)
-        bytes_.append('-');
+        bytes_.push_back('-');
     for (qsizetype i = 0; i < count; ++i) {
         if (i > 0 && (count - i) % 3 == 0)
-            bytes_.append(',');
-        bytes_.append(digits[i]);
+            bytes_.push_back(',');
+        bytes_.push_back(digits[i]);
     }
     return *this;
 }

@@ -1,5 +1,7 @@
 // Building large UTF-8 outputs (the report, exports) without a text per value: markup is copied
 // as bytes, texts are encoded as they are appended, numbers and dates are written digit by digit.
+// The bytes grow in a std::string: its appends are inline, where each QByteArray append is a call
+// to insert(), which costs more than the few bytes most appends carry.
 #pragma once
 
 #include "core/amount.h"
@@ -7,16 +9,18 @@
 #include <QByteArray>
 #include <QDate>
 #include <QString>
+#include <string>
 
 class Utf8Buffer {
   public:
-    void reserve(qsizetype bytes) { bytes_.reserve(bytes); }
-    qsizetype size() const { return bytes_.size(); }
-    QByteArray take() { return std::move(bytes_); }
+    void reserve(qsizetype bytes) { bytes_.reserve(size_t(bytes)); }
+    qsizetype size() const { return qsizetype(bytes_.size()); }
+    // The bytes so far; the buffer is left empty.
+    QByteArray take();
 
     // Bytes as they are: ASCII markup, or UTF-8 literals of this source.
     template <size_t N> Utf8Buffer& operator<<(const char (&literal)[N]) {
-        bytes_.append(literal, qsizetype(N - 1));
+        bytes_.append(literal, N - 1);
         return *this;
     }
     Utf8Buffer& raw(const char* text) {
@@ -24,7 +28,7 @@ class Utf8Buffer {
         return *this;
     }
     Utf8Buffer& operator<<(char c) {
-        bytes_.append(c);
+        bytes_.push_back(c);
         return *this;
     }
     Utf8Buffer& operator<<(QStringView text); // encoded; a lone surrogate becomes U+FFFD
@@ -43,5 +47,5 @@ class Utf8Buffer {
 
   private:
     void appendCodePoint(char32_t c);
-    QByteArray bytes_;
+    std::string bytes_;
 };

@@ -1,7 +1,8 @@
-// The companion's quick readers give what the notebook module's own give: product values as
-// viewProduct reads them, and name order as sortProductNames sorts.
-#include "cli/productreader.h"
+// How the companion reads a product (viewProduct): every form a stored price or date may take,
+// with the amount or date it means, and name order as sortProductNames sorts.
 #include "core/names.h"
+#include "notebook/pricebook.h"
+#include "notebook/productview.h"
 #include "support/notebooklines.h"
 
 #include <gtest/gtest.h>
@@ -10,61 +11,136 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool sameView(const ProductView& a, const ProductView& b) {
-    if (a.name != b.name || a.standardPriceText != b.standardPriceText ||
-        a.standardPrice != b.standardPrice || a.memo != b.memo ||
-        a.observations.size() != b.observations.size())
-        return false;
-    for (qsizetype i = 0; i < a.observations.size(); ++i) {
-        const Observation& x = a.observations[i];
-        const Observation& y = b.observations[i];
-        if (x.slot != y.slot || x.shop != y.shop || x.priceText != y.priceText || x.price != y.price ||
-            x.dateText != y.dateText || x.date != y.date)
-            return false;
-    }
-    return true;
+constexpr Amount Whole = UnitsPerWhole;
+
+// One product per text, the text as its standard price and as the price of slot 1.
+PriceBook bookOfPrices(const QStringList& prices) {
+    QList<QStringList> products;
+    for (qsizetype i = 0; i < prices.size(); ++i)
+        products << productLines(u"p%1"_s.arg(i), prices[i], u"A店"_s, prices[i]);
+    PriceBook book;
+    book.assign(notebook(products));
+    return book;
 }
 
 } // namespace
 
-TEST(ProductReader, ReadsEveryStoredTextAsViewProductDoes) {
-    const QStringList prices{u""_s,
-                             u"198"_s,
-                             u"-300"_s,
-                             u"-0"_s,
-                             u"0012"_s,
-                             u"1,980"_s,
-                             u" 198"_s,
-                             u"198.5"_s,
-                             u"12.5"_s,
-                             u"+5"_s,
-                             u"1e3"_s,
-                             u"-"_s,
-                             u"99999999999999"_s,
-                             u"999999999999999"_s,
-                             u"９８"_s,
-                             u"abc"_s,
-                             u"922337203685477"_s,
-                             u"922337203685478"_s};
-    const QStringList dates{u"2014/05/01"_s, u"2014/5/1"_s,    u"14/05/01"_s,   u"0099/01/01"_s,
-                            u"0100/01/01"_s, u"2014/02/30"_s,  u"2016/02/29"_s, u"2014/13/01"_s,
-                            u""_s,           u" 2014/05/01"_s, u"9999/12/31"_s, u"2014-05-01"_s,
-                            u"2014/05/0x"_s, u"05/01"_s};
-    QStringList lines{u"zorvandata"_s};
-    for (qsizetype i = 0; i < std::max(prices.size(), dates.size()); ++i) {
-        QStringList record = productLines(u"p%1"_s.arg(i), prices.value(i), i % 2 ? u"店"_s : QString(),
-                                          prices.value(prices.size() - 1 - i), dates.value(i), u"memo"_s);
-        record[RecordOffset::price(4)] = prices.value(i);
-        record[RecordOffset::shop(5)] = u"B店"_s;
-        lines << record;
+TEST(ProductReader, ReadsEveryFormOfAStoredPrice) {
+    const struct {
+        QString text;
+        std::optional<Amount> amount;
+    } cases[] = {
+        {u"198"_s, 198 * Whole},
+        {u"-300"_s, -300 * Whole},
+        {u"-0"_s, 0},
+        {u"0012"_s, 12 * Whole},
+        {u" 198 "_s, 198 * Whole}, // spaces around a number are read past
+        {u"198.5"_s, 1985000},
+        {u"+5"_s, 5 * Whole},
+        {u"1e3"_s, 1000 * Whole},
+        {u"99999999999999"_s, 99999999999999 * Whole},   // 14 digits
+        {u"922337203685477"_s, 922337203685477 * Whole}, // the largest whole amount
+        {u"922337203685478"_s, std::nullopt},            // beyond it
+        {u"-922337203685477"_s, -922337203685477 * Whole},
+        {u"-922337203685478"_s, std::nullopt},
+        {u"9999999999999999999999"_s, std::nullopt},
+        {u"1,980"_s, std::nullopt},
+        {u"19 8"_s, std::nullopt},
+        {u"-"_s, std::nullopt},
+        {u"--5"_s, std::nullopt},
+        {u"5-"_s, std::nullopt},
+        {u"９８"_s, std::nullopt}, // full-width digits are not digits here
+        {u"abc"_s, std::nullopt},
+    };
+    QStringList texts;
+    for (const auto& c : cases)
+        texts << c.text;
+    const PriceBook book = bookOfPrices(texts);
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        const ProductView view = viewProduct(book, PriceBook::nameLine(i), QDate(2016, 6, 1));
+        EXPECT_EQ(view.standardPriceText, cases[i].text);
+        EXPECT_EQ(view.standardPrice, cases[i].amount) << cases[i].text.toStdString();
+        ASSERT_EQ(view.observations.size(), 1);
+        EXPECT_EQ(view.observations[0].priceText, cases[i].text);
+        EXPECT_EQ(view.observations[0].price, cases[i].amount) << cases[i].text.toStdString();
+    }
+}
+
+TEST(ProductReader, ReadsEveryFormOfAStoredDate) {
+    const QDate today(2016, 6, 1);
+    const struct {
+        QString text;
+        std::optional<QDate> date;
+    } cases[] = {
+        {u"2014/05/01"_s, QDate(2014, 5, 1)},
+        {u"2014/5/1"_s, QDate(2014, 5, 1)},
+        {u" 2014 / 05 / 01 "_s, QDate(2014, 5, 1)},
+        {u"14/05/01"_s, QDate(2014, 5, 1)}, // two digits: a year near today's
+        {u"05/01"_s, QDate(2016, 5, 1)},    // month and day of today's year
+        {u"2016/02/29"_s, QDate(2016, 2, 29)},
+        {u"0100/01/01"_s, QDate(100, 1, 1)},
+        {u"9999/12/31"_s, QDate(9999, 12, 31)},
+        {u"0099/01/01"_s, std::nullopt},
+        {u"2014/02/30"_s, std::nullopt},
+        {u"2014/13/01"_s, std::nullopt},
+        {u"2014-05-01"_s, std::nullopt},
+        {u"2014/05/0x"_s, std::nullopt},
+        {u"2014/05/01/02"_s, std::nullopt},
+        {u""_s, std::nullopt},
+    };
+    QList<QStringList> products;
+    for (const auto& c : cases)
+        products << productLines(u"p"_s, u"100"_s, u"A店"_s, u"98"_s, c.text);
+    PriceBook book;
+    book.assign(notebook(products));
+    for (qsizetype i = 0; i < std::ssize(cases); ++i) {
+        const ProductView view = viewProduct(book, PriceBook::nameLine(i), today);
+        ASSERT_EQ(view.observations.size(), 1);
+        EXPECT_EQ(view.observations[0].dateText, cases[i].text);
+        EXPECT_EQ(view.observations[0].date, cases[i].date) << cases[i].text.toStdString();
+    }
+}
+
+// A whole notebook is read with its repeated texts kept once; every product still holds its own
+// values. Enough distinct texts that the table of them grows several times while it is read.
+TEST(ProductReader, ReadsEveryProductOfANotebookWithItsOwnTexts) {
+    const auto shopOf = [](int i) { return i % 5 == 0 ? QString() : u"店%1"_s.arg(i % 97); };
+    const auto priceOf = [](int i) { return i % 7 == 0 ? QString() : QString::number(100 + i % 89); };
+    const auto dateOf = [](int i) { return u"2015/%1/%2"_s.arg(1 + i % 12).arg(1 + i % 28); };
+    QList<QStringList> products;
+    for (int i = 0; i < 600; ++i) {
+        QStringList record = productLines(u"p%1"_s.arg(i), QString::number(i % 300), shopOf(i), priceOf(i),
+                                          dateOf(i), i % 2 ? u"memo"_s : QString());
+        record[RecordOffset::shop(3)] = shopOf(i + 1);
+        record[RecordOffset::price(3)] = u"1980"_s.left(1 + i % 4); // texts that begin alike
+        products << record;
     }
     PriceBook book;
-    book.assign(lines);
-    const QDate today(2016, 6, 1);
-    for (qsizetype p = 0; p < book.productCount(); ++p) {
-        const qsizetype nameLine = PriceBook::nameLine(p);
-        EXPECT_TRUE(sameView(readProduct(book, nameLine, today), viewProduct(book, nameLine, today)))
-            << book.lines().mid(nameLine, RecordLines).join(u'|').toStdString();
+    book.assign(notebook(products));
+    const QList<ProductView> views = viewProducts(book, QDate(2016, 6, 1));
+    ASSERT_EQ(views.size(), 600);
+    for (int i = 0; i < 600; ++i) {
+        const ProductView& v = views[i];
+        const std::string where = v.name.toStdString();
+        EXPECT_EQ(v.name, u"p%1"_s.arg(i));
+        EXPECT_EQ(v.standardPriceText, QString::number(i % 300)) << where;
+        EXPECT_EQ(v.memo, i % 2 ? u"memo"_s : QString());
+        QList<Observation> expected;
+        if (!shopOf(i).isEmpty() || !priceOf(i).isEmpty())
+            expected << Observation{1, shopOf(i), priceOf(i), {}, dateOf(i), {}};
+        expected << Observation{3, shopOf(i + 1), u"1980"_s.left(1 + i % 4), {}, dateOf(i), {}};
+        ASSERT_EQ(v.observations.size(), expected.size()) << where;
+        for (qsizetype k = 0; k < expected.size(); ++k) {
+            const Observation& o = v.observations[k];
+            EXPECT_EQ(o.slot, expected[k].slot);
+            EXPECT_EQ(o.shop, expected[k].shop) << where;
+            EXPECT_EQ(o.priceText, expected[k].priceText) << where;
+            EXPECT_EQ(o.price, o.priceText.isEmpty()
+                                   ? std::nullopt
+                                   : std::optional<Amount>(o.priceText.toLongLong() * Whole));
+            EXPECT_EQ(o.dateText, expected[k].dateText) << where;
+            EXPECT_EQ(o.date, QDate(2015, 1 + i % 12, 1 + i % 28));
+        }
     }
 }
 

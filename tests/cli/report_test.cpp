@@ -98,6 +98,38 @@ TEST(Report, PutsTheSummaryAndWhatNeedsAttentionFirst) {
     EXPECT_TRUE(html.contains(u"@media print { section.products { display: none; }"_s));
 }
 
+// A lowest price seen more than once: each shop once, the newest first (of one date the earlier
+// slot, an unreadable date last), an observation without a shop named so; the date the newest.
+TEST(Report, NamesEveryShopOfATiedLowestPriceNewestFirst) {
+    const QString html = reportOf({
+        record(u"豆腐"_s, u"100"_s,
+               {{u"A店"_s, u"80"_s, u"2016/01/01"_s},
+                {QString(), u"80"_s, u"2016/03/01"_s},
+                {u"B店"_s, u"80"_s, u"2016/02/01"_s},
+                {u"A店"_s, u"80"_s, u"2016/04/01"_s},
+                {u"C店"_s, u"90"_s, u"2016/05/01"_s}}),
+        record(u"納豆"_s, QString(),
+               {{u"X店"_s, u"50"_s, u"昔"_s},
+                {u"Q店"_s, u"50"_s, u"2016/02/02"_s},
+                {u"P店"_s, u"50"_s, u"2016/02/02"_s}}),
+    });
+    const QString products = html.mid(html.indexOf(u"<table class=products>"_s));
+    EXPECT_TRUE(products.contains(
+        u"<tr><td>豆腐<td>上<td class=c>80<td>A店、（店名なし）、B店<td>2016/04/01<td>100<td class=c>20<td><svg>"_s))
+        << products.toStdString();
+    // Equal prices are neither cheap nor dear.
+    EXPECT_TRUE(
+        products.contains(u"<tr><td>納豆<td><td>50<td>Q店、P店、X店<td>2016/02/02<td><td>—<td><svg>"_s))
+        << products.toStdString();
+    // In the scorecard each shop counts a product once; an observation without a shop counts for none.
+    for (const QString& row : {u"<tr><td>A店<td class=n>1<td class=n>2<td class=n>"_s,
+                               u"<tr><td>B店<td class=n>1<td class=n>1<td class=n>"_s,
+                               u"<tr><td>C店<td class=n>0<td class=n>1<td class=n>"_s,
+                               u"<tr><td>X店<td class=n>1<td class=n>1<td class=n>—<td>納豆</tr>"_s})
+        EXPECT_TRUE(html.contains(row)) << row.toStdString();
+    EXPECT_FALSE(html.contains(u"<tr><td><td class=n>"_s));
+}
+
 TEST(Report, ListsProductsToCheckWithTheirReasonsInOrder) {
     const QList<QStringList> products{
         record(u"安定"_s, u"200"_s, {{u"A"_s, u"190"_s, u"2016/05/01"_s}}),
