@@ -6,68 +6,16 @@
 #include "core/dates.h"
 
 #include <algorithm>
-#include <limits>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-qint64 dayOf(const Observation* o) {
-    return o->date ? o->date->toJulianDay() : std::numeric_limits<qint64>::min();
-}
 
 QString amountCell(const std::optional<Amount>& value) {
     return value ? formatDisplay(*value) : QString();
 }
 
 } // namespace
-
-CheapestPrice cheapestOf(const ProductView& product) {
-    CheapestPrice result;
-    for (const Observation& o : product.observations) {
-        if (!o.price)
-            continue;
-        if (!result.price || *o.price < *result.price) {
-            result.price = o.price;
-            result.seen.clear();
-        }
-        if (*o.price == *result.price)
-            result.seen << &o;
-    }
-    std::stable_sort(result.seen.begin(), result.seen.end(),
-                     [](const Observation* a, const Observation* b) { return dayOf(a) > dayOf(b); });
-    if (result.price && product.standardPrice)
-        result.difference = *product.standardPrice - *result.price;
-    return result;
-}
-
-QStringList shopsOf(const ObservationRefs& observations) {
-    QStringList shops;
-    for (const Observation* o : observations) {
-        const QString shop = o->shop.isEmpty() ? u"（店名なし）"_s : o->shop;
-        if (!shops.contains(shop))
-            shops << shop;
-    }
-    return shops;
-}
-
-const Observation* newestOf(const ObservationRefs& observations) {
-    const Observation* newest = nullptr;
-    for (const Observation* o : observations) {
-        if (o->date && (!newest || !newest->date || *o->date > *newest->date))
-            newest = o;
-    }
-    if (!newest && !observations.isEmpty())
-        newest = observations.first();
-    return newest;
-}
-
-QString newestDateOf(const ObservationRefs& observations) {
-    const Observation* newest = newestOf(observations);
-    if (!newest)
-        return QString();
-    return newest->date ? formatStoredDate(*newest->date) : newest->dateText;
-}
 
 TableData cheapestRows(const QList<NotebookProduct>& products, const std::optional<QString>& shop,
                        const QDate& oldCutOff) {

@@ -1,4 +1,4 @@
-// The cheapest observation of each product, and the table of the cheapest command.
+// The table of the cheapest command.
 #pragma once
 
 #include "cli/notebookinput.h"
@@ -7,27 +7,7 @@
 
 #include <QDate>
 #include <QString>
-#include <QVarLengthArray>
 #include <optional>
-
-// Observations of one product: never more than its five slots, so kept off the heap.
-using ObservationRefs = QVarLengthArray<const Observation*, PriceSlots>;
-
-struct CheapestPrice {
-    std::optional<Amount> price;      // nothing when no observation has a price
-    ObservationRefs seen;             // the observations at that price, newest first
-    std::optional<Amount> difference; // standard price minus the cheapest, with a standard price only
-};
-
-CheapestPrice cheapestOf(const ProductView& product);
-
-// The shops of the observations, each once, in their order; an observation without a shop shows
-// as "（店名なし）".
-QStringList shopsOf(const ObservationRefs& observations);
-// The observation with the newest readable date, else the first; nothing for none.
-const Observation* newestOf(const ObservationRefs& observations);
-// Its date as stored (yyyy/MM/dd), or its text when it does not read.
-QString newestDateOf(const ObservationRefs& observations);
 
 // Every product in name order: its cheapest trusted price (shopprices.h: each shop's newest price,
 // old prices only where nothing newer is known), where and when, standard price, difference, and

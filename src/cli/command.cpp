@@ -26,6 +26,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <QTemporaryFile>
 
 using namespace Qt::StringLiterals;
@@ -217,9 +218,23 @@ class Runner {
         for (const QString& line : text.split(u'\n'))
             env_.err += terminalSafe(line).toUtf8() + '\n';
     }
+    // Each warning once (a product's own fields are read again for every one of its rows), the
+    // first hundred of them, then how many more there are.
     void warn(const QStringList& warnings) {
-        for (const QString& w : warnings)
-            printErr(localized(u"警告: "_s, u"warning: "_s) + w);
+        constexpr qsizetype MaxWarnings = 100;
+        QSet<QString> seen;
+        qsizetype more = 0;
+        for (const QString& w : warnings) {
+            if (seen.contains(w))
+                continue;
+            seen.insert(w);
+            if (seen.size() > MaxWarnings)
+                ++more;
+            else
+                printErr(localized(u"警告: "_s, u"warning: "_s) + w);
+        }
+        if (more > 0)
+            printErr(localized(u"警告: ほかに %1 件あります"_s, u"warning: %1 more"_s).arg(more));
     }
 
     // Standard output, as it is made when the program writes it straight to its stream.

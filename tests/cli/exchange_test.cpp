@@ -89,6 +89,21 @@ TEST(Export, WritesADateThatDoesNotReadAsStoredOrNull) {
             << run.err.toStdString();
 }
 
+TEST(Export, TellsEachBadFieldOnceAndAtMostAHundred) {
+    // A bad standard price on every product, each with two prices: its rows repeat the field.
+    QList<QStringList> records;
+    for (int i = 0; i < 150; ++i)
+        records << record(u"品%1"_s.arg(i), u"abc"_s,
+                          {{u"A店"_s, u"178"_s, u"2014/05/01"_s}, {u"B店"_s, u"180"_s, u"2014/05/02"_s}});
+    TestDir dir;
+    const QString path = dir.write(u"nb.txt"_s, cp932Lines(notebook(records)));
+    const CliRun run = runCommand({u"export"_s, path});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.err.count(u"警告: "_s), 101) << run.err.toStdString();
+    EXPECT_EQ(run.err.count(path + u" 3行目: "_s), 1) << run.err.toStdString(); // the first product's
+    EXPECT_TRUE(run.err.endsWith(u"警告: ほかに 50 件あります\n"_s)) << run.err.toStdString();
+}
+
 TEST(Export, WritesCodePage932OnRequestAndRefusesACharacterItCannotHold) {
     TestDir dir;
     const QString path = dir.write(

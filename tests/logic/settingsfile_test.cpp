@@ -176,7 +176,7 @@ TEST(SettingsFile, UnreadableFileIsAnOpenError) {
         SettingsFile::load(dir.path());
         FAIL() << "no error";
     } catch (const AppError& e) {
-        EXPECT_EQ(e.message(), errors::fileOpen(dir.path(), errors::systemText(EISDIR)).message());
+        EXPECT_EQ(e.message(), errors::fileOpen(dir.path(), errors::systemReason(EISDIR)).message());
     }
 }
 
