@@ -76,7 +76,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // As the program starts (src/main.cpp): its icon and Qt's own texts count as well.
     QApplication::setApplicationName(u"Pricotta"_s);
-    QApplication::setWindowIcon(programIcon());
     QGuiApplication::setDesktopFileName(desktopFileName());
     keepQtSettingsOutOfUserFolders();
     QStringList args = QCoreApplication::arguments();
@@ -90,7 +89,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     MainWindow window(args[1]);
-    showWithApplicationIcon(window);
+    window.show();
+    QApplication::setWindowIcon(programIcon());
     loadQtTextsInJapanese();
     print(u"idle"_s);
     MainForm& form = window.form();

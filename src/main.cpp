@@ -42,13 +42,14 @@ int main(int argc, char** argv) {
         return print(answer);
     // The application title; the display name stays unset, as Qt would append it to every caption.
     QApplication::setApplicationName(u"Pricotta"_s);
-    QApplication::setWindowIcon(programIcon());
     QGuiApplication::setDesktopFileName(desktopFileName());
     keepQtSettingsOutOfUserFolders();
 
     MainWindow window;
-    showWithApplicationIcon(window);
-    // Qt's own texts in Japanese once the window is up, before the user can reach any of them.
+    window.show();
+    // The icon's pictures are read once the window is up; every window gets it from the
+    // application. Qt's own texts in Japanese then too, before the user can reach any of them.
+    QTimer::singleShot(0, [] { QApplication::setWindowIcon(programIcon()); });
     QTimer::singleShot(0, &loadQtTextsInJapanese);
     // A notebook named on the command line opens in the shown window, as Open would open it.
     if (!answer.fileToOpen.isEmpty())

@@ -1,29 +1,9 @@
 #include "ui/desktop.h"
 
-#include <QApplication>
-#include <QPixmap>
 #include <QProcess>
 #include <QSettings>
-#include <QWidget>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The sizes a window manager draws in a title bar or a task bar. The larger ones serve switchers
-// and docks, which read the icon again when it changes; they are most of the icon's bytes.
-constexpr int LargestFirstSize = 64;
-
-QIcon iconUpTo(const QIcon& icon, int largest) {
-    QIcon smaller;
-    for (const QSize& size : icon.availableSizes()) {
-        if (size.width() <= largest)
-            smaller.addPixmap(icon.pixmap(size, 1.0), QIcon::Normal, QIcon::Off);
-    }
-    return smaller;
-}
-
-} // namespace
 
 QIcon programIcon() {
     // The PNGs the installation puts in the icon theme, built into the program: each is read
@@ -32,16 +12,6 @@ QIcon programIcon() {
     for (const int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addFile(u":/icons/pricotta_%1.png"_s.arg(size), QSize(size, size));
     return icon;
-}
-
-void showWithApplicationIcon(QWidget& window) {
-    const QIcon icon = QApplication::windowIcon();
-    // The window goes up with the small sizes; the large ones follow, after the request to show it.
-    window.setWindowIcon(iconUpTo(icon, LargestFirstSize));
-    QApplication::setWindowIcon(QIcon());
-    window.show();
-    window.setWindowIcon(icon);
-    QApplication::setWindowIcon(icon);
 }
 
 void keepQtSettingsOutOfUserFolders() {

@@ -5,16 +5,8 @@
 #include <QIcon>
 #include <QString>
 
-class QWidget;
-
 // The program's icon in every size it comes in, for its windows.
 QIcon programIcon();
-
-// Shows the program's first window with the application's icon. Qt hands the application's icon
-// to the window system in every size as it creates a window, and then the window's own icon once
-// more: the window is created with the small sizes alone, as its own icon, and gets the whole icon
-// once the request to show it has gone out, so the large sizes never delay the window.
-void showWithApplicationIcon(QWidget& window);
 
 // Qt's file dialog keeps its history in a settings file of its own in the user's configuration
 // folder; the program promises to keep only its two files. Sends Qt's user settings nowhere.

@@ -70,18 +70,6 @@ TEST(ProgramIcon, HoldsThePixelsOfItsPngs) {
     }
 }
 
-TEST(ProgramIcon, TheFirstWindowShowsWithTheApplicationsIconAndTheApplicationKeepsIt) {
-    const QIcon before = QApplication::windowIcon();
-    QApplication::setWindowIcon(programIcon());
-    const qint64 icon = QApplication::windowIcon().cacheKey();
-    QWidget window;
-    showWithApplicationIcon(window);
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.windowIcon().cacheKey(), icon);
-    EXPECT_EQ(QApplication::windowIcon().cacheKey(), icon) << "a dialog with no owner shows it too";
-    QApplication::setWindowIcon(before);
-}
-
 TEST(QtSettings, FileDialogsLeaveNothingInTheUsersFolders) {
     TestDir dir;
     const bool hadConfig = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
