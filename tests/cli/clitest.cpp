@@ -1,9 +1,11 @@
 #include "clitest.h"
 
 #include "cli/language.h"
+#include "notebook/pricebook.h"
 #include "support/notebooklines.h"
 
 #include <QDir>
+#include <QProcess>
 
 using namespace Qt::StringLiterals;
 
@@ -32,10 +34,25 @@ QProcessEnvironment programEnvironment(const QStringList& locale) {
     return environment;
 }
 
+ProgramRun runProgram(const QStringList& arguments, const QString& outputFile, const QByteArray& input,
+                      int waitSeconds, const QStringList& locale) {
+    QProcess p;
+    p.setProcessEnvironment(programEnvironment(locale));
+    if (!outputFile.isEmpty())
+        p.setStandardOutputFile(outputFile);
+    p.start(QStringLiteral(PRICOTTA_CLI_PROGRAM), arguments);
+    p.write(input);
+    p.closeWriteChannel();
+    if (!p.waitForFinished(waitSeconds * 1000) || p.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
 QStringList record(const QString& name, const QString& standardPrice, const QList<Seen>& seen,
                    const QString& memo, const QString& emptySlotDate) {
     QStringList lines{name, standardPrice};
-    for (int j = 0; j < 5; ++j) {
+    for (int j = 0; j < PriceSlots; ++j) {
         if (j < seen.size())
             lines << seen[j].shop << seen[j].price << seen[j].date;
         else

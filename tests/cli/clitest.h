@@ -29,6 +29,18 @@ CliRun runCommand(const QStringList& arguments, const QString& browserFailure = 
 QProcessEnvironment programEnvironment(const QStringList& locale);
 inline const QStringList JapaneseLocale{QStringLiteral("LANG=ja_JP.UTF-8")};
 
+struct ProgramRun {
+    int status = -1; // -1 when it did not end by itself within the wait
+    QString out;
+    QString err;
+};
+
+// Runs pricotta-cli as a process with `input` on its standard input (and standard output into
+// `outputFile` when given), in `locale`.
+ProgramRun runProgram(const QStringList& arguments, const QString& outputFile = QString(),
+                      const QByteArray& input = QByteArray(), int waitSeconds = 60,
+                      const QStringList& locale = JapaneseLocale);
+
 // The 18 lines of a product: standard price, up to five observations as {shop, price, date}, memo.
 struct Seen {
     QString shop;

@@ -3,7 +3,6 @@
 #include "clitest.h"
 #include "support/notebooklines.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -11,23 +10,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-struct Result {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Result runIn(const QStringList& locale, const QStringList& arguments) {
-    QProcess p;
-    p.setProcessEnvironment(programEnvironment(locale));
-    p.start(QStringLiteral(PRICOTTA_CLI_PROGRAM), arguments);
-    p.closeWriteChannel();
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
 
 // Hiragana is in every Japanese sentence the program writes and in none of the test data, so an
 // English message holding some was left untranslated.
@@ -100,7 +82,7 @@ TEST(Language, MessagesFollowTheLocale) {
     for (const auto& l : locales) {
         for (const auto& c : commands) {
             SCOPED_TRACE(l.locale.join(u' ').toStdString() + " " + c.what);
-            const Result r = runIn(l.locale, c.arguments);
+            const ProgramRun r = runProgram(c.arguments, QString(), QByteArray(), 60, l.locale);
             EXPECT_EQ(r.status, c.status) << r.err.toStdString();
             const QString& shown = c.status == 0 ? r.out : r.err;
             const QString& expected = l.japanese ? c.japanese : c.english;
@@ -125,8 +107,8 @@ TEST(Language, DataIsTheSameInEveryLocale) {
                                          {u"stale"_s, nb, u"--months"_s, u"0"_s},
                                          {u"report"_s, nb}}) {
         SCOPED_TRACE(arguments.join(u' ').toStdString());
-        const Result japanese = runIn(JapaneseLocale, arguments);
-        const Result english = runIn({u"LANG=C"_s}, arguments);
+        const ProgramRun japanese = runProgram(arguments);
+        const ProgramRun english = runProgram(arguments, QString(), QByteArray(), 60, {u"LANG=C"_s});
         EXPECT_EQ(japanese.status, 0);
         EXPECT_FALSE(japanese.out.isEmpty());
         EXPECT_EQ(english.out, japanese.out);

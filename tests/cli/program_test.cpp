@@ -13,31 +13,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-struct Result {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Result runProgram(const QStringList& arguments, const QString& outputFile = QString(),
-                  const QByteArray& input = QByteArray(), int waitSeconds = 60) {
-    QProcess p;
-    p.setProcessEnvironment(programEnvironment(JapaneseLocale));
-    if (!outputFile.isEmpty())
-        p.setStandardOutputFile(outputFile);
-    p.start(QStringLiteral(PRICOTTA_CLI_PROGRAM), arguments);
-    p.write(input);
-    p.closeWriteChannel();
-    if (!p.waitForFinished(waitSeconds * 1000) || p.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
-} // namespace
-
 TEST(Program, AnswersWithTheRightExitStatusAndMessage) {
     TestDir dir;
     const QByteArray nbBytes = cp932Lines(notebook({productLines(u"牛乳"_s, u"198"_s, u"A店"_s, u"178"_s)}));
@@ -95,7 +70,7 @@ TEST(Program, AnswersWithTheRightExitStatusAndMessage) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());
-        const Result r = runProgram(c.arguments);
+        const ProgramRun r = runProgram(c.arguments);
         EXPECT_EQ(r.status, c.status) << r.err.toStdString();
         EXPECT_TRUE(r.out.contains(c.out)) << r.out.toStdString();
         EXPECT_TRUE(r.err.contains(c.err)) << r.err.toStdString();
@@ -111,7 +86,7 @@ TEST(Program, AnswersWithTheRightExitStatusAndMessage) {
 TEST(Program, ReportsAStandardOutputItCannotWrite) {
     TestDir dir;
     const QString nb = dir.write(u"nb.txt"_s, cp932Lines(notebook({productLines(u"牛乳"_s)})));
-    const Result r = runProgram({u"export"_s, nb}, u"/dev/full"_s);
+    const ProgramRun r = runProgram({u"export"_s, nb}, u"/dev/full"_s);
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.contains(u"標準出力に書き込めません"_s)) << r.err.toStdString();
 }
@@ -131,7 +106,7 @@ TEST(Program, RefusesToWriteANotebookNoReaderAccepts) {
     const QByteArray small = cp932Lines(notebook({productLines(u"牛乳"_s)}));
     const QString existing = dir.write(u"nb.txt"_s, small);
 
-    const Result r = runProgram({u"import"_s, csvPath, u"-o"_s, existing}, QString(), QByteArray(), 1200);
+    const ProgramRun r = runProgram({u"import"_s, csvPath, u"-o"_s, existing}, QString(), QByteArray(), 1200);
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.contains(
         existing + u": ノートが 74288902 バイトになり、ノートの上限 67108864 バイト（64 MB）を超えます。"
@@ -172,14 +147,14 @@ TEST(Program, ReadsStandardInputAndPipesAndWritesStandardOutput) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());
-        const Result r = runProgram(c.arguments, QString(), c.input);
+        const ProgramRun r = runProgram(c.arguments, QString(), c.input);
         EXPECT_EQ(r.status, 0) << r.err.toStdString();
         EXPECT_TRUE(r.out.contains(c.out)) << r.out.toStdString();
     }
     EXPECT_FALSE(QFile::exists(u"-"_s));
     EXPECT_EQ(dir.read(u"b.txt"_s), nbBytes);
 
-    const Result refused = runProgram({u"export"_s, u"-"_s}, QString(), QByteArray("not a notebook\r\n"));
+    const ProgramRun refused = runProgram({u"export"_s, u"-"_s}, QString(), QByteArray("not a notebook\r\n"));
     EXPECT_EQ(refused.status, 1);
     EXPECT_TRUE(refused.err.contains(u"標準入力 1行目: 当ソフトで作成されたデータではありません(ID)"_s))
         << refused.err.toStdString();
@@ -191,7 +166,7 @@ TEST(Program, NeverEchoesALongInputWhole) {
     for (const QStringList& arguments :
          {QStringList{longArgument}, QStringList{u"export"_s, u"--"_s + longArgument},
           QStringList{u"cheapest"_s, u"x.txt"_s, u"--format"_s, longArgument}}) {
-        const Result r = runProgram(arguments);
+        const ProgramRun r = runProgram(arguments);
         EXPECT_EQ(r.status, 2);
         EXPECT_LT(r.err.size(), 300) << r.err.left(400).toStdString();
         EXPECT_TRUE(r.err.contains(u"…（全 "_s)) << r.err.left(400).toStdString();
@@ -226,17 +201,17 @@ TEST(Program, RefusesANotebookCutShortByANulByte) {
     };
     for (const QStringList& arguments : commands) {
         SCOPED_TRACE(arguments.join(u' ').toStdString());
-        const Result r = runProgram(arguments);
+        const ProgramRun r = runProgram(arguments);
         EXPECT_EQ(r.status, 1);
         EXPECT_TRUE(r.err.contains(message)) << r.err.toStdString();
         EXPECT_TRUE(r.out.isEmpty());
     }
-    const Result piped = runProgram({u"export"_s, u"-"_s}, QString(), bytes);
+    const ProgramRun piped = runProgram({u"export"_s, u"-"_s}, QString(), bytes);
     EXPECT_EQ(piped.status, 1);
     EXPECT_TRUE(piped.err.contains(u"標準入力: %1 バイト目に NUL 文字"_s.arg(nul + 1)))
         << piped.err.toStdString();
     // A shopping list cut short drops items from the plan: refused the same way.
-    const Result list =
+    const ProgramRun list =
         runProgram({u"plan"_s, other, dir.write(u"list.txt"_s, QByteArray("卵\r\n\0牛乳\r\n", 14))});
     EXPECT_EQ(list.status, 1);
     EXPECT_TRUE(list.err.contains(dir.file(u"list.txt"_s) + u": 6 バイト目に NUL 文字"_s))
